@@ -1,0 +1,50 @@
+# Shared target settings. Sources are picked up by folder, so adding a file to a
+# folder needs no edit here; re-run the configure step (make does) after adding one.
+
+function(vur_set_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+                         "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/=")
+  if(VUR_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(VUR_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                           -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# vur_add_layer(NAME "dir1;dir2" deps...): a static library of the .cpp files in
+# the folders (not recursive), or an interface library while they hold headers only.
+function(vur_add_layer name dirs)
+  set(sources "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${dir}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
+  list(FILTER sources EXCLUDE REGEX "/app/main\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+    vur_set_options(${name})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# vur_add_test(NAME dir deps...): one GoogleTest program from the .cpp files under dir (recursive).
+function(vur_add_test name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  vur_set_options(${name})
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

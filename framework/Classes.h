@@ -1,0 +1,102 @@
+// Persistent objects and components: the ownership tree every chart object
+// and control lives in.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vur {
+
+class TPersistent;
+class TComponent;
+
+using TNotifyEvent = std::function<void(TPersistent* Sender)>;
+
+class TPersistent {
+public:
+    TPersistent() = default;
+    TPersistent(const TPersistent&) = delete;
+    TPersistent& operator=(const TPersistent&) = delete;
+    virtual ~TPersistent() = default;
+
+    // Copies Source's state into this object; raises EConvertError when the
+    // two classes do not know each other.
+    virtual void Assign(const TPersistent* Source);
+    virtual std::string ClassName() const { return "TPersistent"; }
+
+protected:
+    virtual void AssignTo(TPersistent* Dest) const;
+};
+
+enum TOperation : std::uint8_t { opInsert, opRemove };
+
+enum TComponentStateFlag : std::uint8_t {
+    csLoading = 1 << 0,
+    csReading = 1 << 1,
+    csWriting = 1 << 2,
+    csDestroying = 1 << 3,
+    csDesigning = 1 << 4,
+    csUpdating = 1 << 5,
+};
+using TComponentState = std::uint8_t;
+
+// A component is owned by the component given to its constructor, which
+// destroys it. Other components can ask to be told when it goes
+// (FreeNotification); they then receive Notification(it, opRemove).
+class TComponent : public TPersistent {
+public:
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    std::string ClassName() const override { return "TComponent"; }
+
+    TComponent* GetOwner() const { return FOwner; }
+    const std::string& GetName() const { return FName; }
+    // Raises EComponentError for an invalid identifier or a name already used
+    // by a sibling.
+    virtual void SetName(const std::string& NewName);
+    std::intptr_t GetTag() const { return FTag; }
+    void SetTag(std::intptr_t Value) { FTag = Value; }
+
+    int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+    TComponent* Components(int Index) const;
+    int GetComponentIndex() const;
+    TComponent* FindComponent(const std::string& AName) const;
+
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    // Destroys every owned component, the last one first.
+    void DestroyComponents();
+
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    TComponentState GetComponentState() const { return FComponentState; }
+    bool HasState(TComponentStateFlag Flag) const { return (FComponentState & Flag) != 0; }
+    // Marks the component and everything it owns as being destroyed.
+    void Destroying();
+
+    virtual void Loaded();
+
+protected:
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+    void SetComponentState(TComponentStateFlag Flag, bool On);
+
+private:
+    void Insert(TComponent* AComponent);
+    void Remove(TComponent* AComponent);
+    void RemoveNotification(TComponent* AComponent);
+
+    TComponent* FOwner = nullptr;
+    std::string FName;
+    std::intptr_t FTag = 0;
+    TComponentState FComponentState = 0;
+    std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
+};
+
+bool IsValidIdent(const std::string& Ident);
+
+} // namespace vur
