@@ -88,15 +88,28 @@ TEST(Persistent, AssignBetweenUnrelatedClassesNamesBoth) {
 }
 
 TEST(Assertion, MessageCarriesTextFileAndLine) {
+    const int Line = __LINE__ + 2;
     try {
-        VUR_ASSERT(1 + 1 == 3, "Quantity of data to delete must be less than Count.");
+        VUR_ASSERT(false, "Quantity of data to delete must be less than Count.");
         FAIL() << "no exception";
     } catch (const EAssertionFailed& E) {
-        const std::string Expected = std::string("Quantity of data to delete must be less than Count. (") +
-                                     "tests/framework/ComponentTest.cpp, line " +
-                                     std::to_string(__LINE__ - 4) + ")";
-        EXPECT_EQ(E.Message(), Expected);
+        EXPECT_EQ(E.Message(), "Quantity of data to delete must be less than Count. "
+                               "(tests/framework/ComponentTest.cpp, line " +
+                                   std::to_string(Line) + ")");
     }
+}
+
+TEST(Assertion, EmptyMessageShowsTheCondition) {
+    EXPECT_THROW(
+        {
+            try {
+                VUR_ASSERT(2 < 1, "");
+            } catch (const EAssertionFailed& E) {
+                EXPECT_EQ(E.Message().rfind("2 < 1 (", 0), 0u);
+                throw;
+            }
+        },
+        EAssertionFailed);
 }
 
 } // namespace
