@@ -47,6 +47,7 @@ protected:
     virtual void Resize() {}
 
 private:
+    friend class TWinControl;
     TWinControl* FParent = nullptr;
     int FLeft = 0;
     int FTop = 0;
