@@ -1,0 +1,70 @@
+// Forms: top-level windows that own and lay out the controls of one screen.
+// Closing the application's main form ends the application.
+#pragma once
+
+#include "framework/Controls.h"
+
+#include <functional>
+
+namespace vur {
+
+enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
+enum TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
+
+using TCloseEvent = std::function<void(TPersistent* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+public:
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+
+    std::string ClassName() const override { return "TCustomForm"; }
+
+    // Runs once construction has completed (the form's creator calls it): OnCreate.
+    virtual void AfterConstruction();
+
+    // Asks OnCloseQuery, then OnClose decides: the main form ends the
+    // application; another form hides, minimises or destroys itself.
+    void Close();
+    bool CloseQuery();
+    // Destroys the form once the messages queued before now are handled.
+    void Release();
+
+    TWindowState GetWindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState Value);
+    // Stored only: creation and destruction events always run after construction and
+    // at the start of the form's own destruction, the order this flag's False asks for.
+    bool GetOldCreateOrder() const { return FOldCreateOrder; }
+    void SetOldCreateOrder(bool Value) { FOldCreateOrder = Value; }
+    int GetPixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    int GetTextHeight() const { return FTextHeight; }
+    void SetTextHeight(int Value) { FTextHeight = Value; }
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void CreateParams(ui::WindowParams& Params) override;
+    void WndProc(const ui::Message& Msg) override;
+    void VisibleChanged() override;
+
+private:
+    int ShowCommand() const;
+
+    TWindowState FWindowState = wsNormal;
+    bool FOldCreateOrder = false;
+    int FPixelsPerInch = 96;
+    int FTextHeight = 13;
+};
+
+class TForm : public TCustomForm {
+public:
+    using TCustomForm::TCustomForm;
+    std::string ClassName() const override { return "TForm"; }
+};
+
+} // namespace vur
