@@ -22,12 +22,18 @@ TApplication::TApplication(ui::WindowSystem& WindowSystem)
     : TComponent(nullptr), FWindowSystem(WindowSystem),
       FPreviousWindowSystem(ui::SetCurrentWindowSystem(&WindowSystem)), FTitle(sys::ModuleName()) {
     if (Application == nullptr) Application = this;
+    FPreviousShowMessage = SetShowMessageHandler([this](const std::string& Text) {
+        FWindowSystem.MessageBox(FMainForm != nullptr && FMainForm->HandleAllocated() ? FMainForm->GetHandle()
+                                                                                      : ui::NoWindow,
+                                 Text, FTitle, ui::MB_OK);
+    });
 }
 
 TApplication::~TApplication() {
     // Forms go while the window system and Application are still in place.
     Destroying();
     DestroyComponents();
+    SetShowMessageHandler(std::move(FPreviousShowMessage));
     if (Application == this) Application = nullptr;
     ui::SetCurrentWindowSystem(FPreviousWindowSystem);
 }
@@ -109,9 +115,12 @@ void TApplication::HandleException(TPersistent* Sender) {
 }
 
 void TApplication::ShowException(const Exception& E) {
-    const ui::WindowHandle Owner =
-        FMainForm != nullptr && FMainForm->HandleAllocated() ? FMainForm->GetHandle() : ui::NoWindow;
-    FWindowSystem.MessageBox(Owner, ExceptionDisplayText(E.Message()), FTitle, ui::MB_OK | ui::MB_ICONSTOP);
+    FWindowSystem.MessageBox(MessageOwner(), ExceptionDisplayText(E.Message()), FTitle,
+                             ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+ui::WindowHandle TApplication::MessageOwner() const {
+    return FMainForm != nullptr && FMainForm->HandleAllocated() ? FMainForm->GetHandle() : ui::NoWindow;
 }
 
 void TApplication::ShowGenericException(const std::string& Text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Classes.h"
+#include "framework/Dialogs.h"
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
 #include "platform/ui/WindowSystem.h"
@@ -25,8 +26,8 @@ std::string ExceptionDisplayText(const std::string& Message);
 
 class TApplication : public TComponent {
 public:
-    // Installs WindowSystem as the process-wide one and itself as Application
-    // (when there is none yet) for its lifetime.
+    // Installs WindowSystem as the process-wide one, itself as Application (when
+    // there is none yet) and the message box as ShowMessage's display, for its lifetime.
     explicit TApplication(ui::WindowSystem& WindowSystem);
     ~TApplication() override;
 
@@ -81,9 +82,11 @@ public:
 private:
     void FormCreated(TCustomForm* Form);
     void ShowGenericException(const std::string& Text);
+    ui::WindowHandle MessageOwner() const;
 
     ui::WindowSystem& FWindowSystem;
     ui::WindowSystem* FPreviousWindowSystem;
+    TShowMessageHandler FPreviousShowMessage;
     TCustomForm* FMainForm = nullptr;
     std::string FTitle;
     int FShowCmd = ui::SW_SHOWNORMAL;

@@ -171,7 +171,8 @@ void TStrings::Assign(const TPersistent* Source) {
 }
 
 void TStrings::BeginUpdate() {
-    if (FUpdateCount++ == 0) SetUpdateState(true);
+    if (FUpdateCount == 0) SetUpdateState(true);
+    ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {
