@@ -1,0 +1,360 @@
+#include "format/LocaleSettings.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+
+namespace vur {
+
+namespace {
+// Composite conversions may refer to each other ("%c" to "%r"); deeper ones are dropped.
+constexpr int MaxExpandDepth = 3;
+
+struct TSpec {
+    char Conversion = '\0';
+    bool NoPad = false;
+    std::size_t End = 0;
+};
+
+// The conversion starting with the "%" at At: flags, width, E/O modifier, letter.
+TSpec ReadSpec(std::string_view Format, std::size_t At) {
+    TSpec Spec;
+    std::size_t I = At + 1;
+    for (; I < Format.size() && Format[I] != '\0' && std::strchr("-_0^#", Format[I]); ++I)
+        if (Format[I] == '-') Spec.NoPad = true;
+    while (I < Format.size() && std::isdigit(static_cast<unsigned char>(Format[I]))) ++I;
+    if (I < Format.size() && (Format[I] == 'E' || Format[I] == 'O')) ++I;
+    if (I < Format.size()) Spec.Conversion = Format[I++];
+    Spec.End = I;
+    return Spec;
+}
+
+bool IsTimeConversion(char C) { return C != '\0' && std::strchr("HIklMSpPrRTXZzs", C) != nullptr; }
+
+void Expand(std::string_view Format, const TStrftimeFormats& Formats, int Depth, std::string& Out) {
+    std::size_t I = 0;
+    while (I < Format.size()) {
+        if (Format[I] != '%') {
+            Out += Format[I++];
+            continue;
+        }
+        const TSpec Spec = ReadSpec(Format, I);
+        const char* Composite = nullptr;
+        switch (Spec.Conversion) {
+        case 'D':
+            Composite = "%m/%d/%y";
+            break;
+        case 'F':
+            Composite = "%Y-%m-%d";
+            break;
+        case 'T':
+            Composite = "%H:%M:%S";
+            break;
+        case 'R':
+            Composite = "%H:%M";
+            break;
+        case 'r':
+            Composite = Formats.TimeAmPm.c_str();
+            break;
+        case 'x':
+            Composite = Formats.Date.c_str();
+            break;
+        case 'X':
+            Composite = Formats.Time.c_str();
+            break;
+        case 'c':
+            Composite = Formats.DateTime.c_str();
+            break;
+        default:
+            break;
+        }
+        if (!Composite)
+            Out.append(Format.substr(I, Spec.End - I));
+        else if (Depth < MaxExpandDepth)
+            Expand(Composite, Formats, Depth + 1, Out);
+        I = Spec.End;
+    }
+}
+
+// Converts text of the locale's code set to the 8-bit code page of the engine's strings.
+class TCodePageConverter {
+public:
+    explicit TCodePageConverter(const char* Codeset)
+        : FHandle(iconv_open("WINDOWS-1252//TRANSLIT", Codeset)) {}
+    ~TCodePageConverter() {
+        if (Valid()) iconv_close(FHandle);
+    }
+    TCodePageConverter(const TCodePageConverter&) = delete;
+    TCodePageConverter& operator=(const TCodePageConverter&) = delete;
+
+    // Characters without an equivalent become "?".
+    std::string operator()(const char* Text) const {
+        std::string Result;
+        if (!Text) return Result;
+        if (!Valid()) {
+            for (const char* P = Text; *P; ++P) Result += static_cast<unsigned char>(*P) < 0x80 ? *P : '?';
+            return Result;
+        }
+        iconv(FHandle, nullptr, nullptr, nullptr, nullptr);
+        char* In = const_cast<char*>(Text);
+        std::size_t InLeft = std::strlen(Text);
+        char Buffer[256];
+        while (InLeft > 0) {
+            char* Out = Buffer;
+            std::size_t OutLeft = sizeof Buffer;
+            const std::size_t Done = iconv(FHandle, &In, &InLeft, &Out, &OutLeft);
+            Result.append(Buffer, static_cast<std::size_t>(Out - Buffer));
+            if (Done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                // An invalid or unconvertible sequence: skip one byte.
+                Result += '?';
+                ++In;
+                --InLeft;
+            }
+        }
+        return Result;
+    }
+
+private:
+    bool Valid() const { return FHandle != reinterpret_cast<iconv_t>(-1); }
+    iconv_t FHandle;
+};
+
+class TLocaleHandle {
+public:
+    explicit TLocaleHandle(const char* Name)
+        : FLocale(newlocale(LC_ALL_MASK, Name, static_cast<locale_t>(0))) {}
+    ~TLocaleHandle() {
+        if (FLocale) freelocale(FLocale);
+    }
+    TLocaleHandle(const TLocaleHandle&) = delete;
+    TLocaleHandle& operator=(const TLocaleHandle&) = delete;
+    locale_t Get() const { return FLocale; }
+
+private:
+    locale_t FLocale;
+};
+} // namespace
+
+std::string ExpandStrftime(std::string_view Format, const TStrftimeFormats& Formats) {
+    std::string Out;
+    Expand(Format, Formats, 0, Out);
+    return Out;
+}
+
+char SeparatorOfStrftime(std::string_view Format) {
+    bool SeenField = false;
+    std::size_t I = 0;
+    while (I < Format.size()) {
+        if (Format[I] == '%') {
+            I = ReadSpec(Format, I).End;
+            SeenField = true;
+            continue;
+        }
+        const auto C = static_cast<unsigned char>(Format[I++]);
+        if (SeenField && C < 0x80 && std::ispunct(C)) return static_cast<char>(C);
+    }
+    return '\0';
+}
+
+std::string PatternFromStrftime(std::string_view Format, char DateSeparator, char TimeSeparator,
+                                bool LongNames) {
+    std::string Out;
+    bool Quoted = false;
+    const auto CloseQuote = [&] {
+        if (Quoted) Out += '"';
+        Quoted = false;
+    };
+    const auto PutToken = [&](const char* Token) {
+        CloseQuote();
+        // Keep neighbouring tokens of the same letter apart ("%d%a" is not "ddddd").
+        if (!Out.empty() && Out.back() == Token[0]) Out += "''";
+        Out += Token;
+    };
+    const auto PutLiteral = [&](char C) {
+        if (C == DateSeparator || C == TimeSeparator) {
+            CloseQuote();
+            Out += C == DateSeparator ? '/' : ':';
+        } else if (C == '"') {
+            CloseQuote();
+            Out += "'\"'";
+        } else if (std::isalpha(static_cast<unsigned char>(C)) || C == '/' || C == ':' || C == '\'') {
+            if (!Quoted) Out += '"';
+            Quoted = true;
+            Out += C;
+        } else {
+            CloseQuote();
+            Out += C;
+        }
+    };
+    std::size_t I = 0;
+    while (I < Format.size()) {
+        if (Format[I] != '%') {
+            PutLiteral(Format[I++]);
+            continue;
+        }
+        const TSpec Spec = ReadSpec(Format, I);
+        I = Spec.End;
+        switch (Spec.Conversion) {
+        case 'a':
+            PutToken(LongNames ? "dddd" : "ddd");
+            break;
+        case 'A':
+            PutToken("dddd");
+            break;
+        case 'b':
+        case 'h':
+            PutToken(LongNames ? "mmmm" : "mmm");
+            break;
+        case 'B':
+            PutToken("mmmm");
+            break;
+        case 'd':
+            PutToken(Spec.NoPad ? "d" : "dd");
+            break;
+        case 'e':
+            PutToken("d");
+            break;
+        case 'm':
+            PutToken(Spec.NoPad ? "m" : "mm");
+            break;
+        case 'y':
+            PutToken("yy");
+            break;
+        case 'Y':
+            PutToken("yyyy");
+            break;
+        case 'H':
+        case 'I':
+            PutToken(Spec.NoPad ? "h" : "hh");
+            break;
+        case 'k':
+        case 'l':
+            PutToken("h");
+            break;
+        case 'M':
+            PutToken(Spec.NoPad ? "n" : "nn");
+            break;
+        case 'S':
+            PutToken(Spec.NoPad ? "s" : "ss");
+            break;
+        case 'p':
+        case 'P':
+            PutToken("AMPM");
+            break;
+        case 'n':
+        case 't':
+            PutLiteral(' ');
+            break;
+        case '%':
+            PutLiteral('%');
+            break;
+        default:
+            break; // fields the pattern language has no token for
+        }
+    }
+    CloseQuote();
+    return Out;
+}
+
+std::string DatePartOfStrftime(std::string_view Format) {
+    std::string Out;
+    std::size_t I = 0;
+    while (I < Format.size()) {
+        if (std::isspace(static_cast<unsigned char>(Format[I]))) {
+            ++I;
+            continue;
+        }
+        const std::size_t Begin = I;
+        bool HasTime = false;
+        while (I < Format.size() && !std::isspace(static_cast<unsigned char>(Format[I]))) {
+            if (Format[I] != '%') {
+                ++I;
+                continue;
+            }
+            const TSpec Spec = ReadSpec(Format, I);
+            HasTime = HasTime || IsTimeConversion(Spec.Conversion);
+            I = Spec.End;
+        }
+        if (HasTime) continue;
+        if (!Out.empty()) Out += ' ';
+        Out.append(Format.substr(Begin, I - Begin));
+    }
+    return Out;
+}
+
+TClockStyle ClockStyleOfStrftime(std::string_view Format) {
+    TClockStyle Style;
+    bool SeenMarker = false;
+    std::size_t I = 0;
+    while (I < Format.size()) {
+        if (Format[I] != '%') {
+            ++I;
+            continue;
+        }
+        const TSpec Spec = ReadSpec(Format, I);
+        I = Spec.End;
+        const char C = Spec.Conversion;
+        if (C == 'p' || C == 'P') SeenMarker = true;
+        if (C == 'H' || C == 'I' || C == 'k' || C == 'l') {
+            Style.TwelveHour = C == 'I' || C == 'l';
+            Style.LeadingZero = (C == 'H' || C == 'I') && !Spec.NoPad;
+            Style.MarkerFirst = SeenMarker;
+            return Style;
+        }
+    }
+    return Style;
+}
+
+TFormatSettings ReadLocaleFormatSettings(const char* LocaleName) {
+    TFormatSettings Settings;
+    const TLocaleHandle Locale(LocaleName);
+    if (!Locale.Get()) return Settings;
+    const TCodePageConverter Convert(nl_langinfo_l(CODESET, Locale.Get()));
+    const auto Item = [&](nl_item Which) { return Convert(nl_langinfo_l(Which, Locale.Get())); };
+    const auto SetText = [](std::string& Target, std::string Text) {
+        if (!Text.empty()) Target = std::move(Text);
+    };
+    const auto SetChar = [](char& Target, const std::string& Text) {
+        if (Text.size() == 1) Target = Text[0];
+    };
+
+    SetChar(Settings.DecimalSeparatorChar, Item(RADIXCHAR));
+    SetChar(Settings.ThousandSeparatorChar, Item(THOUSEP));
+    SetText(Settings.TimeAMText, Item(AM_STR));
+    SetText(Settings.TimePMText, Item(PM_STR));
+    for (int I = 0; I < 12; ++I) {
+        SetText(Settings.ShortMonthNameList[I], Item(ABMON_1 + I));
+        SetText(Settings.LongMonthNameList[I], Item(MON_1 + I));
+    }
+    for (int I = 0; I < 7; ++I) {
+        SetText(Settings.ShortDayNameList[I], Item(ABDAY_1 + I));
+        SetText(Settings.LongDayNameList[I], Item(DAY_1 + I));
+    }
+
+    TStrftimeFormats Formats;
+    SetText(Formats.Date, Item(D_FMT));
+    SetText(Formats.Time, Item(T_FMT));
+    SetText(Formats.TimeAmPm, Item(T_FMT_AMPM));
+    SetText(Formats.DateTime, Item(D_T_FMT));
+    const std::string Date = ExpandStrftime(Formats.Date, Formats);
+    const std::string Time = ExpandStrftime(Formats.Time, Formats);
+    if (const char Separator = SeparatorOfStrftime(Date)) Settings.DateSeparatorChar = Separator;
+    if (const char Separator = SeparatorOfStrftime(Time)) Settings.TimeSeparatorChar = Separator;
+    const auto DatePattern = [&](std::string_view Format, bool LongNames) {
+        std::string Pattern = PatternFromStrftime(Format, Settings.DateSeparatorChar, '\0', LongNames);
+        // A pattern without any field is no date format.
+        return Format.find('%') == std::string_view::npos ? std::string() : Pattern;
+    };
+    SetText(Settings.ShortDatePattern, DatePattern(Date, false));
+    SetText(Settings.LongDatePattern,
+            DatePattern(DatePartOfStrftime(ExpandStrftime(Formats.DateTime, Formats)), true));
+    Settings.SetClockStyle(ClockStyleOfStrftime(Time));
+    return Settings;
+}
+
+void LoadLocaleFormatSettings() { FormatSettings() = ReadLocaleFormatSettings(""); }
+
+} // namespace vur
