@@ -24,6 +24,10 @@ public:
         std::copy(std::begin(Corners), std::end(Corners), CellCorners);
     }
 
+    RECT ClipBox() const override {
+        return ClipToImage ? RECT{0, 0, FWidth, FHeight} : CoverageSink::ClipBox();
+    }
+
     void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) override {
         ++SpanCalls;
         for (int I = 0; I < Count; ++I) {
@@ -54,17 +58,18 @@ public:
     }
     const std::vector<std::uint8_t>& Coverage() const { return FCoverage; }
 
-    // Black ink on white, for looking at.
-    void Save(const std::string& Path) const {
-        Bitmap Picture(FWidth, FHeight);
-        for (int Y = 0; Y < FHeight; ++Y)
-            for (int X = 0; X < FWidth; ++X) {
-                const std::uint32_t Grey = 255u - At(X, Y);
+    // Black ink on white, each pixel Zoom times enlarged, for looking at.
+    void Save(const std::string& Path, int Zoom = 1) const {
+        Bitmap Picture(FWidth * Zoom, FHeight * Zoom);
+        for (int Y = 0; Y < FHeight * Zoom; ++Y)
+            for (int X = 0; X < FWidth * Zoom; ++X) {
+                const std::uint32_t Grey = 255u - At(X / Zoom, Y / Zoom);
                 Picture.Row(Y)[X] = (Grey << 16) | (Grey << 8) | Grey;
             }
         Picture.SavePng(Path);
     }
 
+    bool ClipToImage = true;
     int CellCalls = 0;
     long SpanCalls = 0;
     long OutsidePixels = 0;

@@ -1,0 +1,59 @@
+// The process-wide font machinery: the FreeType library, the faces opened so
+// far and the most recently used realised fonts. Everything in it is guarded by
+// one mutex; it lives until the process ends so that fonts held by static
+// objects stay valid during shutdown.
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace vur::gdi {
+struct LOGFONT;
+}
+
+namespace vur::gdi::detail {
+
+class FontInstance;
+
+struct OpenFace {
+    FT_Face Face = nullptr;
+    bool SymbolCharMap = false; // no Unicode map: characters are looked up at 0xF000 + code
+};
+
+class FontEngine {
+public:
+    static FontEngine& Get();
+
+    std::mutex& Mutex() { return FMutex; }
+    FT_Library Library() const { return FLibrary; }
+
+    // A realised font for the request: the cached one when the same request was
+    // made recently, otherwise a new one.
+    std::shared_ptr<FontInstance> Acquire(const LOGFONT& LogFont);
+
+    // With the mutex held: the face of a file, opened once; nullptr when
+    // FreeType cannot read it.
+    const OpenFace* Face(const std::string& File, int Index);
+
+private:
+    FontEngine();
+
+    struct FaceEntry {
+        std::string File;
+        int Index = 0;
+        OpenFace Open; // Face stays nullptr when the file could not be read
+    };
+    std::mutex FMutex;
+    FT_Library FLibrary = nullptr;
+    std::vector<std::unique_ptr<FaceEntry>> FFaces;
+    static constexpr int RecentCapacity = 48;
+    std::shared_ptr<FontInstance> FRecent[RecentCapacity];
+    int FRecentCount = 0;
+};
+
+} // namespace vur::gdi::detail

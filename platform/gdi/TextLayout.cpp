@@ -1,0 +1,48 @@
+#include "platform/gdi/TextLayout.h"
+
+#include "framework/Rounding.h"
+
+namespace vur::gdi::detail {
+
+long long TextWidth(const FontInstance& Font, std::string_view Text, int ExtraSpacing) {
+    long long Width = 0;
+    for (const char C : Text)
+        Width += static_cast<long long>(Font.GlyphOf(static_cast<unsigned char>(C)).Advance) + ExtraSpacing;
+    return Width;
+}
+
+TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y, unsigned AlignFlags) {
+    TextPlacement P;
+    P.Width = Width;
+    P.Direction = Font.Direction();
+    P.Ascent = Font.Metrics().tmAscent;
+    P.Descent = Font.Metrics().tmDescent;
+
+    double Along = 0.0;
+    if ((AlignFlags & TA_CENTER) == TA_CENTER)
+        Along = -static_cast<double>(Width / 2);
+    else if ((AlignFlags & TA_CENTER) == TA_RIGHT)
+        Along = -static_cast<double>(Width);
+    double Down = 0.0;
+    if ((AlignFlags & TA_BASELINE) == TA_BASELINE)
+        Down = 0.0;
+    else if ((AlignFlags & TA_BASELINE) == TA_BOTTOM)
+        Down = -P.Descent;
+    else
+        Down = P.Ascent;
+    P.X = X;
+    P.Y = Y;
+    P.X = P.PointX(Along, Down);
+    P.Y = P.PointY(Along, Down);
+    return P;
+}
+
+void CellCorners(const TextPlacement& P, POINT (&Corners)[4]) {
+    const double Along[4] = {0.0, static_cast<double>(P.Width), static_cast<double>(P.Width), 0.0};
+    const double Down[4] = {-static_cast<double>(P.Ascent), -static_cast<double>(P.Ascent),
+                            static_cast<double>(P.Descent), static_cast<double>(P.Descent)};
+    for (int I = 0; I < 4; ++I)
+        Corners[I] = POINT{Round(P.PointX(Along[I], Down[I])), Round(P.PointY(Along[I], Down[I]))};
+}
+
+} // namespace vur::gdi::detail
