@@ -1,0 +1,42 @@
+#include "platform/gdi/Dash.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vur::gdi {
+
+PixelDash::PixelDash(const std::vector<double>& Dashes) {
+    const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), 16) & ~std::size_t{1});
+    for (int I = 0; I < Count; ++I) {
+        FLengths[I] = static_cast<int>(std::clamp(std::lround(Dashes[I]), 0L, 1L << 20));
+        FPeriod += FLengths[I];
+    }
+    // Without a positive dash and a positive gap the line is solid.
+    bool AnyOn = false, AnyOff = false;
+    for (int I = 0; I < Count; ++I) (I % 2 ? AnyOff : AnyOn) |= FLengths[I] > 0;
+    FCount = AnyOn && AnyOff ? Count : 0;
+    Restart();
+}
+
+void PixelDash::Next() {
+    do FIndex = FIndex + 1 == FCount ? 0 : FIndex + 1;
+    while (FLengths[FIndex] == 0);
+    FLeft = FLengths[FIndex];
+}
+
+void PixelDash::Restart() {
+    if (FCount == 0) return;
+    FPos = 0;
+    FIndex = FCount - 1;
+    Next();
+}
+
+void PixelDash::Skip(std::int64_t Count) {
+    if (FCount == 0 || Count <= 0) return;
+    std::int64_t Pos = (FPos + Count % FPeriod) % FPeriod;
+    FPos = Pos;
+    for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
+    FLeft = static_cast<int>(FLengths[FIndex] - Pos);
+}
+
+} // namespace vur::gdi

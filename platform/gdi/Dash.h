@@ -1,0 +1,38 @@
+// The dash pattern of a one-pixel pen: on and off runs counted in pixels,
+// advanced by one per pixel the line walk visits (clipped pixels included, so
+// a pattern does not shift when the clip changes). Runs of length 0 are
+// skipped; a pattern without runs is solid.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vur::gdi {
+
+class PixelDash {
+public:
+    PixelDash() = default;
+    explicit PixelDash(const std::vector<double>& Dashes);
+
+    bool Solid() const { return FCount == 0; }
+    bool On() const { return (FIndex & 1) == 0; }
+    void Step() {
+        if (FCount == 0) return;
+        if (++FPos == FPeriod) FPos = 0;
+        if (--FLeft == 0) Next();
+    }
+    void Skip(std::int64_t Count);
+    // Back to the start of the pattern.
+    void Restart();
+
+private:
+    void Next();
+    int FLengths[16] = {};
+    int FCount = 0;
+    int FIndex = 0;
+    int FLeft = 0;
+    std::int64_t FPos = 0;
+    std::int64_t FPeriod = 0;
+};
+
+} // namespace vur::gdi
