@@ -1,0 +1,34 @@
+#include "app/Program.h"
+
+#include "app/Unit1.h"
+#include "framework/Application.h"
+#include "framework/Random.h"
+
+#include <memory>
+
+namespace vur {
+
+int LivePlotMain(ui::WindowSystem& WindowSystem, int CmdShow) {
+    // What the chart unit's initialisation does before anything else.
+    SeedRandomFromClock();
+    auto App = std::make_unique<TApplication>(WindowSystem);
+    App->SetShowCmd(CmdShow);
+    try {
+        App->Initialize();
+        App->CreateForm(Form1);
+        App->Run();
+    } catch (const Exception& E) {
+        App->ShowException(E);
+    } catch (...) {
+        try {
+            throw Exception("");
+        } catch (const Exception& E) {
+            App->ShowException(E);
+        }
+    }
+    App.reset();
+    Form1 = nullptr;
+    return 0;
+}
+
+} // namespace vur

@@ -1,0 +1,452 @@
+#include "platform/ui/qt/QtWindowSystem.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <set>
+
+namespace vur::ui {
+
+namespace {
+
+QColor ToQColor(std::uint32_t Rgb) { return QColor::fromRgb(static_cast<QRgb>(Rgb & 0xFFFFFF)); }
+
+std::uintptr_t KeyState(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers) {
+    std::uint16_t Keys = 0;
+    if (Buttons & Qt::LeftButton) Keys |= MK_LBUTTON;
+    if (Buttons & Qt::RightButton) Keys |= MK_RBUTTON;
+    if (Buttons & Qt::MiddleButton) Keys |= MK_MBUTTON;
+    if (Modifiers & Qt::ShiftModifier) Keys |= MK_SHIFT;
+    if (Modifiers & Qt::ControlModifier) Keys |= MK_CONTROL;
+    return Keys;
+}
+
+Qt::CursorShape ToQtCursor(int Cursor) {
+    switch (Cursor) {
+    case CursorNone:
+        return Qt::BlankCursor;
+    case CursorCross:
+        return Qt::CrossCursor;
+    case CursorIBeam:
+        return Qt::IBeamCursor;
+    case CursorSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case CursorSizeNS:
+        return Qt::SizeVerCursor;
+    case CursorSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case CursorSizeWE:
+        return Qt::SizeHorCursor;
+    case CursorUpArrow:
+        return Qt::UpArrowCursor;
+    case CursorHourGlass:
+        return Qt::WaitCursor;
+    case CursorNo:
+        return Qt::ForbiddenCursor;
+    case CursorHelp:
+        return Qt::WhatsThisCursor;
+    case CursorHandPoint:
+        return Qt::PointingHandCursor;
+    case CursorSizeAll:
+        return Qt::SizeAllCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+// Where Qt events become queued messages.
+using Poster = std::function<void(const Message&)>;
+
+// A top-level window or a child the engine paints: shows its background until a
+// picture is presented, then the picture; forwards input and close requests.
+class Surface final : public QWidget {
+public:
+    Surface(QWidget* Parent, WindowHandle Handle, Poster Post, bool TopLevel)
+        : QWidget(Parent), FHandle(Handle), FPost(std::move(Post)), FTopLevel(TopLevel) {
+        setMouseTracking(!TopLevel);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    std::uint32_t Background = 0xF0F0F0;
+    QImage Picture;
+    bool TracksLeave = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter Painter(this);
+        Painter.fillRect(rect(), ToQColor(Background));
+        if (!Picture.isNull()) Painter.drawImage(0, 0, Picture);
+    }
+    void closeEvent(QCloseEvent* Event) override {
+        // The program decides whether the window goes.
+        Event->ignore();
+        FPost(Message{FHandle, WM_CLOSE, 0, 0});
+    }
+    void mousePressEvent(QMouseEvent* E) override {
+        Button(E, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* E) override {
+        Button(E, WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK);
+    }
+    void mouseReleaseEvent(QMouseEvent* E) override { Button(E, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP); }
+    void mouseMoveEvent(QMouseEvent* E) override {
+        const QPoint P = E->position().toPoint();
+        FPost(Message{FHandle, WM_MOUSEMOVE, KeyState(E->buttons(), E->modifiers()),
+                      MakePointLParam(P.x(), P.y())});
+    }
+    void wheelEvent(QWheelEvent* E) override {
+        const QPoint P = E->position().toPoint();
+        const auto Keys = static_cast<std::uint16_t>(KeyState(E->buttons(), E->modifiers()));
+        FPost(Message{FHandle, WM_MOUSEWHEEL,
+                      MakeWParam(Keys, static_cast<std::uint16_t>(E->angleDelta().y())),
+                      MakePointLParam(P.x(), P.y())});
+    }
+    void leaveEvent(QEvent*) override {
+        if (!TracksLeave) return;
+        TracksLeave = false;
+        FPost(Message{FHandle, WM_MOUSELEAVE, 0, 0});
+    }
+
+private:
+    void Button(QMouseEvent* E, std::uint32_t Left, std::uint32_t Right, std::uint32_t Middle) {
+        if (FTopLevel) return;
+        std::uint32_t Msg = Left;
+        if (E->button() == Qt::RightButton) Msg = Right;
+        if (E->button() == Qt::MiddleButton) Msg = Middle;
+        const QPoint P = E->position().toPoint();
+        FPost(Message{FHandle, Msg, KeyState(E->buttons(), E->modifiers()), MakePointLParam(P.x(), P.y())});
+    }
+
+    WindowHandle FHandle;
+    Poster FPost;
+    bool FTopLevel;
+};
+
+} // namespace
+
+struct QtWindowSystem::Impl {
+    struct Entry {
+        WindowParams Params;
+        MessageHandler* Handler = nullptr;
+        QWidget* Widget = nullptr; // null for message-only windows
+        bool PaintPending = false;
+    };
+    struct TimerEntry {
+        std::unique_ptr<QTimer> Timer;
+        bool Pending = false;
+    };
+
+    std::unique_ptr<QApplication> OwnApp;
+    std::map<WindowHandle, Entry> Windows;
+    std::map<std::pair<WindowHandle, std::uintptr_t>, TimerEntry> Timers;
+    std::deque<Message> Queue;
+    WindowHandle NextHandle = 1;
+    WindowHandle Capture = NoWindow;
+
+    Entry* Find(WindowHandle W) {
+        const auto It = Windows.find(W);
+        return It == Windows.end() ? nullptr : &It->second;
+    }
+    bool Ready() const {
+        return !Queue.empty() || std::any_of(Windows.begin(), Windows.end(), [](const auto& W) {
+            return W.second.PaintPending;
+        }) || std::any_of(Timers.begin(), Timers.end(), [](const auto& T) { return T.second.Pending; });
+    }
+    // A top-level window's outer size becomes its client size less the frame Qt reports.
+    static void Place(QWidget* Widget, const WindowParams& P) {
+        if (P.Kind != wkTopLevel) {
+            Widget->setGeometry(P.Rect.Left, P.Rect.Top, P.Rect.Width, P.Rect.Height);
+            return;
+        }
+        const QSize Frame = Widget->frameGeometry().size() - Widget->size();
+        Widget->move(P.Rect.Left, P.Rect.Top);
+        Widget->resize(std::max(0, P.Rect.Width - Frame.width()),
+                       std::max(0, P.Rect.Height - Frame.height()));
+    }
+};
+
+QtWindowSystem::QtWindowSystem(int& argc, char** argv) : FImpl(std::make_unique<Impl>()) {
+    if (QApplication::instance() == nullptr) FImpl->OwnApp = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtWindowSystem::~QtWindowSystem() {
+    FImpl->Timers.clear();
+    for (auto& [Handle, E] : FImpl->Windows)
+        if (E.Params.Kind == wkTopLevel || E.Params.Parent == NoWindow) delete E.Widget;
+}
+
+MessageHandler* QtWindowSystem::HandlerOf(WindowHandle Window) const {
+    const auto It = FImpl->Windows.find(Window);
+    return It == FImpl->Windows.end() ? nullptr : It->second.Handler;
+}
+
+WindowHandle QtWindowSystem::CreateWindow(const WindowParams& Params, MessageHandler* Handler) {
+    QWidget* ParentWidget = nullptr;
+    if (Params.Parent != NoWindow) {
+        Impl::Entry* Parent = FImpl->Find(Params.Parent);
+        if (Parent == nullptr || Parent->Widget == nullptr) return NoWindow;
+        ParentWidget = Parent->Widget;
+    }
+    const WindowHandle Handle = FImpl->NextHandle++;
+    Impl::Entry E;
+    E.Params = Params;
+    E.Handler = Handler;
+    const Poster Post = [this](const Message& M) { PostMessage(M); };
+    switch (Params.Kind) {
+    case wkMessageOnly:
+        break;
+    case wkButton: {
+        auto* Button = new QPushButton(QString::fromLatin1(Params.Text.c_str()), ParentWidget);
+        const WindowHandle Parent = Params.Parent;
+        const std::uint16_t Id = Params.ControlId;
+        QObject::connect(Button, &QPushButton::clicked, [this, Parent, Id, Handle] {
+            PostMessage(
+                Message{Parent, WM_COMMAND, MakeWParam(Id, BN_CLICKED), static_cast<std::intptr_t>(Handle)});
+        });
+        E.Widget = Button;
+        break;
+    }
+    case wkTopLevel:
+    case wkChild: {
+        auto* S = new Surface(Params.Kind == wkTopLevel ? nullptr : ParentWidget, Handle, Post,
+                              Params.Kind == wkTopLevel);
+        S->Background = Params.Background;
+        if (Params.Kind == wkTopLevel) S->setWindowTitle(QString::fromLatin1(Params.Text.c_str()));
+        E.Widget = S;
+        break;
+    }
+    }
+    if (E.Widget != nullptr) {
+        Impl::Place(E.Widget, Params);
+        if (Params.Kind != wkTopLevel) E.Widget->setVisible(Params.Visible);
+    }
+    FImpl->Windows.emplace(Handle, std::move(E));
+    return Handle;
+}
+
+void QtWindowSystem::DestroyWindow(WindowHandle Window) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr) return;
+    std::vector<WindowHandle> Children;
+    for (const auto& [Handle, Child] : FImpl->Windows)
+        if (Child.Params.Parent == Window) Children.push_back(Handle);
+    for (WindowHandle Child : Children) DestroyWindow(Child);
+    std::erase_if(FImpl->Timers, [&](const auto& T) { return T.first.first == Window; });
+    std::erase_if(FImpl->Queue, [&](const Message& M) { return M.Window == Window; });
+    if (FImpl->Capture == Window) FImpl->Capture = NoWindow;
+    QWidget* Widget = FImpl->Windows.at(Window).Widget;
+    FImpl->Windows.erase(Window);
+    delete Widget;
+}
+
+bool QtWindowSystem::IsWindow(WindowHandle Window) const { return FImpl->Windows.count(Window) != 0; }
+
+void QtWindowSystem::SetWindowText(WindowHandle Window, const std::string& Text) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr) return;
+    E->Params.Text = Text;
+    if (auto* Button = qobject_cast<QPushButton*>(E->Widget))
+        Button->setText(QString::fromLatin1(Text.c_str()));
+    else if (E->Widget != nullptr && E->Params.Kind == wkTopLevel)
+        E->Widget->setWindowTitle(QString::fromLatin1(Text.c_str()));
+}
+
+void QtWindowSystem::SetWindowBounds(WindowHandle Window, const Bounds& Rect) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr) return;
+    E->Params.Rect = Rect;
+    if (E->Widget != nullptr) Impl::Place(E->Widget, E->Params);
+}
+
+Bounds QtWindowSystem::GetClientRect(WindowHandle Window) const {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr) return {};
+    if (E->Widget == nullptr) return Bounds{0, 0, E->Params.Rect.Width, E->Params.Rect.Height};
+    return Bounds{0, 0, E->Widget->width(), E->Widget->height()};
+}
+
+void QtWindowSystem::ShowWindow(WindowHandle Window, int ShowCommand) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr) return;
+    E->Params.Visible = ShowCommand != SW_HIDE;
+    if (E->Params.Kind != wkTopLevel) {
+        E->Widget->setVisible(E->Params.Visible);
+        return;
+    }
+    switch (ShowCommand) {
+    case SW_HIDE:
+        E->Widget->hide();
+        break;
+    case SW_SHOWMAXIMIZED:
+        E->Widget->showMaximized();
+        break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        E->Widget->showMinimized();
+        break;
+    default:
+        E->Widget->showNormal();
+        // The frame is known only now: fit the outer size again.
+        Impl::Place(E->Widget, E->Params);
+        break;
+    }
+}
+
+void QtWindowSystem::SetBackground(WindowHandle Window, std::uint32_t Rgb) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr) return;
+    E->Params.Background = Rgb;
+    if (auto* S = dynamic_cast<Surface*>(E->Widget)) {
+        S->Background = Rgb;
+        S->update();
+    }
+}
+
+bool QtWindowSystem::SetTimer(WindowHandle Window, std::uintptr_t Id, unsigned Milliseconds) {
+    if (!IsWindow(Window)) return false;
+    Impl::TimerEntry& T = FImpl->Timers[{Window, Id}];
+    if (!T.Timer) {
+        T.Timer = std::make_unique<QTimer>();
+        QObject::connect(T.Timer.get(), &QTimer::timeout, [this, Window, Id] {
+            // At most one tick waits in the queue per timer, as with the real one.
+            const auto It = FImpl->Timers.find({Window, Id});
+            if (It != FImpl->Timers.end()) It->second.Pending = true;
+        });
+    }
+    T.Pending = false;
+    T.Timer->start(static_cast<int>(std::max(Milliseconds, USER_TIMER_MINIMUM)));
+    return true;
+}
+
+bool QtWindowSystem::KillTimer(WindowHandle Window, std::uintptr_t Id) {
+    return FImpl->Timers.erase({Window, Id}) != 0;
+}
+
+void QtWindowSystem::InvalidateRect(WindowHandle Window) {
+    if (Impl::Entry* E = FImpl->Find(Window)) E->PaintPending = true;
+}
+
+void QtWindowSystem::ShowBitmap(WindowHandle Window, const PixelView& Picture) {
+    Impl::Entry* E = FImpl->Find(Window);
+    auto* S = E != nullptr ? dynamic_cast<Surface*>(E->Widget) : nullptr;
+    if (S == nullptr || Picture.Pixels == nullptr || Picture.Width <= 0 || Picture.Height <= 0) return;
+    const QImage View(reinterpret_cast<const uchar*>(Picture.Pixels), Picture.Width, Picture.Height,
+                      static_cast<qsizetype>(Picture.Stride) * 4, QImage::Format_RGB32);
+    S->Picture = View.copy();
+    S->update();
+}
+
+void QtWindowSystem::SetCapture(WindowHandle Window) {
+    // Qt already keeps sending a pressed button's moves to its widget; the handle is what callers ask about.
+    if (IsWindow(Window)) FImpl->Capture = Window;
+}
+
+void QtWindowSystem::ReleaseCapture() { FImpl->Capture = NoWindow; }
+
+WindowHandle QtWindowSystem::GetCapture() const { return FImpl->Capture; }
+
+void QtWindowSystem::TrackMouseLeave(WindowHandle Window) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (auto* S = E != nullptr ? dynamic_cast<Surface*>(E->Widget) : nullptr) S->TracksLeave = true;
+}
+
+void QtWindowSystem::SetCursor(WindowHandle Window, int Cursor) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr) return;
+    if (Cursor == CursorDefault)
+        E->Widget->unsetCursor();
+    else
+        E->Widget->setCursor(ToQtCursor(Cursor));
+}
+
+int QtWindowSystem::MessageBox(WindowHandle Owner, const std::string& Text, const std::string& Caption,
+                               unsigned Style) {
+    Impl::Entry* E = FImpl->Find(Owner);
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    switch (Style & 0xF0) {
+    case MB_ICONSTOP:
+        Icon = QMessageBox::Critical;
+        break;
+    case MB_ICONWARNING:
+        Icon = QMessageBox::Warning;
+        break;
+    case MB_ICONINFORMATION:
+        Icon = QMessageBox::Information;
+        break;
+    default:
+        break;
+    }
+    QMessageBox Box(Icon, QString::fromLatin1(Caption.c_str()), QString::fromLatin1(Text.c_str()),
+                    QMessageBox::Ok, E != nullptr ? E->Widget : nullptr);
+    Box.exec();
+    return IDOK;
+}
+
+void QtWindowSystem::PostMessage(const Message& Msg) {
+    FImpl->Queue.push_back(Msg);
+    // Wake a WaitMessage blocked in Qt's event loop.
+    if (auto* Dispatcher = QAbstractEventDispatcher::instance()) Dispatcher->wakeUp();
+}
+
+bool QtWindowSystem::PeekMessage(Message& Msg) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (!FImpl->Queue.empty()) {
+        Msg = FImpl->Queue.front();
+        FImpl->Queue.pop_front();
+        return true;
+    }
+    for (auto& [Handle, E] : FImpl->Windows) {
+        if (!E.PaintPending) continue;
+        E.PaintPending = false;
+        Msg = Message{Handle, WM_PAINT, 0, 0};
+        return true;
+    }
+    for (auto& [Key, T] : FImpl->Timers) {
+        if (!T.Pending) continue;
+        T.Pending = false;
+        Msg = Message{Key.first, WM_TIMER, Key.second, 0};
+        return true;
+    }
+    return false;
+}
+
+void QtWindowSystem::WaitMessage() {
+    while (!FImpl->Ready()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+WindowHandle QtWindowSystem::FindWindow(WindowKind Kind, const std::string& Text) const {
+    for (const auto& [Handle, E] : FImpl->Windows)
+        if (E.Params.Kind == Kind && E.Params.Text == Text) return Handle;
+    return NoWindow;
+}
+
+bool QtWindowSystem::IsWindowVisible(WindowHandle Window) const {
+    Impl::Entry* E = FImpl->Find(Window);
+    return E != nullptr && E->Widget != nullptr && E->Widget->isVisible();
+}
+
+void QtWindowSystem::ClickButton(WindowHandle Button) {
+    Impl::Entry* E = FImpl->Find(Button);
+    if (auto* B = E != nullptr ? qobject_cast<QPushButton*>(E->Widget) : nullptr) B->click();
+}
+
+void QtWindowSystem::RequestClose(WindowHandle Window) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E != nullptr && E->Widget != nullptr) E->Widget->close();
+}
+
+} // namespace vur::ui
