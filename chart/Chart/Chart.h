@@ -1,0 +1,44 @@
+// TCustomChart and TChart: the chart component. It decides which palette
+// colours are free (against the other series, the panel and the back wall)
+// and remembers the palette last applied.
+#pragma once
+
+#include "chart/Chart/Walls.h"
+#include "chart/DaZezava/AxisPanel.h"
+
+#include <memory>
+
+namespace vur {
+
+class TCustomChart : public TCustomAxisPanel {
+public:
+    explicit TCustomChart(TComponent* AOwner);
+    ~TCustomChart() override;
+
+    std::string ClassName() const override { return "TCustomChart"; }
+
+    // False when another series has the colour, or, with CheckBackground,
+    // when the panel or the back wall has it.
+    bool IsFreeSeriesColor(TColor Color, bool CheckBackground, const TChartSeries* Series) const override;
+
+    TChartBackWall* GetBackWall() const { return FBackWall.get(); }
+
+    // The palette last applied (0: the default palette); stored as
+    // "ColorPaletteIndex" when above 0.
+    int GetColorPaletteIndex() const { return FColorPaletteIndex; }
+    void SetColorPaletteIndex(int Value) { FColorPaletteIndex = Value; }
+    // The stored "ColorPaletteIndex": records it and applies palettes from 1 on.
+    void ReadColorPaletteIndex(int Value);
+
+private:
+    std::unique_ptr<TChartBackWall> FBackWall;
+    int FColorPaletteIndex = 0;
+};
+
+class TChart : public TCustomChart {
+public:
+    using TCustomChart::TCustomChart;
+    std::string ClassName() const override { return "TChart"; }
+};
+
+} // namespace vur

@@ -1,0 +1,25 @@
+#include "chart/DaZezava/Callout.h"
+
+namespace vur {
+
+TCallout::TCallout(TChartSeries* AOwner)
+    : TSeriesPointer(AOwner), FArrow(std::make_unique<TChartPen>([this](TPersistent*) { Repaint(); })) {
+    FArrow->SetColor(clWhite);
+    SetVisible(false);
+    SetDraw3D(false);
+    GetBrush()->SetColor(clBlack);
+}
+
+TCallout::~TCallout() = default;
+
+void TCallout::Assign(const TPersistent* Source) {
+    if (const auto* Other = dynamic_cast<const TCallout*>(Source)) {
+        FArrow->Assign(Other->FArrow.get());
+        FArrowHead = Other->FArrowHead;
+        FArrowHeadSize = Other->FArrowHeadSize;
+        FDistance = Other->FDistance;
+    }
+    TSeriesPointer::Assign(Source);
+}
+
+} // namespace vur

@@ -1,0 +1,350 @@
+// The series classes' data side: TCustomChartElement (anything a chart draws
+// that has a pen and a brush), TCustomChartSeries (legend-facing fields) and
+// TChartSeries (points in parallel value lists, labels, colours, events,
+// links to dependent series, extents and axis association).
+#pragma once
+
+#include "chart/DaZezava/LabelsList.h"
+#include "chart/DaZezava/Marks.h"
+#include "chart/DaZezava/ValueList.h"
+#include "chart/RoVedure/ChartBrush.h"
+#include "chart/RoVedure/ChartPen.h"
+#include "framework/Classes.h"
+#include "framework/Types.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vur {
+
+class TChartAxis;
+class TCustomAxisPanel;
+class TChartSeries;
+
+// What a series tells the series that take it as their data source.
+enum TValueEvent : std::uint8_t { veClear, veAdd, veDelete, veRefresh, veModify };
+// What a chart tells its listeners about its series.
+enum TChartSeriesEvent : std::uint8_t {
+    seAdd,
+    seRemove,
+    seChangeTitle,
+    seChangeColor,
+    seSwap,
+    seChangeActive,
+    seDataChanged
+};
+
+enum THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis : std::uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+
+enum TSeriesRecalcOption : std::uint8_t { rOnDelete = 1, rOnModify = 2, rOnInsert = 4, rOnClear = 8 };
+using TSeriesRecalcOptions = std::uint8_t;
+inline constexpr TSeriesRecalcOptions AllRecalcOptions = rOnDelete | rOnModify | rOnInsert | rOnClear;
+
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* Sender)>;
+using TSeriesOnAfterAdd = std::function<void(TChartSeries* Sender, int ValueIndex)>;
+using TSeriesOnClear = std::function<void(TChartSeries* Sender)>;
+
+// A class reference for series: creates series of one class and recognises
+// instances of it and of its subclasses.
+struct TChartSeriesClass {
+    const char* Name;
+    TChartSeries* (*Create)(TComponent* AOwner);
+    bool (*IsInstance)(const TChartSeries* Series);
+};
+
+// The class reference of T, which names itself in StaticClassName.
+template <class T>
+const TChartSeriesClass* SeriesClassOf() {
+    static const TChartSeriesClass Class{
+        T::StaticClassName, [](TComponent* AOwner) -> TChartSeries* { return new T(AOwner); },
+        [](const TChartSeries* Series) { return dynamic_cast<const T*>(Series) != nullptr; }};
+    return &Class;
+}
+
+class TCustomChartElement : public TComponent {
+public:
+    explicit TCustomChartElement(TComponent* AOwner);
+    ~TCustomChartElement() override;
+
+    std::string ClassName() const override { return "TCustomChartElement"; }
+    // From another element: Active, brush, pen and tag.
+    void Assign(const TPersistent* Source) override;
+
+    bool GetActive() const { return FActive; }
+    virtual void SetActive(bool Value);
+    TChartBrush* GetBrush() const { return FBrush.get(); }
+    TChartPen* GetPen() const { return FPen.get(); }
+    virtual void SetPen(const TChartPen* Value);
+    TCustomAxisPanel* GetParentChart() const { return FParentChart; }
+    virtual void SetParentChart(TCustomAxisPanel* Value);
+
+    // Asks the parent chart for a repaint; nothing is drawn now.
+    void Repaint();
+    // Style objects call this when they change.
+    virtual void CanvasChanged(TPersistent* Sender);
+
+    // Store and repaint only on a real change.
+    void SetBooleanProperty(bool& Variable, bool Value);
+    void SetIntegerProperty(int& Variable, int Value);
+    void SetColorProperty(TColor& Variable, TColor Value);
+    void SetDoubleProperty(double& Variable, double Value);
+    void SetStringProperty(std::string& Variable, const std::string& Value);
+
+protected:
+    bool FActive = true;
+    TCustomAxisPanel* FParentChart = nullptr;
+
+private:
+    std::unique_ptr<TChartBrush> FBrush;
+    std::unique_ptr<TChartPen> FPen;
+};
+
+class TCustomChartSeries : public TCustomChartElement {
+public:
+    explicit TCustomChartSeries(TComponent* AOwner);
+
+    std::string ClassName() const override { return "TCustomChartSeries"; }
+
+    bool GetShowInLegend() const { return FShowInLegend; }
+    void SetShowInLegend(bool Value) { SetBooleanProperty(FShowInLegend, Value); }
+    const std::string& GetTitle() const { return FTitle; }
+    // Also tells the chart's listeners (seChangeTitle).
+    void SetTitle(const std::string& Value);
+    // Stored as "Identifier" when not empty.
+    const std::string& GetIdentifier() const { return FIdentifier; }
+    void SetIdentifier(const std::string& Value) { FIdentifier = Value; }
+    // Six flag bits, stored as "Style" when not empty.
+    std::uint8_t GetStyleFlags() const { return FStyleFlags; }
+    void SetStyleFlags(std::uint8_t Value) { FStyleFlags = static_cast<std::uint8_t>(Value & 0x3F); }
+
+private:
+    bool FShowInLegend = true;
+    std::string FTitle;
+    std::string FIdentifier;
+    std::uint8_t FStyleFlags = 0;
+};
+
+class TChartSeries : public TCustomChartSeries {
+public:
+    static constexpr char StaticClassName[] = "TChartSeries";
+
+    explicit TChartSeries(TComponent* AOwner);
+    ~TChartSeries() override;
+
+    std::string ClassName() const override { return StaticClassName; }
+    virtual const TChartSeriesClass* GetSeriesClass() const { return SeriesClassOf<TChartSeries>(); }
+    // True when this series and Other are of one class (either of the other's).
+    bool SameClass(const TChartSeries* Other) const;
+
+    void SetActive(bool Value) override;
+    void SetParentChart(TCustomAxisPanel* Value) override;
+
+    // ---- adding points; each returns the new index, or -1 when OnBeforeAdd refused
+    virtual int AddXY(double X, double Y, std::string_view Label = {}, TColor Color = clDefault);
+    // X (or Y for horizontal series) is the current number of points.
+    virtual int Add(double Value, std::string_view Label = {}, TColor Color = clDefault);
+    int AddX(double Value, std::string_view Label = {}, TColor Color = clDefault);
+    int AddY(double Value, std::string_view Label = {}, TColor Color = clDefault);
+    virtual int AddNull(double Value);
+    int AddNull(std::string_view Label);
+    virtual int AddNullXY(double X, double Y, std::string_view Label = {});
+    // Adds every value with Add inside one update; returns how many.
+    int AddArray(std::span<const double> Values);
+
+    // ---- removing points
+    // Raises ChartException when ValueIndex is not a point's index.
+    virtual void Delete(int ValueIndex);
+    virtual void Delete(int Start, int Quantity, bool RemoveGap = false);
+    virtual void Clear();
+
+    // ---- reading and writing points
+    int Count() const { return FXValues->GetCount(); }
+    virtual double GetxValue(int Index) const { return FXValues->GetValue(Index); }
+    virtual double GetyValue(int Index) const { return FYValues->GetValue(Index); }
+    virtual double GetMarkValue(int Index) const { return FMandatoryValueList->GetValue(Index); }
+    virtual double GetOriginValue(int Index) const { return GetMarkValue(Index); }
+    void SetXValue(int Index, double Value);
+    void SetYValue(int Index, double Value);
+    const std::string& GetXLabel(int Index) const { return FLabels.Get(Index); }
+    void SetXLabel(int Index, std::string_view Text) { FLabels.Set(Index, Text); }
+    TLabelsList& Labels() { return FLabels; }
+    // The colour the point is drawn in.
+    virtual TColor GetValueColor(int Index) const;
+    void SetValueColor(int Index, TColor Color);
+    // Per-point colours, or none until a point gets its own colour.
+    const std::vector<TColor>* GetColorList() const { return FColors.get(); }
+    bool IsNull(int Index) const { return GetValueColor(Index) == clNone; }
+    void SetNull(int Index, bool Null = true) { SetValueColor(Index, Null ? clNone : clDefault); }
+    // The value list after X and Y whose name matches (any case), else YValues.
+    virtual TChartValueList* GetYValueList(const std::string& AName) const;
+
+    TChartValueList* GetXValues() const { return FXValues; }
+    TChartValueList* GetYValues() const { return FYValues; }
+    // Copies Order, DateTime and ValueSource, then repaints.
+    void SetXValues(const TChartValueList* Value);
+    void SetYValues(const TChartValueList* Value);
+    TChartValueLists& GetValueLists() { return FValueLists; }
+    const TChartValueLists& GetValueLists() const { return FValueLists; }
+    TChartValueList* GetMandatoryValueList() const { return FMandatoryValueList; }
+    TChartValueList* GetNotMandatoryValueList() const { return FNotMandatoryValueList; }
+    bool GetYMandatory() const { return FYMandatory; }
+
+    // ---- order
+    // Swaps two points in every list; the swap step of sorting.
+    virtual void SwapValueIndex(int A, int B);
+    // Sorts by the mandatory list's order and renumbers the positions.
+    virtual void CheckOrder();
+
+    // ---- colour
+    TColor GetSeriesColor() const { return FColor == clDefault ? FColorInternal : FColor; }
+    virtual void SetSeriesColor(TColor Value);
+    TColor GetInternalSeriesColor() const { return FColorInternal; }
+    void SetInternalSeriesColor(TColor Value) { FColorInternal = Value; }
+    // The colour the user chose; clDefault while it is automatic.
+    TColor GetStoredColor() const { return FColor; }
+    bool IsColorStored() const { return FColor != clDefault; }
+    bool GetColorEachPoint() const { return FColorEachPoint; }
+    virtual void SetColorEachPoint(bool Value);
+
+    // ---- formats and other settings
+    const std::string& GetValueFormat() const { return FValueFormat; }
+    void SetValueFormat(const std::string& Value) { SetStringProperty(FValueFormat, Value); }
+    bool IsValueFormatStored() const;
+    const std::string& GetPercentFormat() const { return FPercentFormat; }
+    void SetPercentFormat(const std::string& Value) { SetStringProperty(FPercentFormat, Value); }
+    bool IsPercentFormatStored() const;
+    int GetDepth() const { return FDepth; }
+    void SetDepth(int Value) { SetIntegerProperty(FDepth, Value); }
+    int GetZOrder() const { return FZOrder; }
+    int GetCursor() const { return FCursor; }
+    void SetCursor(int Value) { FCursor = Value; }
+    TSeriesMarks* GetMarks() const { return FMarks.get(); }
+    TSeriesRecalcOptions GetRecalcOptions() const { return FRecalcOptions; }
+    void SetRecalcOptions(TSeriesRecalcOptions Value) { FRecalcOptions = Value; }
+
+    // ---- visible range (set by the chart before drawing)
+    int GetFirstVisibleIndex() const { return FFirstVisibleIndex; }
+    int GetLastVisibleIndex() const { return FLastVisibleIndex; }
+    int VisibleCount() const { return FLastVisibleIndex - FFirstVisibleIndex + 1; }
+    bool GetComputeVisibleRange() const { return FComputeVisibleRange; }
+    void SetComputeVisibleRange(bool Value) { FComputeVisibleRange = Value; }
+    bool GetKeepPointPastEnd() const { return FKeepPointPastEnd; }
+
+    // ---- extents read by the axes
+    virtual double MinXValue() const { return FXValues->GetMinValue(); }
+    virtual double MaxXValue() const { return FXValues->GetMaxValue(); }
+    virtual double MinYValue() const { return FYValues->GetMinValue(); }
+    virtual double MaxYValue() const { return FYValues->GetMaxValue(); }
+    virtual double MinZValue() const { return FZOrder; }
+    virtual double MaxZValue() const { return FZOrder; }
+
+    // ---- axes
+    THorizAxis GetHorizAxis() const { return FHorizAxis; }
+    void SetHorizAxis(THorizAxis Value);
+    TVertAxis GetVertAxis() const { return FVertAxis; }
+    void SetVertAxis(TVertAxis Value);
+    TChartAxis* GetCustomHorizAxis() const { return FCustomHorizAxis; }
+    // A custom axis also switches HorizAxis to aCustomHorizAxis (none: back to bottom).
+    void SetCustomHorizAxis(TChartAxis* Value);
+    TChartAxis* GetCustomVertAxis() const { return FCustomVertAxis; }
+    void SetCustomVertAxis(TChartAxis* Value);
+    // The axes of the parent chart that HorizAxis and VertAxis name; none
+    // without a chart.
+    TChartAxis* GetHorizontalAxis() const { return FHorizontalAxis; }
+    TChartAxis* GetVerticalAxis() const { return FVerticalAxis; }
+    virtual bool UseAxis() const { return true; }
+    virtual bool AssociatedToAxis(const TChartAxis* Axis) const;
+    virtual TChartValueList* ValueListOfAxis(const TChartAxis* Axis) const;
+    TChartAxis* MandatoryAxis() const { return FYMandatory ? FVerticalAxis : FHorizontalAxis; }
+
+    // ---- batching and notification
+    void BeginUpdate() { ++FUpdateCount; }
+    // The last one publishes one refresh.
+    void EndUpdate();
+    void RefreshSeries();
+    int GetUpdateCount() const { return FUpdateCount; }
+    virtual void NotifyNewValue(TChartSeries* Sender, int ValueIndex);
+    // Passes a data change to the series linked to this one.
+    virtual void NotifyValue(TValueEvent ValueEvent, int ValueIndex);
+
+    // ---- series linked to this one as their data source
+    const std::vector<TChartSeries*>& GetLinkedSeries() const { return FLinkedSeries; }
+    void AddLinkedSeries(TChartSeries* Series);
+    void RemoveLinkedSeries(TChartSeries* Series);
+    // Every linked series forgets this one as a source.
+    void RemoveAllLinkedSeries();
+    const std::vector<TComponent*>& GetDataSources() const { return FDataSources; }
+    TComponent* GetDataSource() const { return FDataSources.empty() ? nullptr : FDataSources.front(); }
+    void InternalAddDataSource(TComponent* Value);
+    void InternalRemoveDataSource(TComponent* Value);
+    // Refreshes the points from the data source.
+    void CheckDataSource();
+    // A series is a valid source of every series but itself.
+    virtual bool IsValidSourceOf(const TChartSeries* Value) const { return Value != this; }
+    // Copies point ValueIndex of Source into this series' value lists.
+    virtual int AddChartValue(TChartSeries* Source, int ValueIndex);
+    virtual void AddedValue(TChartSeries* Source, int ValueIndex);
+    virtual void DeletedValue(TChartSeries* Source, int ValueIndex);
+    // Rebuilds this series from all of Source's points.
+    virtual void AddValues(TChartSeries* Source);
+
+    // ---- attachment
+    // Run by the chart when the series joins it or leaves it.
+    virtual void Added();
+    virtual void Removed();
+
+    TSeriesOnBeforeAdd OnBeforeAdd;
+    TSeriesOnAfterAdd OnAfterAdd;
+    TSeriesOnClear OnClearValues;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    virtual void ClearLists();
+    // Resolves HorizAxis and VertAxis against the parent chart.
+    void RecalcGetAxis();
+    void SetKeepPointPastEnd(bool Value) { FKeepPointPastEnd = Value; }
+
+    int FFirstVisibleIndex = -1;
+    int FLastVisibleIndex = -1;
+    int FZOrder = -1;
+
+private:
+    void InsertPointColor(int Index, TColor Color);
+
+    TChartValueLists FValueLists;
+    TChartValueList* FXValues;
+    TChartValueList* FYValues;
+    TChartValueList* FMandatoryValueList;
+    TChartValueList* FNotMandatoryValueList;
+    bool FYMandatory = true;
+    TLabelsList FLabels;
+    std::unique_ptr<std::vector<TColor>> FColors;
+    TColor FColor = clDefault;
+    TColor FColorInternal = clDefault;
+    bool FColorEachPoint = false;
+    std::string FValueFormat;
+    std::string FPercentFormat;
+    THorizAxis FHorizAxis = aBottomAxis;
+    TVertAxis FVertAxis = aLeftAxis;
+    TChartAxis* FCustomHorizAxis = nullptr;
+    TChartAxis* FCustomVertAxis = nullptr;
+    TChartAxis* FHorizontalAxis = nullptr;
+    TChartAxis* FVerticalAxis = nullptr;
+    int FDepth = -1;
+    int FCursor = 0;
+    std::unique_ptr<TSeriesMarks> FMarks;
+    TSeriesRecalcOptions FRecalcOptions = AllRecalcOptions;
+    std::vector<TChartSeries*> FLinkedSeries;
+    std::vector<TComponent*> FDataSources;
+    int FUpdateCount = 0;
+    bool FComputeVisibleRange = true;
+    bool FKeepPointPastEnd = false;
+};
+
+} // namespace vur

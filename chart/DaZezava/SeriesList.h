@@ -1,0 +1,55 @@
+// The ordered list of a chart's series (it does not own them) and the named
+// groups they can be gathered in. The list order is the order of drawing, of
+// legend entries and of stacking.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vur {
+
+class TChartSeries;
+
+class TCustomSeriesList {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TChartSeries* Get(int Index) const { return FItems[static_cast<std::size_t>(Index)]; }
+    void Put(int Index, TChartSeries* Series) { FItems[static_cast<std::size_t>(Index)] = Series; }
+    int IndexOf(const TChartSeries* Series) const;
+    // Clears the points of every series.
+    void ClearValues() const;
+
+    void Add(TChartSeries* Series) { FItems.push_back(Series); }
+    void Delete(int Index) { FItems.erase(FItems.begin() + Index); }
+    void Exchange(int Index1, int Index2);
+
+private:
+    std::vector<TChartSeries*> FItems;
+};
+
+// A named subset of a chart's series.
+class TSeriesGroup {
+public:
+    explicit TSeriesGroup(std::string AName) : Name(std::move(AName)) {}
+    std::string Name;
+    TCustomSeriesList Series;
+};
+
+class TChartSeriesList : public TCustomSeriesList {
+public:
+    int GroupCount() const { return static_cast<int>(FGroups.size()); }
+    TSeriesGroup* Group(int Index) const { return FGroups[static_cast<std::size_t>(Index)].get(); }
+    TSeriesGroup* AddGroup(const std::string& Name);
+    // Takes the series out of every group.
+    void RemoveFromGroups(const TChartSeries* Series);
+
+    // True when every series is active (also for no series).
+    bool GetAllActive() const;
+    void SetAllActive(bool Value) const;
+
+private:
+    std::vector<std::unique_ptr<TSeriesGroup>> FGroups;
+};
+
+} // namespace vur
