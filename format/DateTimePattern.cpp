@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 namespace vur {
 
@@ -78,10 +79,8 @@ TCivilDate CivilFromDays(std::int64_t Days) {
 } // namespace
 
 TDateTimePattern::TDateTimePattern(std::string_view Pattern, const TFormatSettings& Settings)
-    : FDecimalSeparator(Settings.DecimalSeparatorChar), FShortMonthNames(Settings.ShortMonthNameList),
-      FLongMonthNames(Settings.LongMonthNameList), FShortDayNames(Settings.ShortDayNameList),
-      FLongDayNames(Settings.LongDayNameList) {
-    Parse(Pattern.empty() ? std::string_view("c") : Pattern, 1, Settings);
+    : FSettings(Settings) {
+    Parse(Pattern.empty() ? std::string_view("c") : Pattern, 1);
     for (const TToken& Token : FTokens) FMaxLength += static_cast<std::size_t>(TokenMaxLength(Token));
 }
 
@@ -97,6 +96,14 @@ void TDateTimePattern::AddLiteral(std::string_view Text) {
     FTokens.push_back({tkLiteral, 0, false, Start, static_cast<int>(Text.size())});
 }
 
+void TDateTimePattern::AddName(TTokenKind Kind, std::uint8_t Width) {
+    FTokens.push_back({Kind, Width});
+    if (Kind == tkDayName)
+        FReads |= Width == 3 ? srShortDayNames : srLongDayNames;
+    else
+        FReads |= Width == 3 ? srShortMonthNames : srLongMonthNames;
+}
+
 void TDateTimePattern::AddAmPm(std::string_view Am, std::string_view Pm) {
     TToken Token{tkAmPm};
     Token.Start = static_cast<int>(FLiterals.size());
@@ -108,11 +115,14 @@ void TDateTimePattern::AddAmPm(std::string_view Am, std::string_view Pm) {
     FTokens.push_back(Token);
 }
 
-void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatSettings& Settings) {
+void TDateTimePattern::Parse(std::string_view Pattern, int Depth) {
+    const TFormatSettings& Settings = FSettings;
     // Nested patterns deeper than this write nothing, which ends any cycle.
     const bool CanNest = Depth < MaxDepth;
-    const auto Nest = [&](const std::string& Nested) {
-        if (CanNest) Parse(Nested, Depth + 1, Settings);
+    const auto Nest = [&](const std::string& Nested, TSettingsRead Read) {
+        if (!CanNest) return;
+        FReads |= Read;
+        Parse(Nested, Depth + 1);
     };
     char LastLetter = '\0';
     bool MarkerWritten = false;
@@ -128,6 +138,7 @@ void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatS
         if (!IsLetter(C)) {
             if (C == '/' || C == ':') {
                 const char Separator = C == '/' ? Settings.DateSeparatorChar : Settings.TimeSeparatorChar;
+                FReads |= C == '/' ? srDateSeparator : srTimeSeparator;
                 if (Separator != '\0') AddLiteral(std::string_view(&Separator, 1));
             } else {
                 AddLiteral(Pattern.substr(I, 1));
@@ -145,6 +156,7 @@ void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatS
                 I += 3;
             } else {
                 AddAmPm(Settings.TimeAMText, Settings.TimePMText);
+                FReads |= srAmPmText;
                 I += 4;
             }
             MarkerWritten = true;
@@ -157,11 +169,11 @@ void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatS
         switch (Letter) {
         case 'c': {
             if (!CanNest) break;
-            Nest(Settings.ShortDatePattern);
+            Nest(Settings.ShortDatePattern, srShortDate);
             const std::size_t Group = FTokens.size();
             FTokens.push_back({tkTimeGroup});
             AddLiteral(" ");
-            Nest(Settings.LongTimePattern);
+            Nest(Settings.LongTimePattern, srLongTime);
             FTokens[Group].Length = static_cast<int>(FTokens.size() - Group - 1);
             FJoinFloor = FTokens.size();
             break;
@@ -170,15 +182,19 @@ void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatS
             if (Run <= 2)
                 FTokens.push_back({tkDay, Width});
             else if (Run <= 4)
-                FTokens.push_back({tkDayName, Width});
+                AddName(tkDayName, Width);
+            else if (Run == 5)
+                Nest(Settings.ShortDatePattern, srShortDate);
             else
-                Nest(Run == 5 ? Settings.ShortDatePattern : Settings.LongDatePattern);
+                Nest(Settings.LongDatePattern, srLongDate);
             break;
         case 'm':
             if (LastLetter == 'h' && Run <= 2)
                 FTokens.push_back({tkMinute, Width});
+            else if (Run <= 2)
+                FTokens.push_back({tkMonth, Width});
             else
-                FTokens.push_back({Run <= 2 ? tkMonth : tkMonthName, Width});
+                AddName(tkMonthName, Width);
             break;
         case 'y':
             FTokens.push_back({tkYear, static_cast<std::uint8_t>(Run <= 2 ? 2 : 4)});
@@ -199,11 +215,14 @@ void TDateTimePattern::Parse(std::string_view Pattern, int Depth, const TFormatS
             FTokens.push_back({tkMillisecond, std::min<std::uint8_t>(Width, 3)});
             break;
         case 't':
-            Nest(Run == 1 ? Settings.ShortTimePattern : Settings.LongTimePattern);
+            if (Run == 1)
+                Nest(Settings.ShortTimePattern, srShortTime);
+            else
+                Nest(Settings.LongTimePattern, srLongTime);
             break;
         case 'a':
             if (Run >= 3)
-                FTokens.push_back({tkDayName, Width});
+                AddName(tkDayName, Width);
             else
                 AddLiteral(Pattern.substr(I, Run));
             break;
@@ -221,9 +240,11 @@ int TDateTimePattern::TokenMaxLength(const TToken& Token) const {
     case tkLiteral:
         return Token.Length;
     case tkDayName:
-        return static_cast<int>(LongestName(Token.Width == 3 ? FShortDayNames : FLongDayNames));
+        return static_cast<int>(
+            LongestName(Token.Width == 3 ? FSettings.ShortDayNameList : FSettings.LongDayNameList));
     case tkMonthName:
-        return static_cast<int>(LongestName(Token.Width == 3 ? FShortMonthNames : FLongMonthNames));
+        return static_cast<int>(
+            LongestName(Token.Width == 3 ? FSettings.ShortMonthNameList : FSettings.LongMonthNameList));
     case tkAmPm:
         return std::max(Token.Length, Token.Length2);
     case tkTimeGroup:
@@ -235,12 +256,12 @@ int TDateTimePattern::TokenMaxLength(const TToken& Token) const {
 
 std::string TDateTimePattern::Format(TDateTime Value) const {
     if (!(Value >= static_cast<double>(FirstDay - 1) && Value <= static_cast<double>(LastDay + 1)))
-        return GeneralNumberText(Value, FDecimalSeparator);
+        return GeneralNumberText(Value, FSettings.DecimalSeparatorChar);
     // Before 30 December 1899 the day number is negative and the time of day
     // still counts forward from midnight: -1.25 is 29 December, 06:00.
     const std::int64_t Ms = Round64(std::fabs(Value) * static_cast<double>(MsPerDay));
     const std::int64_t Days = Value < 0 ? -(Ms / MsPerDay) : Ms / MsPerDay;
-    if (Days < FirstDay || Days > LastDay) return GeneralNumberText(Value, FDecimalSeparator);
+    if (Days < FirstDay || Days > LastDay) return GeneralNumberText(Value, FSettings.DecimalSeparatorChar);
     const auto Time = static_cast<int>(Ms % MsPerDay);
     const int Hour = Time / 3600000;
     const int Minute = Time / 60000 % 60;
@@ -262,14 +283,15 @@ std::string TDateTimePattern::Format(TDateTime Value) const {
                 Writer.PutNumber(Date.Day, Token.Width);
                 break;
             case tkDayName:
-                Writer.Put(Token.Width == 3 ? FShortDayNames[DayOfWeek] : FLongDayNames[DayOfWeek]);
+                Writer.Put(Token.Width == 3 ? FSettings.ShortDayNameList[DayOfWeek]
+                                            : FSettings.LongDayNameList[DayOfWeek]);
                 break;
             case tkMonth:
                 Writer.PutNumber(Date.Month, Token.Width);
                 break;
             case tkMonthName:
-                Writer.Put(Token.Width == 3 ? FShortMonthNames[Date.Month - 1]
-                                            : FLongMonthNames[Date.Month - 1]);
+                Writer.Put(Token.Width == 3 ? FSettings.ShortMonthNameList[Date.Month - 1]
+                                            : FSettings.LongMonthNameList[Date.Month - 1]);
                 break;
             case tkYear:
                 Writer.PutNumber(Token.Width == 2 ? Date.Year % 100 : Date.Year, Token.Width);
@@ -298,8 +320,38 @@ std::string TDateTimePattern::Format(TDateTime Value) const {
     });
 }
 
+bool TDateTimePattern::ReadsSameAs(const TFormatSettings& Settings) const {
+    const TFormatSettings& Own = FSettings;
+    const auto Same = [this](std::uint16_t Read, const auto& A, const auto& B) {
+        return !(FReads & Read) || A == B;
+    };
+    return Own.DecimalSeparatorChar == Settings.DecimalSeparatorChar &&
+           Same(srDateSeparator, Own.DateSeparatorChar, Settings.DateSeparatorChar) &&
+           Same(srTimeSeparator, Own.TimeSeparatorChar, Settings.TimeSeparatorChar) &&
+           Same(srAmPmText, Own.TimeAMText, Settings.TimeAMText) &&
+           Same(srAmPmText, Own.TimePMText, Settings.TimePMText) &&
+           Same(srShortDayNames, Own.ShortDayNameList, Settings.ShortDayNameList) &&
+           Same(srLongDayNames, Own.LongDayNameList, Settings.LongDayNameList) &&
+           Same(srShortMonthNames, Own.ShortMonthNameList, Settings.ShortMonthNameList) &&
+           Same(srLongMonthNames, Own.LongMonthNameList, Settings.LongMonthNameList) &&
+           Same(srShortDate, Own.ShortDatePattern, Settings.ShortDatePattern) &&
+           Same(srLongDate, Own.LongDatePattern, Settings.LongDatePattern) &&
+           Same(srShortTime, Own.ShortTimePattern, Settings.ShortTimePattern) &&
+           Same(srLongTime, Own.LongTimePattern, Settings.LongTimePattern);
+}
+
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value, const TFormatSettings& Settings) {
-    return TDateTimePattern(Pattern, Settings).Format(Value);
+    // An axis formats all its labels with one pattern: keep the last one parsed.
+    struct TLastPattern {
+        std::string Text;
+        std::optional<TDateTimePattern> Parsed;
+    };
+    thread_local TLastPattern Last;
+    if (!Last.Parsed || Last.Text != Pattern || !Last.Parsed->ReadsSameAs(Settings)) {
+        Last.Parsed.emplace(Pattern, Settings);
+        Last.Text = Pattern;
+    }
+    return Last.Parsed->Format(Value);
 }
 
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value) {

@@ -7,7 +7,6 @@
 #include "format/FormatSettings.h"
 #include "framework/Types.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +22,10 @@ public:
     // Values outside 1 January 1 to 31 December 9999 (after rounding to the
     // millisecond) and non-finite values give their general number text.
     std::string Format(TDateTime Value) const;
+
+    // Whether Settings agree with the settings this pattern was parsed with in
+    // every item the pattern reads, so that parsing again would change nothing.
+    bool ReadsSameAs(const TFormatSettings& Settings) const;
 
 private:
     enum TTokenKind : std::uint8_t {
@@ -53,9 +56,25 @@ private:
         int Length2 = 0;
     };
 
-    void Parse(std::string_view Pattern, int Depth, const TFormatSettings& Settings);
+    // The settings items a pattern reads besides the decimal separator.
+    enum TSettingsRead : std::uint16_t {
+        srDateSeparator = 1 << 0,
+        srTimeSeparator = 1 << 1,
+        srAmPmText = 1 << 2,
+        srShortDayNames = 1 << 3,
+        srLongDayNames = 1 << 4,
+        srShortMonthNames = 1 << 5,
+        srLongMonthNames = 1 << 6,
+        srShortDate = 1 << 7,
+        srLongDate = 1 << 8,
+        srShortTime = 1 << 9,
+        srLongTime = 1 << 10,
+    };
+
+    void Parse(std::string_view Pattern, int Depth);
     void AddLiteral(std::string_view Text);
     void AddAmPm(std::string_view Am, std::string_view Pm);
+    void AddName(TTokenKind Kind, std::uint8_t Width);
     int TokenMaxLength(const TToken& Token) const;
 
     std::vector<TToken> FTokens;
@@ -63,11 +82,8 @@ private:
     // Literals are never joined across a time group's end.
     std::size_t FJoinFloor = 0;
     std::size_t FMaxLength = 0;
-    char FDecimalSeparator;
-    std::array<std::string, 12> FShortMonthNames;
-    std::array<std::string, 12> FLongMonthNames;
-    std::array<std::string, 7> FShortDayNames;
-    std::array<std::string, 7> FLongDayNames;
+    TFormatSettings FSettings;
+    std::uint16_t FReads = 0;
 };
 
 // Parses Pattern and formats Value; callers formatting many values keep a

@@ -1,5 +1,6 @@
 #include "format/LocaleSettings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -79,49 +80,6 @@ void Expand(std::string_view Format, const TStrftimeFormats& Formats, int Depth,
     }
 }
 
-// Converts text of the locale's code set to the 8-bit code page of the engine's strings.
-class TCodePageConverter {
-public:
-    explicit TCodePageConverter(const char* Codeset)
-        : FHandle(iconv_open("WINDOWS-1252//TRANSLIT", Codeset)) {}
-    ~TCodePageConverter() {
-        if (Valid()) iconv_close(FHandle);
-    }
-    TCodePageConverter(const TCodePageConverter&) = delete;
-    TCodePageConverter& operator=(const TCodePageConverter&) = delete;
-
-    // Characters without an equivalent become "?".
-    std::string operator()(const char* Text) const {
-        std::string Result;
-        if (!Text) return Result;
-        if (!Valid()) {
-            for (const char* P = Text; *P; ++P) Result += static_cast<unsigned char>(*P) < 0x80 ? *P : '?';
-            return Result;
-        }
-        iconv(FHandle, nullptr, nullptr, nullptr, nullptr);
-        char* In = const_cast<char*>(Text);
-        std::size_t InLeft = std::strlen(Text);
-        char Buffer[256];
-        while (InLeft > 0) {
-            char* Out = Buffer;
-            std::size_t OutLeft = sizeof Buffer;
-            const std::size_t Done = iconv(FHandle, &In, &InLeft, &Out, &OutLeft);
-            Result.append(Buffer, static_cast<std::size_t>(Out - Buffer));
-            if (Done == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                // An invalid or unconvertible sequence: skip one byte.
-                Result += '?';
-                ++In;
-                --InLeft;
-            }
-        }
-        return Result;
-    }
-
-private:
-    bool Valid() const { return FHandle != reinterpret_cast<iconv_t>(-1); }
-    iconv_t FHandle;
-};
-
 class TLocaleHandle {
 public:
     explicit TLocaleHandle(const char* Name)
@@ -137,6 +95,35 @@ private:
     locale_t FLocale;
 };
 } // namespace
+
+std::string ToWindows1252(const char* Text, const char* Codeset) {
+    std::string Result;
+    if (!Text) return Result;
+    const iconv_t Handle = iconv_open("WINDOWS-1252//TRANSLIT", Codeset ? Codeset : "");
+    if (Handle == reinterpret_cast<iconv_t>(-1)) {
+        for (const char* P = Text; *P; ++P) {
+            if (static_cast<unsigned char>(*P) >= 0x80) return {};
+            Result += *P;
+        }
+        return Result;
+    }
+    char* In = const_cast<char*>(Text);
+    std::size_t InLeft = std::strlen(Text);
+    char Buffer[256];
+    bool Failed = false;
+    while (InLeft > 0 && !Failed) {
+        char* Out = Buffer;
+        std::size_t OutLeft = sizeof Buffer;
+        const std::size_t Done = iconv(Handle, &In, &InLeft, &Out, &OutLeft);
+        Result.append(Buffer, static_cast<std::size_t>(Out - Buffer));
+        Failed = Done == static_cast<std::size_t>(-1) && errno != E2BIG;
+    }
+    iconv_close(Handle);
+    // Transliteration writes "?" for what it cannot show.
+    const auto Questions = [](std::string_view View) { return std::count(View.begin(), View.end(), '?'); };
+    if (Failed || Questions(Result) > Questions(Text)) return {};
+    return Result;
+}
 
 std::string ExpandStrftime(std::string_view Format, const TStrftimeFormats& Formats) {
     std::string Out;
@@ -312,8 +299,10 @@ TFormatSettings ReadLocaleFormatSettings(const char* LocaleName) {
     TFormatSettings Settings;
     const TLocaleHandle Locale(LocaleName);
     if (!Locale.Get()) return Settings;
-    const TCodePageConverter Convert(nl_langinfo_l(CODESET, Locale.Get()));
-    const auto Item = [&](nl_item Which) { return Convert(nl_langinfo_l(Which, Locale.Get())); };
+    const std::string Codeset = nl_langinfo_l(CODESET, Locale.Get());
+    const auto Item = [&](nl_item Which) {
+        return ToWindows1252(nl_langinfo_l(Which, Locale.Get()), Codeset.c_str());
+    };
     const auto SetText = [](std::string& Target, std::string Text) {
         if (!Text.empty()) Target = std::move(Text);
     };
@@ -334,24 +323,32 @@ TFormatSettings ReadLocaleFormatSettings(const char* LocaleName) {
         SetText(Settings.LongDayNameList[I], Item(DAY_1 + I));
     }
 
+    const std::string DateFormat = Item(D_FMT);
+    const std::string TimeFormat = Item(T_FMT);
+    const std::string DateTimeFormat = Item(D_T_FMT);
     TStrftimeFormats Formats;
-    SetText(Formats.Date, Item(D_FMT));
-    SetText(Formats.Time, Item(T_FMT));
+    SetText(Formats.Date, DateFormat);
+    SetText(Formats.Time, TimeFormat);
     SetText(Formats.TimeAmPm, Item(T_FMT_AMPM));
-    SetText(Formats.DateTime, Item(D_T_FMT));
-    const std::string Date = ExpandStrftime(Formats.Date, Formats);
-    const std::string Time = ExpandStrftime(Formats.Time, Formats);
-    if (const char Separator = SeparatorOfStrftime(Date)) Settings.DateSeparatorChar = Separator;
-    if (const char Separator = SeparatorOfStrftime(Time)) Settings.TimeSeparatorChar = Separator;
+    SetText(Formats.DateTime, DateTimeFormat);
     const auto DatePattern = [&](std::string_view Format, bool LongNames) {
-        std::string Pattern = PatternFromStrftime(Format, Settings.DateSeparatorChar, '\0', LongNames);
-        // A pattern without any field is no date format.
-        return Format.find('%') == std::string_view::npos ? std::string() : Pattern;
+        // A format without any field is no date format.
+        if (Format.find('%') == std::string_view::npos) return std::string();
+        return PatternFromStrftime(Format, Settings.DateSeparatorChar, '\0', LongNames);
     };
-    SetText(Settings.ShortDatePattern, DatePattern(Date, false));
-    SetText(Settings.LongDatePattern,
-            DatePattern(DatePartOfStrftime(ExpandStrftime(Formats.DateTime, Formats)), true));
-    Settings.SetClockStyle(ClockStyleOfStrftime(Time));
+    if (!DateFormat.empty()) {
+        const std::string Date = ExpandStrftime(DateFormat, Formats);
+        if (const char Separator = SeparatorOfStrftime(Date)) Settings.DateSeparatorChar = Separator;
+        SetText(Settings.ShortDatePattern, DatePattern(Date, false));
+    }
+    if (!DateTimeFormat.empty())
+        SetText(Settings.LongDatePattern,
+                DatePattern(DatePartOfStrftime(ExpandStrftime(DateTimeFormat, Formats)), true));
+    if (!TimeFormat.empty()) {
+        const std::string Time = ExpandStrftime(TimeFormat, Formats);
+        if (const char Separator = SeparatorOfStrftime(Time)) Settings.TimeSeparatorChar = Separator;
+        Settings.SetClockStyle(ClockStyleOfStrftime(Time));
+    }
     return Settings;
 }
 

@@ -18,6 +18,10 @@ struct TStrftimeFormats {
     std::string DateTime = "%a %b %e %H:%M:%S %Y";
 };
 
+// Text of the given code set in the engine's 8-bit code page, transliterated
+// where needed; empty when it cannot be shown there.
+std::string ToWindows1252(const char* Text, const char* Codeset);
+
 // Format with every composite conversion ("%D", "%F", "%T", "%R", "%r", "%x",
 // "%X", "%c") replaced by what it stands for.
 std::string ExpandStrftime(std::string_view Format, const TStrftimeFormats& Formats);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vur {
 
@@ -266,7 +267,22 @@ void TNumberPattern::WriteScientific(TTextWriter& Writer, const TSection& Sectio
 }
 
 std::string FormatNumberText(std::string_view Pattern, double Value, const TFormatSettings& Settings) {
-    return TNumberPattern(Pattern, Settings).Format(Value);
+    // An axis formats all its labels with one pattern: keep the last one parsed.
+    struct TLastPattern {
+        std::string Text;
+        char DecimalSeparator = '\0';
+        char ThousandSeparator = '\0';
+        std::optional<TNumberPattern> Parsed;
+    };
+    thread_local TLastPattern Last;
+    if (!Last.Parsed || Last.Text != Pattern || Last.DecimalSeparator != Settings.DecimalSeparatorChar ||
+        Last.ThousandSeparator != Settings.ThousandSeparatorChar) {
+        Last.Parsed.emplace(Pattern, Settings);
+        Last.Text = Pattern;
+        Last.DecimalSeparator = Settings.DecimalSeparatorChar;
+        Last.ThousandSeparator = Settings.ThousandSeparatorChar;
+    }
+    return Last.Parsed->Format(Value);
 }
 
 std::string FormatNumberText(std::string_view Pattern, double Value) {

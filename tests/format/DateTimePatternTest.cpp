@@ -236,3 +236,21 @@ TEST(DateTimePattern, AgreesWithStrftime) {
         ASSERT_EQ(Pattern.Format(Value), Expected) << Unix;
     }
 }
+
+TEST(DateTimePattern, RepeatedCallsFollowChangedSettings) {
+    TFormatSettings Settings;
+    EXPECT_EQ(Fmt("mmmm hh:nn", Sunday, Settings), "March 14:05");
+    Settings.LongMonthNameList[2] = "Maart";
+    EXPECT_EQ(Fmt("mmmm hh:nn", Sunday, Settings), "Maart 14:05");
+    Settings.TimeSeparatorChar = '.';
+    EXPECT_EQ(Fmt("mmmm hh:nn", Sunday, Settings), "Maart 14.05");
+    Settings.ShortDatePattern = "yyyy";
+    EXPECT_EQ(Fmt("ddddd", Sunday, Settings), "2025");
+    Settings.ShortDatePattern = "yy";
+    EXPECT_EQ(Fmt("ddddd", Sunday, Settings), "25");
+    Settings.TimePMText = "PM";
+    EXPECT_EQ(Fmt("ampm", Sunday, Settings), "PM");
+    Settings.DecimalSeparatorChar = ',';
+    EXPECT_EQ(Fmt("ampm", 1e300, Settings), "1E+300");
+    EXPECT_EQ(Fmt("ampm", 1.5e300, Settings), "1,5E+300");
+}

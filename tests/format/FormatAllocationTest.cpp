@@ -14,13 +14,14 @@ namespace {
 std::atomic<long> Allocations{0};
 } // namespace
 
-void* operator new(std::size_t Size) {
+// Out of line, so the compiler never pairs an inlined malloc with a delete.
+[[gnu::noinline]] void* operator new(std::size_t Size) {
     Allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
     throw std::bad_alloc();
 }
-void operator delete(void* Block) noexcept { std::free(Block); }
-void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
+[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
+[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 

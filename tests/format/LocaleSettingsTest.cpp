@@ -153,3 +153,20 @@ TEST(LocaleSettings, ReadingALocaleLeavesTheProcessLocaleAlone) {
     ReadLocaleFormatSettings("C.UTF-8");
     EXPECT_EQ(std::setlocale(LC_ALL, nullptr), Before);
 }
+
+TEST(LocaleSettings, TextsConvertToTheEngineCodePageOrNotAtAll) {
+    EXPECT_EQ(ToWindows1252("M\xC3\xA4rz", "UTF-8"), "M\xE4rz");
+    EXPECT_EQ(ToWindows1252("d\xC3\xA9"
+                            "c.",
+                            "UTF-8"),
+              "d\xE9"
+              "c.");
+    EXPECT_EQ(ToWindows1252("Why?", "UTF-8"), "Why?");
+    // The narrow no-break space some locales group digits with.
+    EXPECT_EQ(ToWindows1252("\xE2\x80\xAF", "UTF-8"), " ");
+    // Text the code page cannot show: the caller keeps its fallback.
+    EXPECT_EQ(ToWindows1252("\xE5\x8D\x88\xE5\x89\x8D", "UTF-8"), "");
+    EXPECT_EQ(ToWindows1252("\xFF\xFE", "UTF-8"), "");
+    EXPECT_EQ(ToWindows1252("plain", "NO-SUCH-CODESET"), "plain");
+    EXPECT_EQ(ToWindows1252("M\xC3\xA4rz", "NO-SUCH-CODESET"), "");
+}

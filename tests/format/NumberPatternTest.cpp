@@ -242,3 +242,13 @@ TEST(NumberPattern, ScientificAgreesWithPrintf) {
         ASSERT_EQ(Pattern.Format(Value), Expected) << Value;
     }
 }
+
+TEST(NumberPattern, RepeatedCallsFollowChangedSettings) {
+    TFormatSettings Settings;
+    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1,234.5");
+    Settings.DecimalSeparatorChar = ',';
+    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1,234,5");
+    Settings.ThousandSeparatorChar = '.';
+    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1.234,5");
+    EXPECT_EQ(Fmt("#,##0.00", 1234.5, Settings), "1.234,50");
+}
