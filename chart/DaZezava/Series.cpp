@@ -391,7 +391,7 @@ void TChartSeries::RefreshSeries() {
 }
 
 void TChartSeries::NotifyValue(TValueEvent ValueEvent, int ValueIndex) {
-    if (FUpdateCount > 0) return;
+    if (FUpdateCount > 0 || FLinkedSeries.empty()) return;
     // A linked series may unlink itself in its reaction; walk a copy.
     const std::vector<TChartSeries*> Linked = FLinkedSeries;
     for (TChartSeries* Series : Linked) {
