@@ -94,7 +94,11 @@ void TApplication::Terminate() { FWindowSystem.PostQuitMessage(0); }
 
 void TApplication::HandleException(TPersistent* Sender) {
     const ui::WindowHandle Capture = FWindowSystem.GetCapture();
-    if (Capture != ui::NoWindow) FWindowSystem.SendMessage(Capture, ui::WM_CANCELMODE);
+    if (Capture != ui::NoWindow) {
+        FWindowSystem.SendMessage(Capture, ui::WM_CANCELMODE);
+        // A window without a framework control behind it cannot let go by itself.
+        if (FWindowSystem.GetCapture() == Capture) FWindowSystem.ReleaseCapture();
+    }
     try {
         throw;
     } catch (const EAbort&) {

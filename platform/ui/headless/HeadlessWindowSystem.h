@@ -1,7 +1,7 @@
 // A window system without a display, driven by its caller: a virtual clock
 // that moves only when advanced, timers that fire through the queue as that
 // clock passes their due times, clicks and mouse input posted on request,
-// message boxes and repaint requests recorded for inspection instead of shown.
+// message boxes and repaint requests recorded for tests to look at instead of shown.
 #pragma once
 
 #include "platform/sys/ManualClock.h"
