@@ -15,6 +15,24 @@ FontEngine& FontEngine::Get() {
     return *Engine;
 }
 
+struct FontEngine::ConfigRelease {
+    ~ConfigRelease() {
+        FontEngine& Engine = FontEngine::Get();
+        std::lock_guard<std::mutex> Guard(Engine.FMutex);
+        if (Engine.FConfig != nullptr) FcConfigDestroy(Engine.FConfig);
+        Engine.FConfig = nullptr;
+        Engine.FConfigReleased = true;
+    }
+};
+
+FcConfig* FontEngine::FontConfig() {
+    if (FConfig == nullptr && !FConfigReleased) {
+        FConfig = FcInitLoadConfigAndFonts();
+        static const ConfigRelease Release;
+    }
+    return FConfig;
+}
+
 FontEngine::FontEngine() {
     if (FT_Init_FreeType(&FLibrary) != 0) FLibrary = nullptr;
 }

@@ -4,6 +4,7 @@
 // objects stay valid during shutdown.
 #pragma once
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -40,8 +41,16 @@ public:
     // FreeType cannot read it.
     const OpenFace* Face(const std::string& File, int Index);
 
+    // With the mutex held: the fontconfig configuration faces are matched in.
+    // It is our own rather than the process default, so that it can be released
+    // when the program ends without pulling the default from under another
+    // user (a toolkit's font database); fontconfig's parsed configuration is
+    // otherwise reported as leaked. nullptr (the default) after that.
+    FcConfig* FontConfig();
+
 private:
     FontEngine();
+    struct ConfigRelease;
 
     struct FaceEntry {
         std::string File;
@@ -50,6 +59,8 @@ private:
     };
     std::mutex FMutex;
     FT_Library FLibrary = nullptr;
+    FcConfig* FConfig = nullptr;
+    bool FConfigReleased = false;
     std::vector<std::unique_ptr<FaceEntry>> FFaces;
     static constexpr int RecentCapacity = 48;
     std::shared_ptr<FontInstance> FRecent[RecentCapacity];

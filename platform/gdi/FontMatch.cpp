@@ -1,6 +1,7 @@
 #include "platform/gdi/FontMatch.h"
 
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FontEngine.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -52,6 +53,7 @@ bool IsOutline(FcPattern* P) {
 std::vector<FaceChoice> MatchFaces(const std::string& FaceName, int Weight, bool Italic,
                                    std::uint8_t PitchAndFamily) {
     std::vector<FaceChoice> Result;
+    FcConfig* Config = FontEngine::Get().FontConfig();
     std::unique_ptr<FcPattern, PatternDeleter> Pattern(FcPatternCreate());
     if (!Pattern) return Result;
     if (!FaceName.empty())
@@ -60,12 +62,12 @@ std::vector<FaceChoice> MatchFaces(const std::string& FaceName, int Weight, bool
                        reinterpret_cast<const FcChar8*>(GenericFamily(PitchAndFamily)));
     FcPatternAddInteger(Pattern.get(), FC_WEIGHT, FcWeightFromOpenType(Weight <= 0 ? FW_NORMAL : Weight));
     FcPatternAddInteger(Pattern.get(), FC_SLANT, Italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    if (!FcConfigSubstitute(nullptr, Pattern.get(), FcMatchPattern)) return Result;
+    if (!FcConfigSubstitute(Config, Pattern.get(), FcMatchPattern)) return Result;
     FcDefaultSubstitute(Pattern.get());
 
     FcResult Status = FcResultNoMatch;
     std::unique_ptr<FcFontSet, FontSetDeleter> Sorted(
-        FcFontSort(nullptr, Pattern.get(), FcFalse, nullptr, &Status));
+        FcFontSort(Config, Pattern.get(), FcFalse, nullptr, &Status));
     if (!Sorted) return Result;
     for (int I = 0; I < Sorted->nfont && Result.size() < 4; ++I) {
         FcPattern* Font = Sorted->fonts[I];

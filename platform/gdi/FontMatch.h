@@ -15,10 +15,9 @@ struct FaceChoice {
     bool Italic = false; // the face itself is italic or oblique
 };
 
-// Outline faces for the request, best first; the caller takes the first one
-// FreeType opens. Any name yields candidates as long as the system has a
-// scalable face at all: an unknown name falls back to the generic family its
-// pitch and family hint suggest (sans-serif by default).
+// With the font engine's mutex held: outline faces for the request, best first; the caller takes the first
+// one FreeType opens. Any name yields candidates as long as the system has a scalable face at all: an unknown
+// name falls back to the generic family its pitch and family hint suggest (sans-serif by default).
 std::vector<FaceChoice> MatchFaces(const std::string& FaceName, int Weight, bool Italic,
                                    std::uint8_t PitchAndFamily);
 

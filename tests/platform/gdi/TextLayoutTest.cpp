@@ -325,9 +325,11 @@ TEST(TextLayoutTest, OddInputDoesNotCrash) {
     EXPECT_FALSE(Image.HasInk());
     EXPECT_EQ(F.TextExtent("").cx, 0);
     F.RenderText(AllBytes, 0, 0, TA_CENTER | TA_BOTTOM, 0, Image);
-    for (const int Coordinate : {INT_MIN, INT_MIN + 1, -1, INT_MAX - 1, INT_MAX})
-        for (const unsigned Flags : {0u, 2u, 6u, 8u, 24u, 0xFFFFFFFFu})
-            F.RenderText("edge", Coordinate, -Coordinate, Flags, INT_MAX, Image);
+    const int Coordinates[] = {INT_MIN, INT_MIN + 1, -1, INT_MAX - 1, INT_MAX};
+    for (const int X : Coordinates)
+        for (const int Y : Coordinates)
+            for (const unsigned Flags : {0u, 2u, 6u, 8u, 24u, 0xFFFFFFFFu})
+                F.RenderText("edge", X, Y, Flags, INT_MAX, Image);
     EXPECT_EQ(F.TextExtent(AllBytes, INT_MAX).cx, INT_MAX);
     EXPECT_EQ(F.TextExtent(AllBytes, INT_MIN).cx, INT_MIN);
 }
