@@ -146,8 +146,8 @@ class FontInstance;
 }
 
 // A realised logical font; copies share the face, metrics and glyph cache.
-// Fonts may be used from one thread at a time per process; resolving and
-// rasterising are serialised internally.
+// Fonts may be shared between threads: resolving, filling the cache and
+// FreeType calls are serialised internally, and cached glyphs never change.
 class Font {
 public:
     Font();
