@@ -38,6 +38,16 @@ LineSetup SetupLine(int X0, int Y0, int X1, int Y1, const RECT& Box) {
     L.Minor = L.XMajor ? Ay : Ax;
     L.Steps = L.DMaj;
 
+    // Both ends inside the box: no cutting needed.
+    const auto Inside = [&](std::int64_t X, std::int64_t Y) {
+        return X >= Box.left && X < Box.right && Y >= Box.top && Y < Box.bottom;
+    };
+    if (Inside(Ax, Ay) && Inside(Ax + Dx, Ay + Dy)) {
+        L.First = 0;
+        L.Last = L.Steps - 1;
+        L.Err = 2 * L.DMin - L.DMaj;
+        return L;
+    }
     // Visible range of the major coordinate.
     const std::int64_t MajLo = L.XMajor ? Box.left : Box.top, MajHi = (L.XMajor ? Box.right : Box.bottom) - 1;
     const std::int64_t MinLo = L.XMajor ? Box.top : Box.left, MinHi = (L.XMajor ? Box.bottom : Box.right) - 1;
