@@ -5,7 +5,6 @@
 #include "framework/Rounding.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -19,8 +18,9 @@ constexpr std::int64_t FirstDay = -693593;
 constexpr std::int64_t LastDay = 2958465;
 
 bool IsQuote(char C) { return C == '\'' || C == '"'; }
-char Lower(char C) { return static_cast<char>(std::tolower(static_cast<unsigned char>(C))); }
-bool IsLetter(char C) { return std::isalpha(static_cast<unsigned char>(C)) != 0; }
+char Lower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; }
+// ASCII only, whatever the process locale says about other bytes.
+bool IsLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
 
 bool StartsWithNoCase(std::string_view Text, std::size_t At, std::string_view Word) {
     if (Text.size() - At < Word.size()) return false;

@@ -14,23 +14,23 @@ namespace {
 // Composite conversions may refer to each other ("%c" to "%r"); deeper ones are dropped.
 constexpr int MaxExpandDepth = 3;
 
-struct TSpec {
+struct TField {
     char Conversion = '\0';
     bool NoPad = false;
     std::size_t End = 0;
 };
 
-// The conversion starting with the "%" at At: flags, width, E/O modifier, letter.
-TSpec ReadSpec(std::string_view Format, std::size_t At) {
-    TSpec Spec;
+// The field starting with the "%" at At: flags, width, E/O modifier, letter.
+TField ReadField(std::string_view Format, std::size_t At) {
+    TField Field;
     std::size_t I = At + 1;
     for (; I < Format.size() && Format[I] != '\0' && std::strchr("-_0^#", Format[I]); ++I)
-        if (Format[I] == '-') Spec.NoPad = true;
+        if (Format[I] == '-') Field.NoPad = true;
     while (I < Format.size() && std::isdigit(static_cast<unsigned char>(Format[I]))) ++I;
     if (I < Format.size() && (Format[I] == 'E' || Format[I] == 'O')) ++I;
-    if (I < Format.size()) Spec.Conversion = Format[I++];
-    Spec.End = I;
-    return Spec;
+    if (I < Format.size()) Field.Conversion = Format[I++];
+    Field.End = I;
+    return Field;
 }
 
 bool IsTimeConversion(char C) { return C != '\0' && std::strchr("HIklMSpPrRTXZzs", C) != nullptr; }
@@ -42,9 +42,9 @@ void Expand(std::string_view Format, const TStrftimeFormats& Formats, int Depth,
             Out += Format[I++];
             continue;
         }
-        const TSpec Spec = ReadSpec(Format, I);
+        const TField Field = ReadField(Format, I);
         const char* Composite = nullptr;
-        switch (Spec.Conversion) {
+        switch (Field.Conversion) {
         case 'D':
             Composite = "%m/%d/%y";
             break;
@@ -73,10 +73,10 @@ void Expand(std::string_view Format, const TStrftimeFormats& Formats, int Depth,
             break;
         }
         if (!Composite)
-            Out.append(Format.substr(I, Spec.End - I));
+            Out.append(Format.substr(I, Field.End - I));
         else if (Depth < MaxExpandDepth)
             Expand(Composite, Formats, Depth + 1, Out);
-        I = Spec.End;
+        I = Field.End;
     }
 }
 
@@ -136,7 +136,7 @@ char SeparatorOfStrftime(std::string_view Format) {
     std::size_t I = 0;
     while (I < Format.size()) {
         if (Format[I] == '%') {
-            I = ReadSpec(Format, I).End;
+            I = ReadField(Format, I).End;
             SeenField = true;
             continue;
         }
@@ -182,9 +182,9 @@ std::string PatternFromStrftime(std::string_view Format, char DateSeparator, cha
             PutLiteral(Format[I++]);
             continue;
         }
-        const TSpec Spec = ReadSpec(Format, I);
-        I = Spec.End;
-        switch (Spec.Conversion) {
+        const TField Field = ReadField(Format, I);
+        I = Field.End;
+        switch (Field.Conversion) {
         case 'a':
             PutToken(LongNames ? "dddd" : "ddd");
             break;
@@ -199,13 +199,13 @@ std::string PatternFromStrftime(std::string_view Format, char DateSeparator, cha
             PutToken("mmmm");
             break;
         case 'd':
-            PutToken(Spec.NoPad ? "d" : "dd");
+            PutToken(Field.NoPad ? "d" : "dd");
             break;
         case 'e':
             PutToken("d");
             break;
         case 'm':
-            PutToken(Spec.NoPad ? "m" : "mm");
+            PutToken(Field.NoPad ? "m" : "mm");
             break;
         case 'y':
             PutToken("yy");
@@ -215,17 +215,17 @@ std::string PatternFromStrftime(std::string_view Format, char DateSeparator, cha
             break;
         case 'H':
         case 'I':
-            PutToken(Spec.NoPad ? "h" : "hh");
+            PutToken(Field.NoPad ? "h" : "hh");
             break;
         case 'k':
         case 'l':
             PutToken("h");
             break;
         case 'M':
-            PutToken(Spec.NoPad ? "n" : "nn");
+            PutToken(Field.NoPad ? "n" : "nn");
             break;
         case 'S':
-            PutToken(Spec.NoPad ? "s" : "ss");
+            PutToken(Field.NoPad ? "s" : "ss");
             break;
         case 'p':
         case 'P':
@@ -261,9 +261,9 @@ std::string DatePartOfStrftime(std::string_view Format) {
                 ++I;
                 continue;
             }
-            const TSpec Spec = ReadSpec(Format, I);
-            HasTime = HasTime || IsTimeConversion(Spec.Conversion);
-            I = Spec.End;
+            const TField Field = ReadField(Format, I);
+            HasTime = HasTime || IsTimeConversion(Field.Conversion);
+            I = Field.End;
         }
         if (HasTime) continue;
         if (!Out.empty()) Out += ' ';
@@ -281,13 +281,13 @@ TClockStyle ClockStyleOfStrftime(std::string_view Format) {
             ++I;
             continue;
         }
-        const TSpec Spec = ReadSpec(Format, I);
-        I = Spec.End;
-        const char C = Spec.Conversion;
+        const TField Field = ReadField(Format, I);
+        I = Field.End;
+        const char C = Field.Conversion;
         if (C == 'p' || C == 'P') SeenMarker = true;
         if (C == 'H' || C == 'I' || C == 'k' || C == 'l') {
             Style.TwelveHour = C == 'I' || C == 'l';
-            Style.LeadingZero = (C == 'H' || C == 'I') && !Spec.NoPad;
+            Style.LeadingZero = (C == 'H' || C == 'I') && !Field.NoPad;
             Style.MarkerFirst = SeenMarker;
             return Style;
         }

@@ -20,28 +20,28 @@ using namespace vur;
 namespace {
 constexpr auto TimeBudget = std::chrono::milliseconds(1500);
 
-const double SpecialValues[] = {0.0,
-                                -0.0,
-                                1.0,
-                                -1.0,
-                                0.5,
-                                -2.5,
-                                1e308,
-                                -1e308,
-                                std::numeric_limits<double>::max(),
-                                std::numeric_limits<double>::lowest(),
-                                std::numeric_limits<double>::min(),
-                                std::numeric_limits<double>::denorm_min(),
-                                -std::numeric_limits<double>::denorm_min(),
-                                std::numeric_limits<double>::quiet_NaN(),
-                                std::numeric_limits<double>::infinity(),
-                                -std::numeric_limits<double>::infinity(),
-                                1e18,
-                                999999999999999999.0,
-                                0.9999999999,
-                                2958465.9999999999,
-                                -693594.0,
-                                46000.6041666667};
+const double EdgeValues[] = {0.0,
+                             -0.0,
+                             1.0,
+                             -1.0,
+                             0.5,
+                             -2.5,
+                             1e308,
+                             -1e308,
+                             std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::lowest(),
+                             std::numeric_limits<double>::min(),
+                             std::numeric_limits<double>::denorm_min(),
+                             -std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             1e18,
+                             999999999999999999.0,
+                             0.9999999999,
+                             2958465.9999999999,
+                             -693594.0,
+                             46000.6041666667};
 
 class TRandomInput {
 public:
@@ -58,7 +58,7 @@ public:
     double Value() {
         switch (FRandom() % 4) {
         case 0:
-            return SpecialValues[FRandom() % std::size(SpecialValues)];
+            return EdgeValues[FRandom() % std::size(EdgeValues)];
         case 1:
             return std::bit_cast<double>(FRandom());
         case 2:
