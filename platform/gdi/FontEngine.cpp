@@ -63,6 +63,23 @@ const OpenFace* FontEngine::Face(const std::string& File, int Index) {
     return Open.Face != nullptr ? &Open : nullptr;
 }
 
+const std::vector<FaceChoice>& FontEngine::Match(const std::string& FaceName, int Weight, bool Italic,
+                                                 std::uint8_t PitchAndFamily) {
+    const auto Same = [&](const MatchEntry& E) {
+        return E.Weight == Weight && E.Italic == Italic && E.PitchAndFamily == PitchAndFamily &&
+               E.FaceName == FaceName;
+    };
+    auto Found = std::find_if(FMatches.begin(), FMatches.end(), Same);
+    if (Found == FMatches.end()) {
+        if (FMatches.size() == MatchCapacity) FMatches.erase(FMatches.begin());
+        FMatches.push_back(MatchEntry{FaceName, Weight, Italic, PitchAndFamily,
+                                      MatchFaces(FaceName, Weight, Italic, PitchAndFamily)});
+        return FMatches.back().Faces;
+    }
+    std::rotate(Found, Found + 1, FMatches.end());
+    return FMatches.back().Faces;
+}
+
 std::shared_ptr<FontInstance> FontEngine::Acquire(const LOGFONT& LogFont) {
     std::shared_ptr<FontInstance> Dropped;
     std::lock_guard<std::mutex> Guard(FMutex);

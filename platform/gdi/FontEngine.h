@@ -4,6 +4,8 @@
 // objects stay valid during shutdown.
 #pragma once
 
+#include "platform/gdi/FontMatch.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -41,6 +43,11 @@ public:
     // FreeType cannot read it.
     const OpenFace* Face(const std::string& File, int Index);
 
+    // With the mutex held: the faces for a face name and style, remembered, as
+    // every size of the same face needs the same answer.
+    const std::vector<FaceChoice>& Match(const std::string& FaceName, int Weight, bool Italic,
+                                         std::uint8_t PitchAndFamily);
+
     // With the mutex held: the fontconfig configuration faces are matched in.
     // It is our own rather than the process default, so that it can be released
     // when the program ends without pulling the default from under another
@@ -62,6 +69,15 @@ private:
     FcConfig* FConfig = nullptr;
     bool FConfigReleased = false;
     std::vector<std::unique_ptr<FaceEntry>> FFaces;
+    struct MatchEntry {
+        std::string FaceName;
+        int Weight = 0;
+        bool Italic = false;
+        std::uint8_t PitchAndFamily = 0;
+        std::vector<FaceChoice> Faces;
+    };
+    static constexpr std::size_t MatchCapacity = 64;
+    std::vector<MatchEntry> FMatches; // most recent last
     static constexpr int RecentCapacity = 48;
     std::shared_ptr<FontInstance> FRecent[RecentCapacity];
     int FRecentCount = 0;

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/CodePage.h"
 #include "platform/gdi/FontEngine.h"
-#include "platform/gdi/FontMatch.h"
 #include "platform/gdi/GlyphRaster.h"
 
 #include FT_OUTLINE_H
@@ -128,9 +127,10 @@ FontInstance::FontInstance(const LOGFONT& LogFont)
       FDirection(DirectionOf(LogFont.Escapement)) {
     const int Weight = LogFont.Weight <= 0 ? FW_NORMAL : std::min(LogFont.Weight, 1000);
     bool FaceItalic = false;
+    FontEngine& Engine = FontEngine::Get();
     for (const FaceChoice& Choice :
-         MatchFaces(LogFont.FaceName, Weight, LogFont.Italic, LogFont.PitchAndFamily)) {
-        const OpenFace* Face = FontEngine::Get().Face(Choice.File, Choice.Index);
+         Engine.Match(LogFont.FaceName, Weight, LogFont.Italic, LogFont.PitchAndFamily)) {
+        const OpenFace* Face = Engine.Face(Choice.File, Choice.Index);
         if (Face == nullptr || FT_New_Size(Face->Face, &FSize) != 0) continue;
         FFace = Face;
         FFamily = Choice.Family;
