@@ -39,12 +39,15 @@ int PenModeToRop2(TPenMode Mode) {
 void TPen::Assign(const TPersistent* Source) {
     if (const auto* Pen = dynamic_cast<const TPen*>(Source)) {
         if (Pen == this) return;
+        const bool Differs = FColor != Pen->FColor || FWidth != Pen->FWidth || FStyle != Pen->FStyle ||
+                             FMode != Pen->FMode || FCustomHandle || Pen->FCustomHandle;
         FColor = Pen->FColor;
         FWidth = Pen->FWidth;
         FStyle = Pen->FStyle;
         FMode = Pen->FMode;
         FHandle = Pen->FHandle;
-        Changed();
+        FCustomHandle = Pen->FCustomHandle;
+        if (Differs) Changed();
         return;
     }
     TPersistent::Assign(Source);
@@ -52,23 +55,25 @@ void TPen::Assign(const TPersistent* Source) {
 
 void TPen::PropertyChanged() {
     FHandle.reset();
+    FCustomHandle = false;
     Changed();
 }
 
 void TPen::SetColor(TColor Value) {
-    if (FColor == Value) return;
+    // On a pen adopted from a handle any property write rebuilds it from the properties.
+    if (FColor == Value && !FCustomHandle) return;
     FColor = Value;
     PropertyChanged();
 }
 
 void TPen::SetWidth(int Value) {
-    if (FWidth == Value) return;
+    if (FWidth == Value && !FCustomHandle) return;
     FWidth = Value;
     PropertyChanged();
 }
 
 void TPen::SetStyle(TPenStyle Value) {
-    if (FStyle == Value) return;
+    if (FStyle == Value && !FCustomHandle) return;
     FStyle = Value;
     PropertyChanged();
 }
@@ -93,6 +98,7 @@ const gdi::Pen& TPen::GetHandle() const {
 
 void TPen::SetHandle(const gdi::Pen& Value) {
     FHandle = Value;
+    FCustomHandle = true;
     FColor = Value.GetColor();
     FWidth = Value.GetWidth();
     Changed();

@@ -96,6 +96,7 @@ private:
     TPenStyle FStyle = psSolid;
     TPenMode FMode = pmCopy;
     mutable std::optional<gdi::Pen> FHandle;
+    bool FCustomHandle = false;
 };
 
 enum TBrushStyle : std::uint8_t {

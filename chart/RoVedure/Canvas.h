@@ -12,6 +12,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vur {
 
@@ -138,8 +139,9 @@ public:
     void SetFontZoom(double Value) { FFontZoom = Value; }
     int GetBlendTransparency() const { return FBlendTransparency; }
 
-    // Called by a font that goes away while it is the current one.
-    void FontDestroyed(const TVurFont* Font);
+    // Forgets Font when it is the current chart font (it goes away, or another
+    // canvas takes it over).
+    void ReleaseFont(const TVurFont* Font);
 
 protected:
     // The box a text at (X, Y) covers, after the horizontal alignment.

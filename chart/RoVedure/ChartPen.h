@@ -1,43 +1,65 @@
-// TChartPen: the line attributes of chart objects. It tells its owner about
-// every real change through the change callback, so the owner can repaint.
-// The canvas transfers these attributes to the raster target.
+// TChartPen: the line attributes of chart objects, a framework pen with
+// visibility, end style and the small-dots pattern. Every real change reaches
+// the owner through the change callback, so the owner can repaint. Each pen
+// kind carries its own defaults, so only real departures from them are stored.
 #pragma once
 
-#include "framework/Classes.h"
-#include "framework/Types.h"
+#include "chart/RoVedure/Canvas.h"
+#include "framework/Graphics.h"
 
 namespace vur {
 
-class TChartPen : public TPersistent {
+class TChartPen : public TPen {
 public:
     explicit TChartPen(TNotifyEvent OnChange = {});
 
     std::string ClassName() const override { return "TChartPen"; }
+    // From a TChartPen: visibility, small dots, small space and end style,
+    // then the framework pen's properties.
     void Assign(const TPersistent* Source) override;
 
-    TColor GetColor() const { return FColor; }
-    void SetColor(TColor Value);
-    int GetWidth() const { return FWidth; }
-    void SetWidth(int Value);
     bool GetVisible() const { return FVisible; }
     void SetVisible(bool Value);
     void Hide() { SetVisible(false); }
     void Show() { SetVisible(true); }
-    // The visibility a new pen of this kind has; only a different value is stored.
-    bool GetDefaultVisible() const { return FDefaultVisible; }
+    TPenEndStyle GetEndStyle() const { return FEndStyle; }
+    void SetEndStyle(TPenEndStyle Value);
+    bool GetSmallDots() const { return FSmallDots; }
+    void SetSmallDots(bool Value);
+    int GetSmallSpace() const { return FSmallSpace; }
+    void SetSmallSpace(int Value);
 
-    TNotifyEvent OnChange;
+    bool GetDefaultVisible() const { return FDefaultVisible; }
+    TPenEndStyle GetDefaultEndStyle() const { return FDefaultEndStyle; }
+    TColor GetDefaultColor() const { return FDefaultColor; }
+    TPenStyle GetDefaultStyle() const { return FDefaultStyle; }
+
+    // Whether the form description stores each property.
+    bool IsColorStored() const { return GetColor() != FDefaultColor; }
+    bool IsStyleStored() const { return GetStyle() != FDefaultStyle; }
+    bool IsWidthStored() const { return GetWidth() != 1; }
+    bool IsModeStored() const { return GetMode() != pmCopy; }
+    bool IsVisibleStored() const { return FVisible != FDefaultVisible; }
+    bool IsEndStyleStored() const { return FEndStyle != FDefaultEndStyle; }
+    bool IsSmallDotsStored() const { return FSmallDots; }
+    bool IsSmallSpaceStored() const { return FSmallSpace != 0; }
 
 protected:
+    // For the constructors of pen kinds: the value and its stored default.
     void InitVisible(bool Value);
+    void InitEndStyle(TPenEndStyle Value);
+    void InitColor(TColor Value);
+    void InitStyle(TPenStyle Value);
 
 private:
-    void Changed();
-
-    TColor FColor = clBlack;
-    int FWidth = 1;
     bool FVisible = true;
     bool FDefaultVisible = true;
+    TPenEndStyle FEndStyle = esRound;
+    TPenEndStyle FDefaultEndStyle = esRound;
+    bool FSmallDots = false;
+    int FSmallSpace = 0;
+    TColor FDefaultColor = clBlack;
+    TPenStyle FDefaultStyle = psSolid;
 };
 
 // A pen that starts hidden.
@@ -46,5 +68,31 @@ public:
     explicit TChartHiddenPen(TNotifyEvent OnChange = {});
     std::string ClassName() const override { return "TChartHiddenPen"; }
 };
+
+// Grey dots.
+class TDottedGrayPen : public TChartPen {
+public:
+    explicit TDottedGrayPen(TNotifyEvent OnChange = {});
+    std::string ClassName() const override { return "TDottedGrayPen"; }
+};
+
+class TDarkGrayPen : public TChartPen {
+public:
+    explicit TDarkGrayPen(TNotifyEvent OnChange = {});
+    std::string ClassName() const override { return "TDarkGrayPen"; }
+};
+
+class TWhitePen : public TChartPen {
+public:
+    explicit TWhitePen(TNotifyEvent OnChange = {});
+    std::string ClassName() const override { return "TWhitePen"; }
+};
+
+// A one-pixel pen that sets single dots: every other pixel when SmallSpace
+// is 0 or less, else one dot every SmallSpace + 1 pixels.
+gdi::Pen VurCreatePenSmallDots(TColor Color, int SmallSpace);
+// The extended pen path: makes TargetPen draw like Pen in Color, with the
+// small dots, or a geometric pen with Pen's end style from width 2 on.
+void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color);
 
 } // namespace vur
