@@ -96,6 +96,8 @@ TChartSeries::TChartSeries(TComponent* AOwner)
 TChartSeries::~TChartSeries() {
     RemoveAllLinkedSeries();
     while (!FDataSources.empty()) InternalRemoveDataSource(FDataSources.back());
+    // The handler's owner may already be gone; a dying series calls no user code.
+    OnClearValues = nullptr;
     Clear();
     // Leave the chart while the lists still exist: its listeners hear seRemove.
     if (FParentChart != nullptr) FParentChart->RemoveSeries(this);

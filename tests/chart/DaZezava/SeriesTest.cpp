@@ -173,6 +173,10 @@ TEST_F(SeriesTest, ClearCallsOnClearValuesOnceEvenWhenEmpty) {
     EXPECT_EQ(Series->Labels().Count(), 0);
     EXPECT_EQ(Series->GetXValues()->GetCapacity(), 0);
     EXPECT_EQ(Chart->Invalidates, 1);
+    // Destruction clears the points without calling the handler.
+    delete Series;
+    Series = nullptr;
+    EXPECT_EQ(Calls, 2);
 }
 
 TEST_F(SeriesTest, BatchedAddsFireNoEventsAndOneRefresh) {
