@@ -147,6 +147,15 @@ void TProjection3D::Calculate2DPosition(int& X, int& Y, int Z) const {
     Y = RoundWide((b + s1 * t) * FInvC1) + FYCenter;
 }
 
+double TProjection3D::Depth(double X, double Y, double Z) const {
+    // Orthogonal: the line of sight runs along (-ox, oy, 1); full 3D: the
+    // depth term of the perspective divisor; flat: only z orders.
+    if (FIsOrthogonal) return -FOrthoX * X + FOrthoY * Y + Z;
+    if (!FIs3D) return Z;
+    const double t = static_cast<double>((Z - FZCenter) * c2 - (X - FXCenter) * s2);
+    return static_cast<double>(c1 * t + s1 * (Y - FYCenter));
+}
+
 void TProjection3D::DisableRotation() {
     FWas3D = FIs3D;
     FIs3D = false;

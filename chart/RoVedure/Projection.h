@@ -41,6 +41,9 @@ public:
     // For points with fractional chart coordinates (circle points). Leaves
     // Result untouched in 2D: callers fill it with the flat position first.
     void Calculate3DPosition(TPoint& Result, double X, double Y, double Z) const;
+    // How far a chart-space point lies from the viewer, along the line of
+    // sight: only the order of two values means something.
+    double Depth(double X, double Y, double Z) const;
     // The inverse at depth Z, for mouse positions; perspective is not undone.
     void Calculate2DPosition(int& X, int& Y, int Z) const;
 

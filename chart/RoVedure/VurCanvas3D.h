@@ -190,6 +190,7 @@ private:
     // Scratch kept between calls so that drawing does not allocate.
     std::vector<TPoint> FScreenPoints;
     std::vector<gdi::POINT> FDevicePoints;
+    std::vector<int> FIndexScratch;
     TSolid FSolid;
 };
 
