@@ -90,10 +90,10 @@ gdi::Pen VurCreatePenSmallDots(TColor Color, int SmallSpace) {
     Brush.lbStyle = gdi::BS_SOLID;
     Brush.lbColor = ColorToRGB(Color);
     if (SmallSpace <= 0) return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_ALTERNATE, 1, Brush, 0, nullptr);
-    // A zero-length dash is a single dot; the gap brings the period to SmallSpace + 1.
-    const unsigned Pattern[2] = {0, static_cast<unsigned>(SmallSpace) + 1};
-    return gdi::ExtCreatePen(gdi::PS_GEOMETRIC | gdi::PS_USERSTYLE | gdi::PS_ENDCAP_FLAT, 1, Brush, 2,
-                             Pattern);
+    // One pixel on, SmallSpace off, walked pixel by pixel: a dot every
+    // SmallSpace + 1 pixels, the same on every slope.
+    const unsigned Pattern[2] = {1, static_cast<unsigned>(SmallSpace)};
+    return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_USERSTYLE, 1, Brush, 2, Pattern);
 }
 
 namespace {

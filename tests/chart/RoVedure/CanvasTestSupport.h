@@ -1,0 +1,67 @@
+// A chart canvas drawing on a white bitmap, with pixel probes. A failing test
+// leaves its picture next to the test program as <test name>.png.
+#pragma once
+
+#include "chart/RoVedure/Clip.h"
+#include "chart/RoVedure/DrawSettings.h"
+#include "chart/RoVedure/VurCanvas3D.h"
+#include "framework/Graphics.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vur {
+
+class CanvasFixture : public ::testing::Test {
+protected:
+    static constexpr int Width = 120;
+    static constexpr int Height = 80;
+
+    void SetUp() override {
+        ResetVurDrawSettings();
+        Bitmap.SetSize(Width, Height);
+        Canvas.SetCanvas(Bitmap.GetCanvas());
+        Canvas.ResetState();
+        UnClipCanvas(*Bitmap.GetCanvas());
+    }
+
+    void TearDown() override {
+        UnClipCanvas(*Bitmap.GetCanvas());
+        if (HasFailure()) Save(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    void Save(const std::string& Name) const { Bitmap.SaveToFile(Name + ".png"); }
+
+    TColor Pixel(int X, int Y) const { return Bitmap.GetImage().GetPixel(X, Y); }
+
+    int Count(TColor Color, const TRect& R) const {
+        int N = 0;
+        for (int Y = R.Top; Y < R.Bottom; ++Y)
+            for (int X = R.Left; X < R.Right; ++X) N += Pixel(X, Y) == Color;
+        return N;
+    }
+
+    int Count(TColor Color) const { return Count(Color, TRect{0, 0, Width, Height}); }
+
+    // The smallest rectangle holding every pixel that is not white; empty when none.
+    TRect Ink() const {
+        TRect R{Width, Height, 0, 0};
+        for (int Y = 0; Y < Height; ++Y)
+            for (int X = 0; X < Width; ++X)
+                if (Pixel(X, Y) != clWhite) {
+                    R.Left = std::min(R.Left, X);
+                    R.Top = std::min(R.Top, Y);
+                    R.Right = std::max(R.Right, X + 1);
+                    R.Bottom = std::max(R.Bottom, Y + 1);
+                }
+        return R;
+    }
+
+    void Clear() { Bitmap.GetCanvas()->GetHandle().GetSurface().Fill(clWhite); }
+
+    TBitmap Bitmap;
+    TVurCanvas3D Canvas;
+};
+
+} // namespace vur
