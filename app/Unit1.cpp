@@ -12,6 +12,11 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     SetBounds(192, 198, 739, 342);
     SetCaption("Form1");
     SetColor(clBtnFace);
+    GetFont()->SetCharset(gdi::DEFAULT_CHARSET);
+    GetFont()->SetColor(clWindowText);
+    GetFont()->SetHeight(-11);
+    GetFont()->SetName("MS Sans Serif");
+    GetFont()->SetStyle(0);
     SetOldCreateOrder(false);
     SetPixelsPerInch(96);
     SetTextHeight(13);

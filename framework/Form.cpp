@@ -9,7 +9,8 @@ namespace {
 constexpr std::uint32_t CM_RELEASE = ui::WM_USER + 0x7C21;
 } // namespace
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FFont(std::make_unique<TFont>()) {
+    FFont->OnChange = [this](TPersistent*) { Invalidate(); };
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
 }

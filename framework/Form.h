@@ -3,8 +3,10 @@
 #pragma once
 
 #include "framework/Controls.h"
+#include "framework/Graphics.h"
 
 #include <functional>
+#include <memory>
 
 namespace vur {
 
@@ -31,6 +33,9 @@ public:
     // Destroys the form once the messages queued before now are handled.
     void Release();
 
+    // The form's font; a change repaints the form.
+    TFont* GetFont() const { return FFont.get(); }
+
     TWindowState GetWindowState() const { return FWindowState; }
     void SetWindowState(TWindowState Value);
     // Stored only: creation and destruction events always run after construction and
@@ -55,6 +60,7 @@ protected:
 private:
     int ShowCommand() const;
 
+    std::unique_ptr<TFont> FFont;
     TWindowState FWindowState = wsNormal;
     bool FOldCreateOrder = false;
     int FPixelsPerInch = 96;

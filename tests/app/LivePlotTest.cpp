@@ -86,6 +86,12 @@ TEST_F(LivePlot, TheFormIsBuiltWithItsStoredComponentsAndValues) {
     EXPECT_EQ(Form->BoundsRect(), Rect(192, 198, 192 + 739, 198 + 342));
     EXPECT_EQ(Form->GetCaption(), "Form1");
     EXPECT_EQ(Form->GetColor(), clBtnFace);
+    EXPECT_EQ(Form->GetFont()->GetCharset(), 1); // the default character set
+    EXPECT_EQ(Form->GetFont()->GetColor(), clWindowText);
+    EXPECT_EQ(Form->GetFont()->GetHeight(), -11);
+    EXPECT_EQ(Form->GetFont()->GetSize(), 8); // 11 pixels at 96 per inch
+    EXPECT_EQ(Form->GetFont()->GetName(), "MS Sans Serif");
+    EXPECT_EQ(Form->GetFont()->GetStyle(), 0);
     EXPECT_EQ(Form->GetPixelsPerInch(), 96);
     EXPECT_EQ(Form->GetTextHeight(), 13);
     EXPECT_FALSE(Form->GetOldCreateOrder());
