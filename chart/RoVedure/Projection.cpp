@@ -13,10 +13,12 @@ namespace {
 
 constexpr TExtended DegreesToRadians = std::numbers::pi_v<TExtended> / 180;
 
-// Rounds in the wide type so that a value just off a half is not first
-// squeezed onto it by a conversion to double; the integral result converts
-// exactly, and vur::Round clamps it.
-inline int RoundWide(TExtended Value) { return Round(static_cast<double>(std::nearbyint(Value))); }
+// Rounds in the wide type (to nearest, ties to even: the default rounding
+// mode), so that a value just off a half is not first squeezed onto it by a
+// conversion to double. The integral result converts exactly; Trunc clamps
+// it. rint, unlike nearbyint, needs no save and restore of the
+// floating-point environment, which would cost more than the projection.
+inline int RoundWide(TExtended Value) { return Trunc(static_cast<double>(std::rint(Value))); }
 
 // 1 / Cos with the magnitude of Cos kept at 0.00001 or more, so that a view
 // seen exactly edge-on still gives finite positions.
