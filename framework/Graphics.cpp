@@ -97,6 +97,7 @@ const gdi::Pen& TPen::GetHandle() const {
 }
 
 void TPen::SetHandle(const gdi::Pen& Value) {
+    if (FCustomHandle && *FHandle == Value) return;
     FHandle = Value;
     FCustomHandle = true;
     FColor = Value.GetColor();
