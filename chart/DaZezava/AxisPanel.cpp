@@ -3,13 +3,10 @@
 namespace vur {
 
 TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
-    : TCustomVurPanelExtended(AOwner),
-      FBottomAxis(FAxes.Add(std::make_unique<TChartAxis>(this, true, false))),
-      FTopAxis(FAxes.Add(std::make_unique<TChartAxis>(this, true, true))),
-      FLeftAxis(FAxes.Add(std::make_unique<TChartAxis>(this, false, false))),
-      FRightAxis(FAxes.Add(std::make_unique<TChartAxis>(this, false, true))),
-      FDepthAxis(FAxes.Add(std::make_unique<TChartAxis>(this, false, false, true))),
-      FDepthTopAxis(FAxes.Add(std::make_unique<TChartAxis>(this, false, true, true))) {}
+    : TCustomVurPanelExtended(AOwner), FAxes(std::make_unique<TChartAxes>(this)),
+      FCustomAxes(std::make_unique<TChartCustomAxes>(this)) {
+    FAxes->CreateStandardAxes();
+}
 
 TCustomAxisPanel::~TCustomAxisPanel() {
     // The series' own departures must neither broadcast nor ask for paints.

@@ -3,7 +3,7 @@
 // hands out automatic series colours.
 #pragma once
 
-#include "chart/DaZezava/Axis.h"
+#include "chart/DaZezava/Axes.h"
 #include "chart/DaZezava/Series.h"
 #include "chart/DaZezava/SeriesList.h"
 #include "chart/VurProcs/DefaultPalette.h"
@@ -65,25 +65,53 @@ public:
     // None (or an empty array) returns the chart to the default palette.
     void SetChartPalette(std::optional<TColorArray> Value);
 
-    // ---- axes
-    TChartAxes& GetAxes() { return FAxes; }
-    TChartAxis* GetBottomAxis() const { return FBottomAxis; }
-    TChartAxis* GetTopAxis() const { return FTopAxis; }
-    TChartAxis* GetLeftAxis() const { return FLeftAxis; }
-    TChartAxis* GetRightAxis() const { return FRightAxis; }
-    TChartAxis* GetDepthAxis() const { return FDepthAxis; }
-    TChartAxis* GetDepthTopAxis() const { return FDepthTopAxis; }
+    // ---- axes (range operations in chart/DaZezava/AxisRange.cpp)
+    TChartAxes* GetAxes() const { return FAxes.get(); }
+    TChartCustomAxes* GetCustomAxes() const { return FCustomAxes.get(); }
+    TChartAxis* GetBottomAxis() const { return FAxes->GetBottomAxis(); }
+    TChartAxis* GetTopAxis() const { return FAxes->GetTopAxis(); }
+    TChartAxis* GetLeftAxis() const { return FAxes->GetLeftAxis(); }
+    TChartAxis* GetRightAxis() const { return FAxes->GetRightAxis(); }
+    TChartDepthAxis* GetDepthAxis() const { return FAxes->GetDepthAxis(); }
+    TChartDepthAxis* GetDepthTopAxis() const { return FAxes->GetDepthTopAxis(); }
+    bool GetAxisVisible() const { return FAxisVisible; }
+    void SetAxisVisible(bool Value) { SetBooleanProperty(FAxisVisible, Value); }
+    bool GetAxisBehind() const { return FAxisBehind; }
+    void SetAxisBehind(bool Value) { SetBooleanProperty(FAxisBehind, Value); }
+    // The data extreme of one axis, over the series that count for it.
+    double InternalMinMax(const TChartAxis* Axis, bool IsMin, bool IsX) const;
+    double MinXValue(const TChartAxis* Axis) const { return InternalMinMax(Axis, true, true); }
+    double MaxXValue(const TChartAxis* Axis) const { return InternalMinMax(Axis, false, true); }
+    double MinYValue(const TChartAxis* Axis) const { return InternalMinMax(Axis, true, false); }
+    double MaxYValue(const TChartAxis* Axis) const { return InternalMinMax(Axis, false, false); }
+    // No active series is associated with the axis.
+    bool NoActiveSeries(const TChartAxis* Axis) const;
+    bool CalcIsAxisVisible(const TChartAxis* Axis) const;
+    bool IsAxisVisible(const TChartAxis* Axis) const { return Axis->GetVisibleInPaint(); }
+    // Paging: at most MaxPointsPerPage points per page (0: no paging).
+    int GetMaxPointsPerPage() const { return FMaxPointsPerPage; }
+    void SetMaxPointsPerPage(int Value) { SetIntegerProperty(FMaxPointsPerPage, Value < 0 ? 0 : Value); }
+    int GetPage() const { return FPage; }
+    void SetPage(int Value) { SetIntegerProperty(FPage, Value < 1 ? 1 : Value); }
+    bool GetScaleLastPage() const { return FScaleLastPage; }
+    void SetScaleLastPage(bool Value) { SetBooleanProperty(FScaleLastPage, Value); }
+    // The first active series associated with the axis, and the one with the most points.
+    TChartSeries* GetAxisSeries(const TChartAxis* Axis) const;
+    TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* Axis) const;
+    TAxisOnGetLabel OnGetAxisLabel;
+    TAxisOnGetNextLabel OnGetNextAxisLabel;
 
 private:
     TChartSeriesList FSeriesList;
     std::optional<TColorArray> FChartPalette;
-    TChartAxes FAxes;
-    TChartAxis* FBottomAxis;
-    TChartAxis* FTopAxis;
-    TChartAxis* FLeftAxis;
-    TChartAxis* FRightAxis;
-    TChartAxis* FDepthAxis;
-    TChartAxis* FDepthTopAxis;
+    // Declared in this order: the custom axes go first, leaving the list.
+    std::unique_ptr<TChartAxes> FAxes;
+    std::unique_ptr<TChartCustomAxes> FCustomAxes;
+    bool FAxisVisible = true;
+    bool FAxisBehind = true;
+    int FMaxPointsPerPage = 0;
+    int FPage = 1;
+    bool FScaleLastPage = true;
 };
 
 } // namespace vur

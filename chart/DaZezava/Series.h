@@ -235,6 +235,10 @@ public:
     bool GetComputeVisibleRange() const { return FComputeVisibleRange; }
     void SetComputeVisibleRange(bool Value) { FComputeVisibleRange = Value; }
     bool GetKeepPointPastEnd() const { return FKeepPointPastEnd; }
+    // The points inside the axis range of the last paint (SeriesVisibleRange.cpp).
+    virtual void CalcFirstLastVisibleIndex();
+    // The first and last index of the chart's current page.
+    void CalcFirstLastPage(int& First, int& Last) const;
 
     // ---- extents read by the axes
     virtual double MinXValue() const { return FXValues->GetMinValue(); }
