@@ -56,6 +56,17 @@ int TComponent::GetComponentIndex() const {
     return It == List.end() ? -1 : static_cast<int>(It - List.begin());
 }
 
+void TComponent::SetComponentIndex(int Value) {
+    if (FOwner == nullptr) return;
+    auto& List = FOwner->FComponents;
+    const int Current = GetComponentIndex();
+    if (Current < 0) return;
+    Value = std::clamp(Value, 0, static_cast<int>(List.size()) - 1);
+    if (Value == Current) return;
+    List.erase(List.begin() + Current);
+    List.insert(List.begin() + Value, this);
+}
+
 static bool SameText(const std::string& A, const std::string& B) {
     return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
                return std::toupper(static_cast<unsigned char>(X)) ==

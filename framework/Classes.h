@@ -63,6 +63,8 @@ public:
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
     TComponent* Components(int Index) const;
     int GetComponentIndex() const;
+    // Moves this component to Value in its owner's list (clamped to the list).
+    void SetComponentIndex(int Value);
     TComponent* FindComponent(const std::string& AName) const;
 
     void InsertComponent(TComponent* AComponent);

@@ -76,6 +76,21 @@ TEST(Component, NamesAreUniqueAmongSiblingsAndValidIdentifiers) {
     EXPECT_EQ(B->GetComponentIndex(), 1);
 }
 
+TEST(Component, SetComponentIndexMovesWithinTheOwnerAndClamps) {
+    TComponent Owner(nullptr);
+    auto* A = new TComponent(&Owner);
+    auto* B = new TComponent(&Owner);
+    auto* C = new TComponent(&Owner);
+    C->SetComponentIndex(0);
+    EXPECT_EQ(Owner.Components(0), C);
+    EXPECT_EQ(Owner.Components(1), A);
+    A->SetComponentIndex(99);
+    EXPECT_EQ(Owner.Components(2), A);
+    EXPECT_EQ(Owner.Components(1), B);
+    B->SetComponentIndex(-5);
+    EXPECT_EQ(Owner.Components(0), B);
+}
+
 TEST(Persistent, AssignBetweenUnrelatedClassesNamesBoth) {
     TComponent A(nullptr);
     TComponent B(nullptr);
