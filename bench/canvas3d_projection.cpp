@@ -22,7 +22,7 @@ void BM_ClearBitmap(benchmark::State& State) {
 }
 BENCHMARK(BM_ClearBitmap);
 
-// Mode 0: 2D, 1: orthogonal, 2: full 3D, 3: full 3D with perspective and tilt.
+// Mode 0: 2D, 1: orthogonal, 2: full 3D, 3: full 3D with foreshortening and tilt.
 void BM_ProjectMillionPoints(benchmark::State& State) {
     TView3DOptions Options(nullptr);
     const int Mode = static_cast<int>(State.range(0));

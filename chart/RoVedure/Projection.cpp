@@ -38,8 +38,8 @@ void TProjection3D::Start(const TView3DOptions* Options, bool Is3D) {
     FIsOrthogonal = false;
     FZoomFactor = 1;
     FZoomText = true;
-    FHasPerspective = false;
-    FPerspec = 0;
+    FHasPersp = false;
+    FPerspFactor = 0;
     FHasTilt = false;
     s1 = s2 = s3 = 0;
     c1 = c2 = c3 = 1;
@@ -80,9 +80,9 @@ void TProjection3D::Center(int MaxDepth, const TRect& Rect) {
     if (!FOptions) return;
     FXCenterOffset += FOptions->GetHorizOffset();
     FYCenterOffset += FOptions->GetVertOffset();
-    FHasPerspective = FOptions->GetPerspective() > 0;
-    if (FHasPerspective)
-        FPerspec = FOptions->GetPerspective() * FZoomFactor / 150 / std::max(1, Rect.Right - Rect.Left);
+    FHasPersp = FOptions->GetPerspective() > 0;
+    if (FHasPersp)
+        FPerspFactor = FOptions->GetPerspective() * FZoomFactor / 150 / std::max(1, Rect.Right - Rect.Left);
 }
 
 void TProjection3D::Calculate3DPosition(int& X, int& Y, int Z) const {
@@ -96,7 +96,7 @@ void TProjection3D::Calculate3DPosition(int& X, int& Y, int Z) const {
     const int y = Y - FYCenter;
     const int z = Z - FZCenter;
     const double t = z * c2 - x * s2;
-    const double Scale = FHasPerspective ? FZoomFactor / ((c1 * t + y * s1) * FPerspec + 1) : FZoomFactor;
+    const double Scale = FHasPersp ? FZoomFactor / ((c1 * t + y * s1) * FPerspFactor + 1) : FZoomFactor;
     if (FHasTilt) {
         const double a = x * c2 + z * s2;
         const double b = y * c1 - s1 * t;
@@ -120,7 +120,7 @@ void TProjection3D::Calculate3DPosition(TPoint& Result, double X, double Y, doub
     const double z = Z - FZCenter;
     const double t = static_cast<double>(z * c2 - x * s2);
     const double Scale =
-        FHasPerspective ? static_cast<double>(FZoomFactor / ((c1 * t + y * s1) * FPerspec + 1)) : FZoomFactor;
+        FHasPersp ? static_cast<double>(FZoomFactor / ((c1 * t + y * s1) * FPerspFactor + 1)) : FZoomFactor;
     const double a = static_cast<double>(x * c2 + z * s2);
     const double b = static_cast<double>(y * c1 - s1 * t);
     Result.X = RoundWide((c3 * a - s3 * b) * Scale) + FXCenterOffset;
@@ -151,7 +151,7 @@ void TProjection3D::Calculate2DPosition(int& X, int& Y, int Z) const {
 
 double TProjection3D::Depth(double X, double Y, double Z) const {
     // Orthogonal: the line of sight runs along (-ox, oy, 1); full 3D: the
-    // depth term of the perspective divisor; flat: only z orders.
+    // depth term of the foreshortening divisor; flat: only z orders.
     if (FIsOrthogonal) return -FOrthoX * X + FOrthoY * Y + Z;
     if (!FIs3D) return Z;
     const double t = static_cast<double>((Z - FZCenter) * c2 - (X - FXCenter) * s2);

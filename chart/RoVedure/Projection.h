@@ -1,7 +1,7 @@
 // TProjection3D: how a 3D canvas maps a chart-space point (x, y, z) to a
 // screen pixel, in one of three modes chosen per paint: 2D (identity),
 // orthogonal (an oblique shift of x and y proportional to z) and full 3D
-// (rotation, elevation, tilt and optional perspective). Start rebuilds the
+// (rotation, elevation, tilt and optional foreshortening). Start rebuilds the
 // view state, Center fixes the projection centre; both run once per paint,
 // so the per-point functions only multiply precomputed factors.
 #pragma once
@@ -25,7 +25,7 @@ public:
     // Reads the view for a new paint. Options may be null (no 3D parameters).
     void Start(const TView3DOptions* Options, bool Is3D);
     // Puts the centre of the projection in the middle of Rect, at half of
-    // MaxDepth, and the view offsets and perspective strength on top.
+    // MaxDepth, and the view offsets and foreshortening strength on top.
     void Center(int MaxDepth, const TRect& Rect);
 
     void Calculate3DPosition(int& X, int& Y, int Z) const;
@@ -44,7 +44,7 @@ public:
     // How far a chart-space point lies from the viewer, along the line of
     // sight: only the order of two values means something.
     double Depth(double X, double Y, double Z) const;
-    // The inverse at depth Z, for mouse positions; perspective is not undone.
+    // The inverse at depth Z, for mouse positions; foreshortening is not undone.
     void Calculate2DPosition(int& X, int& Y, int Z) const;
 
     // Flat drawing inside a 3D chart (titles, legend): only the outermost
@@ -61,7 +61,7 @@ public:
     bool IsFlat() const { return !FIsOrthogonal && !FIs3D; }
     double GetZoomFactor() const { return FZoomFactor; }
     bool GetZoomText() const { return FZoomText; }
-    bool GetHasPerspective() const { return FHasPerspective; }
+    bool GetHasPersp() const { return FHasPersp; }
     int GetXCenter() const { return FXCenter; }
     int GetYCenter() const { return FYCenter; }
     int GetZCenter() const { return FZCenter; }
@@ -69,7 +69,7 @@ public:
     int GetYCenterOffset() const { return FYCenterOffset; }
     double GetOrthoX() const { return FOrthoX; }
     double GetOrthoY() const { return FOrthoY; }
-    double GetPerspective() const { return FPerspec; }
+    double GetPerspFactor() const { return FPerspFactor; }
 
     // Added to the centre; nothing in the chart moves it from 0.
     double RotationCenterX = 0;
@@ -91,11 +91,11 @@ private:
     double FInvC1 = 1;
     double FInvC2 = 1;
     bool FWas3D = false;
-    bool FHasPerspective = false;
+    bool FHasPersp = false;
     bool FHasTilt = false;
     double FOrthoX = 1;
     double FOrthoY = 1;
-    double FPerspec = 0;
+    double FPerspFactor = 0;
     double FZoomFactor = 1;
     bool FZoomText = true;
     bool FIs3D = false;

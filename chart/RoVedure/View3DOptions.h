@@ -1,5 +1,5 @@
 // TView3DOptions: the view parameters of a 3D chart (rotation, elevation,
-// tilt, perspective, zoom, offsets, orthogonal mode). Owned by the chart
+// tilt, foreshortening, zoom, offsets, orthogonal mode). Owned by the chart
 // panel, which every real change repaints; the panel also listens for
 // scrolling and zooming through the two callbacks.
 #pragma once

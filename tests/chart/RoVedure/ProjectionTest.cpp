@@ -16,7 +16,7 @@ namespace {
 const TRect ChartRect{0, 0, 400, 300};
 constexpr int Depth = 100;
 
-// Full 3D without perspective.
+// Full 3D without foreshortening.
 struct TFullView : TView3DOptions {
     TFullView() : TView3DOptions(nullptr) {
         SetOrthogonal(false);
@@ -58,12 +58,12 @@ TEST(Projection, FullViewLandsOnTheWorkedValues) {
     EXPECT_EQ(Project(P, xc, yc, zc), (TPoint{xo, yo}));
 }
 
-TEST(Projection, PerspectiveKeepsTheWorkedPointAndShrinksTheFarSide) {
+TEST(Projection, ForeshorteningKeepsTheWorkedPointAndShrinksTheFarSide) {
     TFullView Options;
     Options.SetPerspective(15);
     const TProjection3D P = Started(Options);
-    ASSERT_TRUE(P.GetHasPerspective());
-    EXPECT_DOUBLE_EQ(P.GetPerspective(), 15.0 / 150 / 400);
+    ASSERT_TRUE(P.GetHasPersp());
+    EXPECT_DOUBLE_EQ(P.GetPerspFactor(), 15.0 / 150 / 400);
     const int xc = P.GetXCenter(), yc = P.GetYCenter(), zc = P.GetZCenter();
     const int xo = P.GetXCenterOffset(), yo = P.GetYCenterOffset();
     EXPECT_EQ(Project(P, xc + 100, yc, zc), (TPoint{xo + 97, yo + 7}));
@@ -80,15 +80,15 @@ TEST(Projection, PerspectiveKeepsTheWorkedPointAndShrinksTheFarSide) {
     EXPECT_LT(Back, 100);
 }
 
-TEST(Projection, NarrowChartCountsAsOnePixelWideForPerspective) {
+TEST(Projection, NarrowChartCountsAsOnePixelWideForForeshortening) {
     TFullView Options;
     Options.SetPerspective(15);
     TProjection3D P;
     P.Start(&Options, true);
     P.Center(Depth, TRect{50, 0, 50, 100});
-    EXPECT_DOUBLE_EQ(P.GetPerspective(), 0.1);
+    EXPECT_DOUBLE_EQ(P.GetPerspFactor(), 0.1);
     P.Center(Depth, TRect{50, 0, 20, 100});
-    EXPECT_DOUBLE_EQ(P.GetPerspective(), 0.1);
+    EXPECT_DOUBLE_EQ(P.GetPerspFactor(), 0.1);
 }
 
 TEST(Projection, OrthogonalShiftsDepthDiagonally) {
