@@ -1,9 +1,8 @@
 # The two commands a user needs: `make run` and `make test`.
 # Both install the missing Debian packages first, then configure and build.
 
-PACKAGES := cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation qt6-base-dev \
-            libgl-dev libvulkan-dev
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation qt6-base-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET ?= default
 
