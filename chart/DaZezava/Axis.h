@@ -245,6 +245,13 @@ public:
     int GetPixelEnd() const { return FPixelEnd; }
     int GetPixelSize() const { return FPixelSize; }
     int GetPixelCenter() const { return FPixelCenter; }
+    // Moves the pixel ends by Delta and keeps the scale (a series' shadow
+    // draws through its axes shifted this way).
+    void ShiftPixels(int Delta) {
+        FPixelStart += Delta;
+        FPixelEnd += Delta;
+        FPixelCenter += Delta;
+    }
     double GetRangeMinimum() const { return FRangeMinimum; }
     double GetRangeMaximum() const { return FRangeMaximum; }
     double GetRangeSpan() const { return FRangeSpan; }

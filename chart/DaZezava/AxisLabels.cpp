@@ -87,6 +87,7 @@ void TChartAxis::Draw(bool CalcPosAxis) {
         FAxisLinePos =
             ApplyPosition(GetRectangleEdge(FParentChart->GetChartRect()), FParentChart->GetChartRect());
     FTickPositions.clear();
+    FParentChart->GetCanvas()->AssignFont(GetLabelsFont());
     if (FItems->Count() > 0) {
         DrawCustomItems();
         return;

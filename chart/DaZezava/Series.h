@@ -235,7 +235,7 @@ public:
     bool GetComputeVisibleRange() const { return FComputeVisibleRange; }
     void SetComputeVisibleRange(bool Value) { FComputeVisibleRange = Value; }
     bool GetKeepPointPastEnd() const { return FKeepPointPastEnd; }
-    // The points inside the axis range of the last paint (SeriesVisibleRange.cpp).
+    // The points inside the axis range of the last paint (SeriesAxes.cpp).
     virtual void CalcFirstLastVisibleIndex();
     // The first and last index of the chart's current page.
     void CalcFirstLastPage(int& First, int& Last) const;
@@ -266,6 +266,17 @@ public:
     virtual bool AssociatedToAxis(const TChartAxis* Axis) const;
     virtual TChartValueList* ValueListOfAxis(const TChartAxis* Axis) const;
     TChartAxis* MandatoryAxis() const { return FYMandatory ? FVerticalAxis : FHorizontalAxis; }
+    // Values to pixels and back through the series' axes (SeriesAxes.cpp).
+    int CalcXPosValue(double Value) const;
+    int CalcYPosValue(double Value) const;
+    // Along the mandatory axis.
+    int CalcPosValue(double Value) const;
+    virtual int CalcXPos(int ValueIndex) const;
+    virtual int CalcYPos(int ValueIndex) const;
+    double XScreenToValue(int ScreenPos) const;
+    double YScreenToValue(int ScreenPos) const;
+    int CalcXSizeValue(double Value) const;
+    int CalcYSizeValue(double Value) const;
 
     // ---- batching and notification
     void BeginUpdate() { ++FUpdateCount; }

@@ -1,11 +1,32 @@
-// The points of a series that fall inside its axis range in the current
-// paint, and the points of the chart's current page.
+// A series' view of its axes: values to pixels and back, the points that
+// fall inside the axis range of the current paint, and the points of the
+// chart's current page.
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/DaZezava/Series.h"
 
 #include <algorithm>
 
 namespace vur {
+
+int TChartSeries::CalcXPosValue(double Value) const { return FHorizontalAxis->CalcXPosValue(Value); }
+
+int TChartSeries::CalcYPosValue(double Value) const { return FVerticalAxis->CalcYPosValue(Value); }
+
+int TChartSeries::CalcPosValue(double Value) const {
+    return FYMandatory ? CalcYPosValue(Value) : CalcXPosValue(Value);
+}
+
+int TChartSeries::CalcXPos(int ValueIndex) const { return CalcXPosValue(FXValues->GetValue(ValueIndex)); }
+
+int TChartSeries::CalcYPos(int ValueIndex) const { return CalcYPosValue(FYValues->GetValue(ValueIndex)); }
+
+double TChartSeries::XScreenToValue(int ScreenPos) const { return FHorizontalAxis->CalcPosPoint(ScreenPos); }
+
+double TChartSeries::YScreenToValue(int ScreenPos) const { return FVerticalAxis->CalcPosPoint(ScreenPos); }
+
+int TChartSeries::CalcXSizeValue(double Value) const { return FHorizontalAxis->CalcSizeValue(Value); }
+
+int TChartSeries::CalcYSizeValue(double Value) const { return FVerticalAxis->CalcSizeValue(Value); }
 
 void TChartSeries::CalcFirstLastVisibleIndex() {
     FFirstVisibleIndex = -1;
