@@ -30,6 +30,10 @@ inline int AddOffset(int Base, double Offset) {
                                                      std::numeric_limits<int>::max()));
 }
 
+inline int WrapAdd(int A, int B) {
+    return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B));
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- panel side
@@ -253,16 +257,18 @@ void TChartAxis::SetCalcPosValue() {
     FCalcPosValue = FHorizontal ? FCalcXPosValue : FCalcYPosValue;
 }
 
+// The unchecked forms round the offset only; it stays within +-PixelLimit
+// and the sum wraps instead of overflowing, so every input is defined.
 int TChartAxis::XPosValue(double Value) const {
     if (FRangeIsZero) return FPixelCenter;
-    const double D = (Value - FRangeMinimum) * FPixelsPerValue;
-    return FInverted ? AddOffset(FPixelEnd, -D) : AddOffset(FPixelStart, D);
+    const int R = PixelOf((Value - FRangeMinimum) * FPixelsPerValue);
+    return FInverted ? WrapAdd(FPixelEnd, -R) : WrapAdd(FPixelStart, R);
 }
 
 int TChartAxis::YPosValue(double Value) const {
     if (FRangeIsZero) return FPixelCenter;
-    const double D = (Value - FRangeMinimum) * FPixelsPerValue;
-    return FInverted ? AddOffset(FPixelStart, D) : AddOffset(FPixelEnd, -D);
+    const int R = PixelOf((Value - FRangeMinimum) * FPixelsPerValue);
+    return FInverted ? WrapAdd(FPixelStart, R) : WrapAdd(FPixelEnd, -R);
 }
 
 int TChartAxis::XPosValueCheck(double Value) const {

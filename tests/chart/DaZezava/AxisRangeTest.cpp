@@ -243,9 +243,9 @@ TEST_F(AxisRangeTest, CheckedMappingClampsValuesFarOutsideAndNonFinite) {
     EXPECT_EQ(Bottom->XPosValueCheck(std::numeric_limits<double>::quiet_NaN()), PixelLimit);
     // Upwards on a vertical axis is towards -PixelLimit.
     EXPECT_EQ(Chart->GetLeftAxis()->YPosValueCheck(1e300), -PixelLimit);
-    // Unchecked mapping stays defined, clamped to the integer range.
-    EXPECT_EQ(Bottom->XPosValue(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(Bottom->XPosValue(std::numeric_limits<double>::quiet_NaN()), 0);
+    // Unchecked mapping stays defined: the offset is kept within the limit.
+    EXPECT_EQ(Bottom->XPosValue(1e300), PixelLimit);
+    EXPECT_EQ(Chart->GetLeftAxis()->YPosValue(std::numeric_limits<double>::quiet_NaN()), 500 - PixelLimit);
     EXPECT_EQ(Bottom->CalcSizeValue(1e300), PixelLimit);
 }
 
