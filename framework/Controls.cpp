@@ -214,6 +214,7 @@ void TWinControl::SetMouseCapture(bool Value) {
 
 std::intptr_t TWinControl::HandleMessage(const ui::Message& Msg) {
     try {
+        if (Msg.Msg == ui::WM_ERASEBKGND) return EraseBackground() ? 1 : 0;
         WndProc(Msg);
     } catch (...) {
         // Like every message handler: the application shows the failure and the loop goes on.

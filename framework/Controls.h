@@ -169,6 +169,9 @@ protected:
     virtual void WndProc(const ui::Message& Msg);
     // WM_PAINT.
     virtual void PaintWindow() {}
+    // WM_ERASEBKGND: True when the control has seen to its background itself,
+    // so the window system must not fill it.
+    virtual bool EraseBackground() { return false; }
     // A WM_COMMAND notification from this control's own window (a click).
     virtual void CommandNotify(std::uint16_t) {}
 

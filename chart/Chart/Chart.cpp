@@ -1,11 +1,15 @@
 #include "chart/Chart/Chart.h"
 
 #include "chart/Chart/Palettes.h"
+#include "framework/Rounding.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace vur {
 
 TCustomChart::TCustomChart(TComponent* AOwner)
-    : TCustomAxisPanel(AOwner), FBackWall(std::make_unique<TChartBackWall>(this)) {}
+    : TCustomAxisPanel(AOwner), FWalls(std::make_unique<TChartWalls>(this)) {}
 
 TCustomChart::~TCustomChart() = default;
 
@@ -14,12 +18,47 @@ bool TCustomChart::IsFreeSeriesColor(TColor Color, bool CheckBackground, const T
         const TChartSeries* Other = GetSeries(Index);
         if (Other != Series && Other->GetSeriesColor() == Color) return false;
     }
-    return !CheckBackground || (Color != GetColor() && Color != FBackWall->GetColor());
+    return !CheckBackground || (Color != GetColor() && Color != GetBackWall()->GetColor());
 }
 
 void TCustomChart::ReadColorPaletteIndex(int Value) {
     FColorPaletteIndex = Value;
     if (Value >= 1) ColorPalettes().ApplyPalette(this, Value);
+}
+
+TColor TCustomChart::GetBackColor() const {
+    return GetBackWall()->GetTransparent() ? GetColor() : GetBackWall()->GetColor();
+}
+
+int TCustomChart::CalcWallSize(const TChartAxis* Axis) const { return FWalls->CalcWallSize(Axis); }
+
+void TCustomChart::CalcWallsRect() {
+    const TView3DOptions* Options = GetView3DOptions();
+    if (!GetView3D()) {
+        SetWalls3D(0, 0, 0, 0);
+    } else {
+        const double P = GetChart3DPercent() * 0.001;
+        int SeriesWidth3D = Round(GetChartWidth() * (Options->GetOrthogonal() ? P : 2 * P));
+        const double Ratio = Options->CalcOrthoRatio();
+        if (Ratio > 1) SeriesWidth3D = Round(SeriesWidth3D / Ratio);
+        const int SeriesHeight3D = Round(SeriesWidth3D * Ratio);
+        const int Slots = GetApplyZOrder() ? std::max(1, GetMaxZOrder() + 1) : 1;
+        SetWalls3D(Slots * SeriesWidth3D, Slots * SeriesHeight3D, SeriesWidth3D, SeriesHeight3D);
+    }
+    if (GetView3D() && Options->GetOrthogonal()) {
+        const int Back = ActiveSeriesUseAxis() ? GetBackWall()->GetSize() : 0;
+        TRect R = GetChartRect();
+        if (Options->GetOrthoAngle() <= 90) {
+            R.Right -= std::abs(GetWidth3D()) + Back;
+            if (GetRightWall()->GetVisible()) R.Right -= GetRightWall()->GetSize() + 1;
+        } else {
+            R.Left += std::abs(GetWidth3D()) + Back;
+            if (GetLeftWall()->GetVisible()) R.Left += GetLeftWall()->GetSize() + 1;
+        }
+        R.Top += Back + std::abs(GetHeight3D());
+        SetChartRect(R);
+    }
+    ReCalcWidthHeight();
 }
 
 } // namespace vur

@@ -1,6 +1,7 @@
-// TCustomChart and TChart: the chart component. It decides which palette
-// colours are free (against the other series, the panel and the back wall)
-// and remembers the palette last applied.
+// TCustomChart and TChart: the chart component. It owns the walls, sizes the
+// 3D depth of a paint from them, decides which palette colours are free
+// (against the other series, the panel and the back wall) and remembers the
+// palette last applied.
 #pragma once
 
 #include "chart/Chart/Walls.h"
@@ -21,7 +22,19 @@ public:
     // when the panel or the back wall has it.
     bool IsFreeSeriesColor(TColor Color, bool CheckBackground, const TChartSeries* Series) const override;
 
-    TChartBackWall* GetBackWall() const { return FBackWall.get(); }
+    TChartWalls* GetWalls() const { return FWalls.get(); }
+    TChartBackWall* GetBackWall() const { return FWalls->GetBack(); }
+    TChartWall* GetLeftWall() const { return FWalls->GetLeft(); }
+    TChartWall* GetBottomWall() const { return FWalls->GetBottom(); }
+    TChartRightWall* GetRightWall() const { return FWalls->GetRight(); }
+
+    // The back wall's colour when it is opaque, else the panel's.
+    TColor GetBackColor() const override;
+    // The depth of the chart and of one slot; an orthogonal 3D view makes
+    // room for the depth beside and above the plot.
+    void CalcWallsRect() override;
+    // The thickness of the wall beside Axis in a 3D view with walls.
+    int CalcWallSize(const TChartAxis* Axis) const override;
 
     // The palette last applied (0: the default palette); stored as
     // "ColorPaletteIndex" when above 0.
@@ -31,7 +44,7 @@ public:
     void ReadColorPaletteIndex(int Value);
 
 private:
-    std::unique_ptr<TChartBackWall> FBackWall;
+    std::unique_ptr<TChartWalls> FWalls;
     int FColorPaletteIndex = 0;
 };
 

@@ -13,6 +13,7 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     Destroying();
     SetAutoRepaint(false);
     FreeAllSeries();
+    while (FTools.Count() > 0) FTools.Get(0)->SetParentChart(nullptr);
 }
 
 TChartSeries* TCustomAxisPanel::AddSeries(TChartSeries* Series) {

@@ -6,6 +6,7 @@
 #include "chart/DaZezava/Axes.h"
 #include "chart/DaZezava/Series.h"
 #include "chart/DaZezava/SeriesList.h"
+#include "chart/VurProcs/ChartTool.h"
 #include "chart/VurProcs/DefaultPalette.h"
 #include "chart/VurProcs/Panel.h"
 
@@ -101,7 +102,50 @@ public:
     TAxisOnGetLabel OnGetAxisLabel;
     TAxisOnGetNextLabel OnGetNextAxisLabel;
 
+    // ---- painting (chart/DaZezava/AxisPanelPaint.cpp)
+    // The widest line of Text (lines end at VurLineSeparator) in the canvas'
+    // font, and the number of lines; a separator at the very end adds none.
+    int MultiLineTextWidth(const std::string& Text, int& NumLines) const;
+    TChartToolList& GetTools() { return FTools; }
+    // Depth of the 3D view in percent of the plot width; 1..100, else Exception.
+    int GetChart3DPercent() const { return FChart3DPercent; }
+    void SetChart3DPercent(int Value);
+    bool GetView3DWalls() const { return FView3DWalls; }
+    void SetView3DWalls(bool Value) { SetBooleanProperty(FView3DWalls, Value); }
+    bool GetClipPoints() const { return FClipPoints; }
+    void SetClipPoints(bool Value) { SetBooleanProperty(FClipPoints, Value); }
+    // Some active series is drawn against axes.
+    bool ActiveSeriesUseAxis() const;
+    void InternalDraw(const TRect& UserRect) override;
+    void DoOnAfterDraw() override;
+    void DoOnBeforeDrawAxes() override;
+    void DoOnBeforeDrawChart() override;
+    void DoOnBeforeDrawSeries() override;
+    bool DrawBackWallAfter(int Z) const override;
+    TNotifyEvent OnBeforeDrawChart;
+    TNotifyEvent OnBeforeDrawAxes;
+    TNotifyEvent OnBeforeDrawSeries;
+    TNotifyEvent OnAfterDraw;
+
+protected:
+    // The room Axis takes beside R (InflateChartRectangle: it shrinks R).
+    // Axes take no room until they draw their bands.
+    virtual void CalcAxisRect(TChartAxis*, TRect&, bool) {}
+    // The steps of InternalDraw that lay out and draw the plot.
+    void CalcZOrders();
+    void CalcAxesRect();
+    void CalcSeriesMargins();
+    void DrawAxes();
+    void DrawAllSeries();
+    void ClipSeriesRect();
+    void UnClipSeriesRect();
+
 private:
+    // One series with its events and marks.
+    void DrawSeries(TChartSeries* Series);
+    // Every series of one z-order, point by point (3D).
+    void DrawSeriesZOrder(TChartSeries* First);
+
     TChartSeriesList FSeriesList;
     std::optional<TColorArray> FChartPalette;
     // Declared in this order: the custom axes go first, leaving the list.
@@ -112,6 +156,12 @@ private:
     int FMaxPointsPerPage = 0;
     int FPage = 1;
     bool FScaleLastPage = true;
+    TChartToolList FTools;
+    bool FView3DWalls = true;
+    bool FClipPoints = true;
+    int FChart3DPercent = 15;
+    // Whether ClipSeriesRect set a clip that UnClipSeriesRect must remove.
+    bool FClippedSeries = false;
 };
 
 } // namespace vur

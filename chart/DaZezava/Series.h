@@ -278,6 +278,38 @@ public:
     int CalcXSizeValue(double Value) const;
     int CalcYSizeValue(double Value) const;
 
+    // ---- drawing, driven by the chart's paint; the series kinds draw the points
+    // Pixel margins the series asks its axes for.
+    virtual void CalcHorizMargins(int& LeftMargin, int& RightMargin) const { LeftMargin = RightMargin = 0; }
+    virtual void CalcVerticalMargins(int& TopMargin, int& BottomMargin) const { TopMargin = BottomMargin = 0; }
+    // Called once per paint, before the layout.
+    virtual void DoBeforeDrawChart() {}
+    // Takes a depth slot, raising the chart's MaxZOrder to it.
+    virtual void CalcZOrder();
+    // The start and end depth of the series' slot.
+    virtual void CalcDepthPositions();
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    // DrawValue for every visible index, ascending when DrawValuesForward.
+    virtual void DrawAllValues();
+    virtual void DrawValue(int) {}
+    virtual void DrawMarks() {}
+    // Another active series of the chart has this one's z-order.
+    virtual bool MoreSameZOrder() const;
+    virtual bool DrawValuesForward() const;
+    virtual bool DrawSeriesForward() const;
+    // The point under the pixel, or -1; series kinds that can be hit answer.
+    virtual int Clicked(int, int) { return -1; }
+    int GetSeriesDepthSlot() const { return FSeriesDepthSlot; }
+    void SetSeriesDepthSlot(int Value) { FSeriesDepthSlot = Value; }
+    // The depth slot this paint gave the series (its ZOrder property when set).
+    int GetCalcZOrder() const { return FCalcZOrder; }
+    void SetCalcZOrder(int Value) { FCalcZOrder = Value; }
+    int GetStartZ() const { return FStartZ; }
+    int GetEndZ() const { return FEndZ; }
+    TNotifyEvent BeforeDrawValues;
+    TNotifyEvent AfterDrawValues;
+
     // ---- batching and notification
     void BeginUpdate() { ++FUpdateCount; }
     // The last one publishes one refresh.
@@ -359,6 +391,10 @@ private:
     std::vector<TComponent*> FDataSources;
     int FUpdateCount = 0;
     bool FComputeVisibleRange = true;
+    int FCalcZOrder = 0;
+    int FSeriesDepthSlot = 0;
+    int FStartZ = 0;
+    int FEndZ = 0;
     bool FKeepPointPastEnd = false;
 };
 

@@ -21,6 +21,8 @@ constexpr std::uint32_t WM_DESTROY = 0x0002;
 constexpr std::uint32_t WM_PAINT = 0x000F;
 constexpr std::uint32_t WM_CLOSE = 0x0010;
 constexpr std::uint32_t WM_QUIT = 0x0012;
+// Before a paint: a handler answering non-zero has erased (or need not erase) the background.
+constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
 constexpr std::uint32_t WM_CANCELMODE = 0x001F;
 constexpr std::uint32_t WM_COMMAND = 0x0111;
 constexpr std::uint32_t WM_TIMER = 0x0113; // 275

@@ -140,6 +140,19 @@ void HeadlessWindowSystem::ShowBitmap(WindowHandle Window, const PixelView& Pict
     }
 }
 
+std::intptr_t HeadlessWindowSystem::EraseBackground(WindowHandle Window) {
+    const std::intptr_t Answer = SendMessage(Window, WM_ERASEBKGND);
+    if (Answer != 0 || !IsWindow(Window)) return Answer;
+    WindowState& State = Entry(Window);
+    const Bounds Client = GetClientRect(Window);
+    State.PictureWidth = Client.Width;
+    State.PictureHeight = Client.Height;
+    State.Picture.assign(static_cast<std::size_t>(Client.Width) * static_cast<std::size_t>(Client.Height),
+                         State.Params.Background);
+    ++State.EraseCount;
+    return Answer;
+}
+
 void HeadlessWindowSystem::SetCapture(WindowHandle Window) {
     if (IsWindow(Window)) FCapture = Window;
 }

@@ -32,6 +32,8 @@ public:
         int Cursor = CursorDefault;
         int InvalidateCount = 0;
         int PaintCount = 0;
+        // Times the system filled the window with its background colour.
+        int EraseCount = 0;
         bool PaintPending = false;
         bool TracksLeave = false;
         std::vector<std::uint32_t> Picture;
@@ -92,6 +94,10 @@ public:
     void RequestClose(WindowHandle Window) { PostMessage(Message{Window, WM_CLOSE, 0, 0}); }
     void PostMouse(WindowHandle Window, std::uint32_t Msg, int X, int Y, std::uint16_t Keys = 0);
     void PostWheel(WindowHandle Window, int Delta, int X, int Y, std::uint16_t Keys = 0);
+    // The window is uncovered: WM_ERASEBKGND goes to its handler, and when the
+    // handler does not answer it (0) the picture is filled with the window's
+    // background colour. Returns the handler's answer.
+    std::intptr_t EraseBackground(WindowHandle Window);
     // The pointer leaves Window: WM_MOUSELEAVE if the window asked for it.
     void PointerLeft(WindowHandle Window);
     // False makes every SetTimer fail, as when the system has no timers left.
