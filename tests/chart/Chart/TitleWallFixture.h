@@ -1,0 +1,117 @@
+// A chart wired with titles, walls and the background picture at the
+// pipeline's hooks, painted headless into its window picture, with pixel
+// probes. A failing test leaves its picture as <test name>.png.
+#pragma once
+
+#include "chart/Chart/Chart.h"
+#include "chart/Chart/Title.h"
+#include "chart/Chart/Walls.h"
+#include "chart/Series/LineSeries.h"
+#include "chart/VurProcs/BackImage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+namespace vur::test {
+
+class TDressedChart : public TChart {
+public:
+    explicit TDressedChart(TComponent* AOwner) : TChart(AOwner) {}
+
+    TChartTitle Title{this};
+    TChartTitle SubTitle{this};
+    TChartFootTitle Foot{this};
+    TChartFootTitle SubFoot{this};
+    TChartWalls Walls{this};
+    TBackImage BackImage;
+    // ChartRect as the pipeline starts and as the titles leave it.
+    TRect MarginRect;
+    TRect TitledRect;
+
+    void PanelPaint(const TRect& Rect) override {
+        FillPanelRect(Rect);
+        if (!BackImage.GetInside()) BackImage.Draw(*this, Rect, 0);
+        DrawPanelBevels(Rect);
+    }
+    void DrawTitlesAndLegend(bool BeforeSeries) override {
+        if (BeforeSeries) MarginRect = GetChartRect();
+        for (TChartTitle* T : std::initializer_list<TChartTitle*>{&Title, &SubTitle, &Foot, &SubFoot})
+            if (T->GetCustomPosition() != BeforeSeries) T->DrawTitle();
+        if (BeforeSeries) TitledRect = GetChartRect();
+        if (!BeforeSeries) Walls.DrawWallsAfter(&BackImage);
+    }
+    void DrawWalls() override { Walls.DrawWalls(&BackImage); }
+};
+
+class DressedChartFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Chart->SetBounds(0, 0, 689, 257);
+        Chart->SetView3D(false);
+        Series->SetParentChart(Chart);
+        for (int I = 0; I < 10; ++I) Series->AddXY(I, (I * 37) % 100);
+    }
+
+    void TearDown() override {
+        if (HasFailure()) Save(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    void Paint() { Chart->Draw(); }
+    void Save(const std::string& Name) const { Chart->GetWindowImage().SaveToFile(Name + ".png"); }
+    TColor Pixel(int X, int Y) const { return Chart->GetWindowImage().GetImage().GetPixel(X, Y); }
+
+    int Count(TColor Color, const TRect& R) const {
+        int N = 0;
+        for (int Y = R.Top; Y < R.Bottom; ++Y)
+            for (int X = R.Left; X < R.Right; ++X) N += Pixel(X, Y) == Color;
+        return N;
+    }
+
+    // Within 64 of Color on each channel (text edges are smoothed).
+    static bool Near(TColor A, TColor B) {
+        for (int Shift = 0; Shift < 24; Shift += 8) {
+            const int D = static_cast<int>((A >> Shift) & 0xFF) - static_cast<int>((B >> Shift) & 0xFF);
+            if (D > 64 || D < -64) return false;
+        }
+        return true;
+    }
+
+    // The smallest rectangle holding every pixel near Color inside R; empty when none.
+    TRect Ink(TColor Color, const TRect& R) const {
+        TRect Result{R.Right, R.Bottom, R.Left, R.Top};
+        for (int Y = R.Top; Y < R.Bottom; ++Y)
+            for (int X = R.Left; X < R.Right; ++X)
+                if (Near(Pixel(X, Y), Color)) {
+                    Result.Left = std::min(Result.Left, X);
+                    Result.Top = std::min(Result.Top, Y);
+                    Result.Right = std::max(Result.Right, X + 1);
+                    Result.Bottom = std::max(Result.Bottom, Y + 1);
+                }
+        return Result;
+    }
+
+    // The height and width of texts in a title's default font, measured on a
+    // canvas of its own.
+    static int FontHeight(TVurFont& Font) { return Measure(Font, "W", false); }
+    static int TextWidth(TVurFont& Font, const std::string& Text) { return Measure(Font, Text, true); }
+
+    TComponent Form{nullptr};
+    TDressedChart* Chart = new TDressedChart(&Form);
+    TLineSeries* Series = new TLineSeries(&Form);
+
+private:
+    static int Measure(TVurFont& Font, const std::string& Text, bool Width) {
+        TBitmap Bitmap(10, 10);
+        TVurCanvas3D Canvas;
+        Canvas.SetCanvas(Bitmap.GetCanvas());
+        Canvas.AssignFont(&Font);
+        const int Result = Width ? Canvas.TextWidth(Text) : Canvas.TextHeight(Text);
+        Canvas.ReleaseFont(&Font);
+        return Result;
+    }
+};
+
+} // namespace vur::test
