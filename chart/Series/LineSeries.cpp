@@ -7,7 +7,10 @@
 namespace vur {
 
 TCustomSeries::TCustomSeries(TComponent* AOwner)
-    : TCustomLineSeries(AOwner), FPointer(std::make_unique<TSeriesPointer>(this)) {
+    : TCustomLineSeries(AOwner), FPointer(std::make_unique<TSeriesPointer>(this)),
+      FOutLine(std::make_unique<TChartHiddenPen>([this](TPersistent* Sender) { CanvasChanged(Sender); })),
+      FShadow(std::make_unique<TVurShadow>([this](TPersistent* Sender) { CanvasChanged(Sender); })),
+      FDrawPen(GetLinePen()) {
     SetKeepPointPastEnd(true);
 }
 
@@ -16,6 +19,12 @@ TCustomSeries::~TCustomSeries() = default;
 void TCustomSeries::SetStacked(TCustomSeriesStack Value) {
     if (FStacked == Value) return;
     FStacked = Value;
+    Repaint();
+}
+
+void TCustomSeries::SetLineBrush(TBrushStyle Value) {
+    if (FLineBrush == Value) return;
+    FLineBrush = Value;
     Repaint();
 }
 

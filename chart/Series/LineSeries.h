@@ -1,16 +1,24 @@
 // The line-style series: TCustomLineSeries (its pen is the line pen),
-// TCustomSeries (point markers and stacking) and TLineSeries (the line
-// defaults). Drawing comes with the canvas.
+// TCustomSeries (point markers, stacking, line and stair drawing, the click
+// test) and TLineSeries (the line defaults). The drawing is in
+// LineSeriesDraw.cpp, the click test in LineSeriesClicked.cpp.
 #pragma once
 
 #include "chart/DaZezava/Pointer.h"
 #include "chart/DaZezava/Series.h"
+#include "chart/RoVedure/Shadow.h"
 
+#include <functional>
 #include <memory>
 
 namespace vur {
 
 enum TCustomSeriesStack : std::uint8_t { cssNone, cssOverlap, cssStack, cssStack100 };
+
+class TCanvas3D;
+class TCustomSeries;
+
+using TSeriesClickPointerEvent = std::function<void(TCustomSeries* Sender, int ValueIndex, int X, int Y)>;
 
 class TCustomLineSeries : public TChartSeries {
 public:
@@ -42,13 +50,104 @@ public:
     double MinYValue() const override;
     double MaxYValue() const override;
 
+    // ---- line properties
+    bool GetColorEachLine() const { return FColorEachLine; }
+    void SetColorEachLine(bool Value) { SetBooleanProperty(FColorEachLine, Value); }
+    bool GetStairs() const { return FStairs; }
+    void SetStairs(bool Value) { SetBooleanProperty(FStairs, Value); }
+    bool GetInvertedStairs() const { return FInvertedStairs; }
+    void SetInvertedStairs(bool Value) { SetBooleanProperty(FInvertedStairs, Value); }
+    int GetLineHeight() const { return FLineHeight; }
+    void SetLineHeight(int Value) { SetIntegerProperty(FLineHeight, Value); }
+    TBrushStyle GetLineBrush() const { return FLineBrush; }
+    void SetLineBrush(TBrushStyle Value);
+    bool GetDark3D() const { return FDark3D; }
+    void SetDark3D(bool Value) { SetBooleanProperty(FDark3D, Value); }
+    TChartHiddenPen* GetOutLine() const { return FOutLine.get(); }
+    TVurShadow* GetShadow() const { return FShadow.get(); }
+    bool GetClickableLine() const { return FClickableLine; }
+    void SetClickableLine(bool Value) { SetBooleanProperty(FClickableLine, Value); }
+    bool GetDrawLine() const { return FDrawLine; }
+    TSeriesClickPointerEvent OnClickPointer;
+
+    // ---- drawing (LineSeriesDraw.cpp)
+    // Stacked series share the chart's current depth slot.
+    void CalcZOrder() override;
+    void CalcHorizMargins(int& LeftMargin, int& RightMargin) const override;
+    void CalcVerticalMargins(int& TopMargin, int& BottomMargin) const override;
+    // The shadow and outline passes, then the line itself.
+    void DrawAllValues() override;
+    // The segment from the point drawn last to this one, and the markers.
+    void DrawValue(int ValueIndex) override;
+    // In a shadow or outline pass the points that follow the series colour
+    // take the pass colour.
+    TColor GetValueColor(int Index) const override;
+    // Pen and brush of one segment.
+    void LinePrepareCanvas(TCanvas3D* Canvas, TColor Color);
+    // The marker of one point; only called while the pointer is visible.
+    // The marker shapes belong to the pointer.
+    virtual void DrawPointer(int ValueIndex, int X, int Y, TColor Color);
+    int GetPreviousX() const { return FPreviousX; }
+    int GetPreviousY() const { return FPreviousY; }
+    TColor GetPreviousColor() const { return FPreviousColor; }
+    double GetDark3DRatio() const { return FDark3DRatio; }
+
+    // ---- click test (LineSeriesClicked.cpp)
+    // The point under the pixel, or the first point of the segment under it; -1 for none.
+    int Clicked(int X, int Y) override;
+    // The marker drawn at (PX, PY) covers (X, Y).
+    bool ClickedPointer(int PX, int PY, int X, int Y) const;
+
+protected:
+    void SetDrawLine(bool Value) { FDrawLine = Value; }
+
 private:
     // The lowest or highest value point tops reach when stacked on the
     // series before this one.
     double StackedExtent(bool Maximum) const;
+    // One run of the generic loop in a pass colour (clDefault: the series colour).
+    void DrawPass(TColor PassColor);
+    void DrawShadowPass();
+    // Both margins of one pair grow to the room thick stairs and the outline take.
+    void LineMargins(int& Low, int& High) const;
+    void DrawOutLinePass();
+    bool PointerVisible() const { return !FPointerHidden && FPointer->GetVisible(); }
+    // The series colour of the current pass.
+    TColor LineColor() const { return FPassColor == clDefault ? GetSeriesColor() : FPassColor; }
+    // The pixel height where the segment from point Before to point After
+    // crosses the plot's vertical edge at pixel EdgeX.
+    int EdgeY(int Before, int After, int EdgeX) const;
+    void DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool WithMarkers, bool IsLast);
+    void DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color);
+    void DrawSegment3D(TCanvas3D* Canvas, int X, int Y, TColor Color, bool IsLast);
+    void DrawStairs3D(TCanvas3D* Canvas, int X, int Y);
+    // The brush darkened for the steep and vertical pieces of the 3D line.
+    void DarkenBrush(TCanvas3D* Canvas, TColor Color);
 
     std::unique_ptr<TSeriesPointer> FPointer;
     TCustomSeriesStack FStacked = cssNone;
+    bool FColorEachLine = true;
+    bool FStairs = false;
+    bool FInvertedStairs = false;
+    int FLineHeight = 0;
+    TBrushStyle FLineBrush = bsSolid;
+    bool FDark3D = true;
+    std::unique_ptr<TChartHiddenPen> FOutLine;
+    std::unique_ptr<TVurShadow> FShadow;
+    bool FClickableLine = true;
+    bool FDrawLine = true;
+
+    // Drawing state: carried from one point to the next within a pass.
+    int FPreviousX = 0;
+    int FPreviousY = 0;
+    TColor FPreviousColor = clNone;
+    double FDark3DRatio = 1;
+    // The pass being drawn: its colour, its pen (the line pen outside the
+    // outline pass) and whether it hides the markers.
+    TColor FPassColor = clDefault;
+    TChartPen FPassPen;
+    const TChartPen* FDrawPen;
+    bool FPointerHidden = false;
 };
 
 // A line through the points; its pointer starts hidden.

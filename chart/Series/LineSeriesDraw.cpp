@@ -1,0 +1,300 @@
+// Drawing of line-style series: the shadow, outline and line passes over the
+// visible points, one line call per segment (two per stair step), nulls
+// cutting the line on both sides, and the segment into the plot cut exactly
+// at its near edge. Nothing here allocates per point.
+#include "chart/DaZezava/AxisPanel.h"
+#include "chart/RoVedure/DrawSettings.h"
+#include "chart/Series/LineSeries.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vur {
+
+namespace {
+
+// The callout length and its distance: the room a mark takes above its point.
+int MarkLength(TSeriesMarks* Marks) {
+    TMarksCallout* Callout = Marks->GetCallout();
+    return Callout->GetLength() + Callout->GetDistance();
+}
+
+// Shifts a series' axes for the length of a pass, and back even when the
+// pass throws.
+class TAxisShift {
+public:
+    TAxisShift(TChartAxis* Horizontal, int DX, TChartAxis* Vertical, int DY)
+        : FHorizontal(Horizontal), FVertical(Vertical), FDX(DX), FDY(DY) {
+        FHorizontal->ShiftPixels(FDX);
+        FVertical->ShiftPixels(FDY);
+    }
+    ~TAxisShift() {
+        FVertical->ShiftPixels(-FDY);
+        FHorizontal->ShiftPixels(-FDX);
+    }
+    TAxisShift(const TAxisShift&) = delete;
+    TAxisShift& operator=(const TAxisShift&) = delete;
+
+private:
+    TChartAxis* FHorizontal;
+    TChartAxis* FVertical;
+    int FDX;
+    int FDY;
+};
+
+// Sets a value for the length of a scope.
+template <class T>
+class TScopedValue {
+public:
+    TScopedValue(T& Variable, T Value) : FVariable(Variable), FKept(Variable) { FVariable = Value; }
+    ~TScopedValue() { FVariable = FKept; }
+    TScopedValue(const TScopedValue&) = delete;
+    TScopedValue& operator=(const TScopedValue&) = delete;
+
+private:
+    T& FVariable;
+    T FKept;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- depth and margins
+
+void TCustomSeries::CalcZOrder() {
+    if (FStacked == cssNone) {
+        TCustomLineSeries::CalcZOrder();
+        return;
+    }
+    SetCalcZOrder(GetParentChart()->GetMaxZOrder());
+}
+
+void TCustomSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) const {
+    LeftMargin = RightMargin = 0;
+    FPointer->CalcHorizMargins(LeftMargin, RightMargin);
+    LineMargins(LeftMargin, RightMargin);
+    if (!GetYMandatory() && GetMarks()->GetVisible())
+        RightMargin = std::max(RightMargin, MarkLength(GetMarks()));
+}
+
+void TCustomSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) const {
+    TopMargin = BottomMargin = 0;
+    FPointer->CalcVerticalMargins(TopMargin, BottomMargin);
+    LineMargins(TopMargin, BottomMargin);
+    if (GetYMandatory() && GetMarks()->GetVisible()) TopMargin = std::max(TopMargin, MarkLength(GetMarks()));
+    const TCustomAxisPanel* Chart = GetParentChart();
+    if (Chart != nullptr && Chart->GetView3D() && FLineHeight > 0)
+        BottomMargin = std::max(BottomMargin, FLineHeight);
+}
+
+void TCustomSeries::LineMargins(int& Low, int& High) const {
+    if (!FDrawLine) return;
+    // Thick stair corners and the outline reach past the points.
+    int Room = 0;
+    if (FStairs) Room = GetLinePen()->GetWidth();
+    if (FOutLine->GetVisible()) Room = std::max(Room, FOutLine->GetWidth());
+    Low = std::max(Low, Room);
+    High = std::max(High, Room);
+}
+
+// ---------------------------------------------------------------- passes
+
+void TCustomSeries::DrawAllValues() {
+    if (FShadow->GetSize() != 0) DrawShadowPass();
+    if (FOutLine->GetVisible()) DrawOutLinePass();
+    TCustomLineSeries::DrawAllValues();
+}
+
+void TCustomSeries::DrawShadowPass() {
+    const TAxisShift Shift(GetHorizontalAxis(), FShadow->GetHorizSize(), GetVerticalAxis(),
+                           FShadow->GetVertSize());
+    const TScopedValue<bool> NoMarkers(FPointerHidden, true);
+    DrawPass(FShadow->GetColor());
+}
+
+void TCustomSeries::DrawOutLinePass() {
+    // A wider copy of the outline pen, so that neither the line pen nor the
+    // outline changes (and asks for a repaint) during the paint.
+    FPassPen.Assign(FOutLine.get());
+    FPassPen.SetWidth(2 * GetLinePen()->GetWidth() + FOutLine->GetWidth() + 1);
+    const TScopedValue<const TChartPen*> Pen(FDrawPen, &FPassPen);
+    DrawPass(FOutLine->GetColor());
+}
+
+void TCustomSeries::DrawPass(TColor PassColor) {
+    const TScopedValue<TColor> Color(FPassColor, PassColor);
+    TCustomLineSeries::DrawAllValues();
+}
+
+TColor TCustomSeries::GetValueColor(int Index) const {
+    if (FPassColor == clDefault || GetColorEachPoint()) return TCustomLineSeries::GetValueColor(Index);
+    const std::vector<TColor>* Colors = GetColorList();
+    const TColor Stored = Colors != nullptr && Index >= 0 && Index < static_cast<int>(Colors->size())
+                              ? (*Colors)[static_cast<std::size_t>(Index)]
+                              : clDefault;
+    return Stored == clDefault ? FPassColor : Stored;
+}
+
+// ---------------------------------------------------------------- one point
+
+void TCustomSeries::DrawValue(int ValueIndex) {
+    TCustomAxisPanel* Chart = GetParentChart();
+    TCanvas3D* Canvas = Chart->GetCanvas();
+    const TColor Color = GetValueColor(ValueIndex);
+    const int X = CalcXPos(ValueIndex);
+    const int Y = CalcYPos(ValueIndex);
+    // The markers start from a black pen and a brush in the point's colour.
+    TPen* Pen = Canvas->GetPen();
+    if (Pen->GetColor() != clBlack) Pen->SetColor(clBlack);
+    TBrush* Brush = Canvas->GetBrush();
+    if (Brush->GetColor() != Color) Brush->SetColor(Color);
+
+    if (FPreviousColor == clNone) {
+        FPreviousX = X;
+        FPreviousY = Y;
+    }
+    const bool Forward = DrawValuesForward();
+    const int FirstDisplayed = Forward ? FFirstVisibleIndex : FLastVisibleIndex;
+    const bool IsLast = ValueIndex == (Forward ? FLastVisibleIndex : FFirstVisibleIndex);
+    if (ValueIndex == FirstDisplayed) {
+        if (FDark3D) {
+            const int Width = Chart->GetSeriesWidth3D();
+            FDark3DRatio =
+                Width == 0 ? 1.0 : std::abs(static_cast<double>(Chart->GetSeriesHeight3D()) / Width);
+        }
+        if (ValueIndex == FFirstVisibleIndex && ValueIndex > 0) {
+            // The line comes in from a point left of the plot: start it on the edge.
+            const int Before = ValueIndex - 1;
+            const TRect& R = Chart->GetChartRect();
+            FPreviousX = GetHorizontalAxis()->GetInverted() ? R.Right : R.Left;
+            FPreviousY = FStairs ? CalcYPos(Before) : EdgeY(Before, ValueIndex, FPreviousX);
+            if (!IsNull(Before)) DrawSegment(ValueIndex, X, Y, Color, false, IsLast);
+        }
+        if (IsLast && PointerVisible()) DrawPointer(ValueIndex, X, Y, Color);
+    } else {
+        DrawSegment(ValueIndex, X, Y, Color, true, IsLast);
+    }
+    FPreviousX = X;
+    FPreviousY = Y;
+    FPreviousColor = Color;
+}
+
+int TCustomSeries::EdgeY(int Before, int After, int EdgeX) const {
+    const double X0 = GetxValue(Before);
+    const double Y0 = GetyValue(Before);
+    const double X1 = GetxValue(After);
+    const double Y1 = GetyValue(After);
+    if (X1 == X0) return CalcYPosValue(Y0);
+    const double V = GetHorizontalAxis()->CalcPosPoint(EdgeX);
+    // A logarithmic axis draws the segment straight in log space; values
+    // without a logarithm fall back to the straight line in values.
+    if (GetVerticalAxis()->GetLogarithmic() && Y0 > 0 && Y1 > 0) {
+        const double L0 = std::log(Y0);
+        return CalcYPosValue(std::exp(L0 + (V - X0) * (std::log(Y1) - L0) / (X1 - X0)));
+    }
+    return CalcYPosValue(Y0 + (V - X0) * (Y1 - Y0) / (X1 - X0));
+}
+
+void TCustomSeries::DrawPointer(int, int, int, TColor) {}
+
+// ---------------------------------------------------------------- one segment
+
+void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool WithMarkers, bool IsLast) {
+    TCustomAxisPanel* Chart = GetParentChart();
+    if ((X != FPreviousX || Y != FPreviousY) && Color != clNone && FDrawLine) {
+        if (Chart->GetView3D())
+            DrawSegment3D(Chart->GetCanvas(), X, Y, Color, IsLast);
+        else
+            DrawSegment2D(Chart->GetCanvas(), X, Y, Color);
+    }
+    if (!WithMarkers || !PointerVisible()) return;
+    // A marker goes on top of the segment that leaves its point.
+    if (FPreviousColor != clNone)
+        DrawPointer(DrawValuesForward() ? ValueIndex - 1 : ValueIndex + 1, FPreviousX, FPreviousY,
+                    FPreviousColor);
+    if (IsLast && Color != clNone) DrawPointer(ValueIndex, X, Y, Color);
+}
+
+void TCustomSeries::DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color) {
+    LinePrepareCanvas(Canvas, GetColorEachPoint() && FColorEachLine ? Color : LineColor());
+    if (!FStairs) {
+        Canvas->Line(FPreviousX, FPreviousY, X, Y);
+        return;
+    }
+    if (FInvertedStairs)
+        Canvas->DoVertLine(FPreviousX, FPreviousY, Y);
+    else
+        Canvas->DoHorizLine(FPreviousX, X, FPreviousY);
+    Canvas->LineTo(X, Y);
+}
+
+void TCustomSeries::DrawSegment3D(TCanvas3D* Canvas, int X, int Y, TColor Color, bool IsLast) {
+    LinePrepareCanvas(Canvas, FColorEachLine ? Color : LineColor());
+    if (FStairs) {
+        DrawStairs3D(Canvas, X, Y);
+        return;
+    }
+    const int StartZ = GetStartZ();
+    const int EndZ = GetEndZ();
+    TPoint P0{FPreviousX, FPreviousY};
+    TPoint P1{X, Y};
+    if (FLineHeight > 0) {
+        Canvas->PlaneWithZ(P1, P0, TPoint{P0.X, P0.Y + FLineHeight}, TPoint{P1.X, P1.Y + FLineHeight},
+                           StartZ);
+        if (IsLast) Canvas->Plane3D(P1, TPoint{P1.X, P1.Y + FLineHeight}, StartZ, EndZ);
+    }
+    const TColor BrushColor = Canvas->GetBrush()->GetColor();
+    const bool Steep = FDark3D && !Canvas->GetSupportsFullRotation() && P1.X != P0.X &&
+                       static_cast<double>(P0.Y - P1.Y) / (P1.X - P0.X) > FDark3DRatio;
+    if (Steep) {
+        DarkenBrush(Canvas, BrushColor);
+        P0.Y += FLineHeight;
+        P1.Y += FLineHeight;
+    }
+    Canvas->Plane3D(P1, P0, StartZ, EndZ);
+    if (Steep) Canvas->GetBrush()->SetColor(BrushColor);
+}
+
+void TCustomSeries::DrawStairs3D(TCanvas3D* Canvas, int X, int Y) {
+    const int StartZ = GetStartZ();
+    const int EndZ = GetEndZ();
+    const TColor BrushColor = Canvas->GetBrush()->GetColor();
+    const auto Vertical = [&](int AtX, int Y0, int Y1) {
+        if (FDark3D) DarkenBrush(Canvas, BrushColor);
+        Canvas->Plane3D(TPoint{AtX, Y0}, TPoint{AtX, Y1}, StartZ, EndZ);
+        if (FDark3D) Canvas->GetBrush()->SetColor(BrushColor);
+    };
+    if (FInvertedStairs) {
+        Vertical(FPreviousX, FPreviousY, Y);
+        Canvas->Plane3D(TPoint{FPreviousX, Y}, TPoint{X, Y}, StartZ, EndZ);
+    } else {
+        Canvas->Plane3D(TPoint{FPreviousX, FPreviousY}, TPoint{X, FPreviousY}, StartZ, EndZ);
+        Vertical(X, Y, FPreviousY);
+    }
+}
+
+void TCustomSeries::DarkenBrush(TCanvas3D* Canvas, TColor Color) {
+    if (Canvas->GetMonochrome())
+        Canvas->GetBrush()->SetColor(clWhite);
+    else
+        Canvas->InternalDark(Color, VurDrawSettings().DarkColorQuantity);
+}
+
+void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor Color) {
+    if (Canvas->GetMonochrome()) Color = clWhite;
+    TBrush* Brush = Canvas->GetBrush();
+    if (!GetParentChart()->GetView3D()) {
+        if (Brush->GetStyle() != bsClear) Brush->SetStyle(bsClear);
+        Canvas->AssignVisiblePenColor(FDrawPen, Color);
+        return;
+    }
+    if (const auto* Picture = dynamic_cast<const TBitmap*>(GetBrush()->GetImageGraphic())) {
+        Brush->SetBitmap(Picture);
+    } else {
+        if (Brush->HasBitmap()) Brush->SetBitmap(nullptr);
+        if (Brush->GetStyle() != FLineBrush) Brush->SetStyle(FLineBrush);
+        if (Brush->GetColor() != Color) Brush->SetColor(Color);
+    }
+    Canvas->AssignVisiblePen(FDrawPen);
+}
+
+} // namespace vur

@@ -1,0 +1,251 @@
+// Pixel probes of the flat line drawing. Expected pixels come from the axis
+// geometry of the fixture (x = 10 + 20 X, y = 110 - Y) and the device's line
+// rule: a line sets one pixel per step of its longer extent, end excluded.
+#include "LineSeriesFixture.h"
+
+#include <vector>
+
+namespace vur::test {
+namespace {
+
+using LineSeriesDraw = LineSeriesFixture;
+
+// A zig-zag between 20 and 80: segment i runs from (10 + 20 i, 90 or 30)
+// to the next, through (20 + 20 i, 60).
+constexpr std::initializer_list<double> ZigZag = {20, 80, 20, 80, 20, 80, 20, 80, 20, 80};
+
+TEST_F(LineSeriesDraw, TenPointsDrawNineSegmentsInTheSeriesColour) {
+    AddPoints(ZigZag);
+    SetAxes(0, 9);
+    Draw();
+    for (int Segment = 0; Segment < 9; ++Segment) EXPECT_EQ(Pixel(20 + 20 * Segment, 60), clRed) << Segment;
+    EXPECT_EQ(Count(clRed, TRect{0, 0, 10, Height}), 0);
+    EXPECT_EQ(Count(clRed, TRect{191, 0, Width, Height}), 0);
+    EXPECT_EQ(Count(clRed, TRect{0, 0, Width, 30}), 0);
+    EXPECT_EQ(Count(clRed, TRect{0, 91, Width, Height}), 0);
+}
+
+// A ramp (0, 10, ... 90): each segment runs 20 columns and 10 rows, so every
+// column from 10 to 189 holds exactly one pixel of the line.
+TEST_F(LineSeriesDraw, ARampIsOnePixelPerColumnAndEndsBeforeItsLastPoint) {
+    AddPoints({0, 10, 20, 30, 40, 50, 60, 70, 80, 90});
+    SetAxes(0, 9);
+    Draw();
+    for (int X = 10; X < 190; ++X) ASSERT_EQ(Count(clRed, TRect{X, 0, X + 1, Height}), 1) << X;
+    EXPECT_EQ(Count(clRed), 180);
+    for (int Segment = 0; Segment < 9; ++Segment)
+        EXPECT_EQ(Pixel(20 + 20 * Segment, 105 - 10 * Segment), clRed) << Segment;
+}
+
+TEST_F(LineSeriesDraw, ASinglePointDrawsNothing) {
+    Series->AddXY(4, 50);
+    SetAxes(0, 9);
+    Draw();
+    EXPECT_EQ(Count(clWhite), Width * Height);
+}
+
+TEST_F(LineSeriesDraw, ZoomedPastTheFirstPointsTheLineStartsOnTheEdgeAtTheCrossingHeight) {
+    AddPoints({0, 10, 20, 30, 40, 50, 60, 70, 80, 90});
+    // X 2.5 on the left edge: point 3 is the first inside, at (20, 80); the
+    // segment from point 2 (Y 20) crosses the edge at Y 25, row 85.
+    SetAxes(2.5, 11.5);
+    Draw();
+    EXPECT_EQ(Series->GetFirstVisibleIndex(), 3);
+    EXPECT_EQ(Pixel(10, 85), clRed);
+    EXPECT_EQ(Pixel(10, 90), clWhite);
+    EXPECT_EQ(Count(clRed, TRect{0, 0, 10, Height}), 0);
+}
+
+TEST_F(LineSeriesDraw, OnALogarithmicAxisTheEdgeHeightIsInterpolatedInLogarithms) {
+    Series->AddXY(0, 10);
+    Series->AddXY(1, 1000);
+    Series->AddXY(2, 1000);
+    Chart->GetLeftAxis()->SetLogarithmic(true);
+    // X 0.5 on the edge: halfway in logarithms between 10 and 1000 is 100,
+    // the middle of 1..10000, row 60.
+    SetAxes(0.5, 9.5, 1, 10000);
+    Draw();
+    EXPECT_EQ(Pixel(10, 60), clRed);
+    EXPECT_EQ(Count(clRed, TRect{10, 0, 11, 58}), 0);
+}
+
+TEST_F(LineSeriesDraw, ANullCutsBothNeighbouringSegments) {
+    AddPoints({0, 10, 20, 30, 40, 50, 60, 70, 80, 90});
+    Series->SetNull(5);
+    SetAxes(0, 9);
+    Draw();
+    // Segments 4 (columns 90..109) and 5 (110..129) are gone, the rest stay.
+    for (int X = 10; X < 190; ++X)
+        ASSERT_EQ(Count(clRed, TRect{X, 0, X + 1, Height}), X >= 90 && X < 130 ? 0 : 1) << X;
+}
+
+TEST_F(LineSeriesDraw, ANullBeforeTheEdgeDrawsNoEdgeSegment) {
+    AddPoints({0, 10, 20, 30, 40});
+    Series->SetNull(2);
+    SetAxes(2.5, 11.5);
+    Draw();
+    EXPECT_EQ(Count(clRed, TRect{0, 0, 20, Height}), 0);
+    EXPECT_EQ(Pixel(30, 75), clRed);
+}
+
+TEST_F(LineSeriesDraw, StairsGoAcrossThenUp) {
+    AddPoints({20, 80});
+    Series->SetStairs(true);
+    SetAxes(0, 9);
+    Draw();
+    EXPECT_EQ(Pixel(20, 90), clRed);
+    EXPECT_EQ(Pixel(30, 60), clRed);
+    EXPECT_EQ(Pixel(10, 60), clWhite);
+    EXPECT_EQ(Count(clRed), 20 + 60);
+}
+
+TEST_F(LineSeriesDraw, InvertedStairsGoUpThenAcross) {
+    AddPoints({20, 80});
+    Series->SetStairs(true);
+    Series->SetInvertedStairs(true);
+    SetAxes(0, 9);
+    Draw();
+    EXPECT_EQ(Pixel(10, 60), clRed);
+    EXPECT_EQ(Pixel(20, 30), clRed);
+    EXPECT_EQ(Pixel(20, 90), clWhite);
+    EXPECT_EQ(Count(clRed), 60 + 20);
+}
+
+TEST_F(LineSeriesDraw, StairsIntoThePlotStartOnTheEdgeAtTheEarlierHeight) {
+    AddPoints({0, 10, 20, 30, 40});
+    Series->SetStairs(true);
+    SetAxes(2.5, 11.5);
+    Draw();
+    EXPECT_EQ(Pixel(10, 90), clRed);
+    EXPECT_EQ(Pixel(20, 85), clRed);
+}
+
+TEST_F(LineSeriesDraw, TheOutlineIsDrawnFourPixelsWideThenTheLineOnePixel) {
+    AddPoints({50, 50, 50, 50, 50, 50, 50, 50, 50, 50});
+    Series->GetOutLine()->SetColor(clBlue);
+    Series->GetOutLine()->Show();
+    SetAxes(0, 9);
+    Draw();
+    int Blue = 0;
+    for (int Y = 50; Y < 70; ++Y) Blue += Pixel(100, Y) == clBlue;
+    EXPECT_EQ(Blue, 3);
+    EXPECT_EQ(Pixel(100, 60), clRed);
+    EXPECT_EQ(Count(clRed), 180);
+    // Neither pen changed, and the next paint draws the same.
+    EXPECT_EQ(Series->GetLinePen()->GetWidth(), 1);
+    EXPECT_EQ(Series->GetOutLine()->GetWidth(), 1);
+}
+
+TEST_F(LineSeriesDraw, TheShadowIsACopyOffsetUnderTheLine) {
+    AddPoints({50, 50, 50});
+    Series->GetShadow()->SetHorizSize(3);
+    Series->GetShadow()->SetVertSize(2);
+    Series->GetShadow()->SetColor(clGreen);
+    SetAxes(0, 9);
+    const int StartBefore = Chart->GetBottomAxis()->GetPixelStart();
+    Draw();
+    EXPECT_EQ(Pixel(30, 60), clRed);
+    EXPECT_EQ(Pixel(30, 62), clGreen);
+    EXPECT_EQ(Pixel(12, 62), clWhite);
+    EXPECT_EQ(Pixel(13, 62), clGreen);
+    EXPECT_EQ(Chart->GetBottomAxis()->GetPixelStart(), StartBefore);
+    EXPECT_EQ(Series->GetSeriesColor(), clRed);
+}
+
+TEST_F(LineSeriesDraw, WithColorEachPointEachSegmentTakesTheColourOfThePointItEndsAt) {
+    AddPoints({20, 80, 20});
+    Series->SetValueColor(1, clGreen);
+    Series->SetValueColor(2, clBlue);
+    Series->SetColorEachPoint(true);
+    SetAxes(0, 9);
+    Draw();
+    EXPECT_EQ(Pixel(20, 60), clGreen);
+    EXPECT_EQ(Pixel(40, 60), clBlue);
+
+    Clear();
+    Series->SetColorEachLine(false);
+    Draw();
+    EXPECT_EQ(Pixel(20, 60), clRed);
+    EXPECT_EQ(Pixel(40, 60), clRed);
+}
+
+TEST_F(LineSeriesDraw, AnInvertedAxisDrawsBackwardsFromTheRightEdge) {
+    AddPoints({0, 10, 20, 30, 40, 50, 60, 70, 80, 90});
+    Chart->GetBottomAxis()->SetInverted(true);
+    // X 2.5 now on the right edge, 190: x pixel = 190 - 20 (X - 2.5).
+    SetAxes(2.5, 11.5);
+    EXPECT_FALSE(Series->DrawValuesForward());
+    Draw();
+    // Point 3 at (180, 80), point 4 at (160, 70).
+    EXPECT_EQ(Count(clRed, TRect{181, 0, Width, Height}), 0);
+    EXPECT_EQ(Pixel(170, 75), clRed);
+    EXPECT_EQ(Count(clRed), 6 * 20);
+}
+
+TEST_F(LineSeriesDraw, AHiddenLinePenDrawsNoLine) {
+    AddPoints(ZigZag);
+    Series->GetLinePen()->Hide();
+    SetAxes(0, 9);
+    Draw();
+    EXPECT_EQ(Count(clWhite), Width * Height);
+}
+
+// Records the markers the line asks for.
+class TMarkerSeries : public TLineSeries {
+public:
+    using TLineSeries::TLineSeries;
+    void DrawPointer(int ValueIndex, int X, int Y, TColor Color) override {
+        Markers.push_back({ValueIndex, X, Y, Color});
+    }
+    struct Marker {
+        int Index, X, Y;
+        TColor Color;
+        bool operator==(const Marker&) const = default;
+    };
+    std::vector<Marker> Markers;
+};
+
+TEST_F(LineSeriesDraw, MarkersFollowTheSegmentLeavingTheirPointAndSkipNulls) {
+    auto* Marked = new TMarkerSeries(&Form);
+    Marked->SetParentChart(Chart);
+    Marked->SetSeriesColor(clRed);
+    Marked->AddXY(0, 20);
+    Marked->AddXY(1, 80);
+    Marked->AddXY(2, 20);
+    Marked->AddNullXY(3, 80);
+    Marked->AddXY(4, 20);
+    SetAxes(0, 9);
+    Marked->CalcFirstLastVisibleIndex();
+    Marked->DrawAllValues();
+    EXPECT_TRUE(Marked->Markers.empty());
+
+    Marked->GetPointer()->Show();
+    Marked->DrawAllValues();
+    using M = TMarkerSeries::Marker;
+    const std::vector<M> Expected{
+        {0, 10, 90, clRed}, {1, 30, 30, clRed}, {2, 50, 90, clRed}, {4, 90, 90, clRed}};
+    EXPECT_EQ(Marked->Markers, Expected);
+
+    // With a shadow the pointer is hidden for the shadow pass.
+    Marked->Markers.clear();
+    Marked->GetShadow()->SetSize(2);
+    Marked->DrawAllValues();
+    EXPECT_EQ(Marked->Markers, Expected);
+}
+
+TEST_F(LineSeriesDraw, ASinglePointShowsOnlyItsMarker) {
+    auto* Marked = new TMarkerSeries(&Form);
+    Marked->SetParentChart(Chart);
+    Marked->AddXY(4, 50);
+    Marked->GetPointer()->Show();
+    SetAxes(0, 9);
+    Marked->CalcFirstLastVisibleIndex();
+    Marked->DrawAllValues();
+    ASSERT_EQ(Marked->Markers.size(), 1u);
+    EXPECT_EQ(Marked->Markers[0].X, 90);
+    EXPECT_EQ(Marked->Markers[0].Y, 60);
+    EXPECT_EQ(Count(clWhite), Width * Height);
+}
+
+} // namespace
+} // namespace vur::test
