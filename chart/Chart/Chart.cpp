@@ -5,11 +5,20 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace vur {
 
-TCustomChart::TCustomChart(TComponent* AOwner)
-    : TCustomAxisPanel(AOwner), FWalls(std::make_unique<TChartWalls>(this)) {}
+TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
+    const bool Saved = GetAutoRepaint();
+    SetAutoRepaint(false);
+    FTitle = std::make_unique<TChartTitle>(this);
+    FSubTitle = std::make_unique<TChartTitle>(this);
+    FFoot = std::make_unique<TChartFootTitle>(this);
+    FSubFoot = std::make_unique<TChartFootTitle>(this);
+    FWalls = std::make_unique<TChartWalls>(this);
+    SetAutoRepaint(Saved);
+}
 
 TCustomChart::~TCustomChart() = default;
 
@@ -31,6 +40,18 @@ TColor TCustomChart::GetBackColor() const {
 }
 
 int TCustomChart::CalcWallSize(const TChartAxis* Axis) const { return FWalls->CalcWallSize(Axis); }
+
+void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries) {
+    TVurCanvas3D* Canvas = GetCanvas();
+    Canvas->FrontPlaneBegin();
+    for (TChartTitle* Title :
+         std::initializer_list<TChartTitle*>{FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()})
+        if (Title->GetCustomPosition() != BeforeSeries) Title->DrawTitle();
+    Canvas->FrontPlaneEnd();
+    if (!BeforeSeries) FWalls->DrawWallsAfter(GetBackImage());
+}
+
+void TCustomChart::DrawWalls() { FWalls->DrawWalls(GetBackImage()); }
 
 void TCustomChart::CalcWallsRect() {
     const TView3DOptions* Options = GetView3DOptions();

@@ -1,9 +1,11 @@
-// TCustomChart and TChart: the chart component. It owns the walls, sizes the
-// 3D depth of a paint from them, decides which palette colours are free
+// TCustomChart and TChart: the chart component. It owns the titles and the
+// walls and draws them at their places in a paint, sizes the 3D depth of a
+// paint, decides which palette colours are free
 // (against the other series, the panel and the back wall) and remembers the
 // palette last applied.
 #pragma once
 
+#include "chart/Chart/Title.h"
 #include "chart/Chart/Walls.h"
 #include "chart/DaZezava/AxisPanel.h"
 
@@ -22,6 +24,10 @@ public:
     // when the panel or the back wall has it.
     bool IsFreeSeriesColor(TColor Color, bool CheckBackground, const TChartSeries* Series) const override;
 
+    TChartTitle* GetTitle() const { return FTitle.get(); }
+    TChartTitle* GetSubTitle() const { return FSubTitle.get(); }
+    TChartFootTitle* GetFoot() const { return FFoot.get(); }
+    TChartFootTitle* GetSubFoot() const { return FSubFoot.get(); }
     TChartWalls* GetWalls() const { return FWalls.get(); }
     TChartBackWall* GetBackWall() const { return FWalls->GetBack(); }
     TChartWall* GetLeftWall() const { return FWalls->GetLeft(); }
@@ -35,6 +41,10 @@ public:
     void CalcWallsRect() override;
     // The thickness of the wall beside Axis in a 3D view with walls.
     int CalcWallSize(const TChartAxis* Axis) const override;
+    // Before the series the titles in their places (they shrink ChartRect);
+    // after them the titles with a custom position and the walls in front.
+    void DrawTitlesAndLegend(bool BeforeSeries) override;
+    void DrawWalls() override;
 
     // The palette last applied (0: the default palette); stored as
     // "ColorPaletteIndex" when above 0.
@@ -44,6 +54,10 @@ public:
     void ReadColorPaletteIndex(int Value);
 
 private:
+    std::unique_ptr<TChartTitle> FTitle;
+    std::unique_ptr<TChartTitle> FSubTitle;
+    std::unique_ptr<TChartFootTitle> FFoot;
+    std::unique_ptr<TChartFootTitle> FSubFoot;
     std::unique_ptr<TChartWalls> FWalls;
     int FColorPaletteIndex = 0;
 };

@@ -259,6 +259,11 @@ void TCustomVurPanel::DrawPanelBevels(const TRect& Rect) {
 
 // ---- TCustomVurPanelExtended
 
+TCustomVurPanelExtended::TCustomVurPanelExtended(TComponent* AOwner)
+    : TCustomVurPanel(AOwner), FBackImage(std::make_unique<TBackImage>()) {
+    FBackImage->OnChange = [this](TPersistent* Sender) { CanvasChanged(Sender); };
+}
+
 void TCustomVurPanelExtended::FillPanelRect(const TRect& Rect) {
     if ((GetPrinting() && !PrintVurPanel) || GetColor() == clNone) return;
     TVurCanvas3D* Canvas = GetCanvas();
@@ -321,6 +326,7 @@ void TCustomVurPanelExtended::PanelPaint(const TRect& Rect) {
         DrawShadow(*Canvas, *Shadow, R);
     }
     FillPanelRect(R);
+    if (FBackImage->HasPicture() && !FBackImage->GetInside()) FBackImage->Draw(*this, R, 0);
     DrawPanelBevels(R);
     Canvas->FrontPlaneEnd();
 }

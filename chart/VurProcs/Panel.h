@@ -9,6 +9,7 @@
 #include "chart/RoVedure/Shadow.h"
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/RoVedure/VurCanvas3D.h"
+#include "chart/VurProcs/BackImage.h"
 #include "chart/VurProcs/EventListeners.h"
 #include "chart/VurProcs/Units.h"
 #include "framework/Controls.h"
@@ -224,14 +225,19 @@ private:
     std::unique_ptr<TVurShadow> FShadow;
 };
 
-// Adds the panel's background fill (and, with mouse handling, zoom and panning).
+// Adds the panel's background fill and picture (and, with mouse handling,
+// zoom and panning).
 class TCustomVurPanelExtended : public TCustomVurPanel {
 public:
-    using TCustomVurPanel::TCustomVurPanel;
+    explicit TCustomVurPanelExtended(TComponent* AOwner);
     std::string ClassName() const override { return "TCustomVurPanelExtended"; }
 
+    TBackImage* GetBackImage() const { return FBackImage.get(); }
     void FillPanelRect(const TRect& Rect) override;
     void PanelPaint(const TRect& Rect) override;
+
+private:
+    std::unique_ptr<TBackImage> FBackImage;
 };
 
 } // namespace vur
