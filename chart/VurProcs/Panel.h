@@ -94,6 +94,8 @@ public:
     int GetHeight3D() const { return FHeight3D; }
     int GetSeriesWidth3D() const { return FSeriesWidth3D; }
     int GetSeriesHeight3D() const { return FSeriesHeight3D; }
+    // The depth of the chart and of one slot (CalcWallsRect sets them each paint).
+    void SetWalls3D(int Width3D, int Height3D, int SeriesWidth3D, int SeriesHeight3D);
     int GetMaxZOrder() const { return FMaxZOrder; }
     void SetMaxZOrder(int Value) { FMaxZOrder = Value; }
     bool GetApplyZOrder() const { return FApplyZOrder; }
@@ -182,7 +184,6 @@ protected:
     int FrameWidth() const;
     void SetChartBounds(const TRect& Value) { FChartBounds = Value; }
     void SetInvertedRotation(bool Value) { FInvertedRotation = Value; }
-    void SetWalls3D(int Width3D, int Height3D, int SeriesWidth3D, int SeriesHeight3D);
 
 private:
     // The window's picture made as large as the rectangle a paint covers.

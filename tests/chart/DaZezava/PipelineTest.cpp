@@ -257,3 +257,43 @@ TEST_F(PipelineFixture, FailingHandlerStillGivesRepaintsBack) {
 
 } // namespace
 } // namespace vur::test
+
+namespace vur::test {
+namespace {
+
+// A plain chart, as the main form has it: the title and walls come from the chart itself.
+class TTitledChart : public TChart {
+public:
+    using TChart::TChart;
+    void CalcWallsRect() override {
+        AfterTitles = GetChartRect();
+        TChart::CalcWallsRect();
+    }
+    TRect AfterTitles;
+};
+
+TEST(ChartPaint, MainFormTitleAndBackWallAreDrawnByTheChart) {
+    TComponent Owner(nullptr);
+    auto* Chart = new TTitledChart(&Owner);
+    Chart->SetBounds(0, 0, 689, 257);
+    Chart->SetView3D(false);
+    Chart->GetTitle()->SetCaption("TChart");
+    auto* Series = new TChartSeries(&Owner);
+    Series->SetParentChart(Chart);
+    for (int I = 0; I < 10; ++I) Series->AddXY(I, (I * 37) % 100);
+    Chart->Draw();
+    TVurCanvas3D* Canvas = Chart->GetCanvas();
+    Canvas->AssignFont(Chart->GetTitle()->GetFont());
+    const int FontHeight = Canvas->GetFontHeight();
+    EXPECT_EQ(Chart->AfterTitles.Top, 11 + FontHeight + 8);
+    EXPECT_EQ(Chart->AfterTitles.Left, 21);
+    // The back wall: a black frame on the final plot rectangle.
+    const TRect R = Chart->GetChartRect();
+    const gdi::Bitmap& Image = Chart->GetWindowImage().GetImage();
+    EXPECT_EQ(Image.GetPixel(R.Left, (R.Top + R.Bottom) / 2), clBlack);
+    EXPECT_EQ(Image.GetPixel(R.Right, (R.Top + R.Bottom) / 2), clBlack);
+    Chart->GetWindowImage().SaveToFile("ChartPaint.png");
+}
+
+} // namespace
+} // namespace vur::test
