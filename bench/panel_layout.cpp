@@ -1,0 +1,112 @@
+// One paint of the main form's chart (689 x 257, flat, title "TChart", a
+// ten-point line series on a time axis): the layout pass alone (margins,
+// depth slots, walls, axes ranges and rectangle, series margins) and the
+// whole paint into the off-screen buffer. Baseline in the same run: one full
+// clear of a 689 x 257 bitmap. "Allocs/op" counts heap blocks per operation.
+#include "chart/Chart/Chart.h"
+#include "chart/Series/LineSeries.h"
+#include "framework/Graphics.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> Allocations{0};
+}
+
+[[gnu::noinline]] void* operator new(std::size_t Size) {
+    Allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
+    throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
+[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
+
+using namespace vur;
+
+namespace {
+
+constexpr int Width = 689;
+constexpr int Height = 257;
+
+// The layout steps of a paint, without drawing anything.
+class TLayoutChart : public TChart {
+public:
+    using TChart::TChart;
+    void Layout() {
+        const TRect Bounds{0, 0, Width, Height};
+        SetChartBounds(Bounds);
+        SetChartRect(CalcMarginRect(Bounds));
+        ReCalcWidthHeight();
+        CalcZOrders();
+        CalcWallsRect();
+        CalcAxesRect();
+        for (int Index = 0; Index < SeriesCount(); ++Index) GetSeries(Index)->CalcDepthPositions();
+        CalcSeriesMargins();
+    }
+};
+
+struct TMainFormChart {
+    TMainFormChart() {
+        Chart->SetBounds(20, 16, Width, Height);
+        Chart->SetView3D(false);
+        Chart->GetTitle()->SetCaption("TChart");
+        Series->SetParentChart(Chart);
+        Series->GetXValues()->SetDateTime(true);
+        for (int I = 0; I < 10; ++I) Series->AddXY(45000.0 + I / 86400.0, (I * 37) % 100);
+    }
+    TComponent Owner{nullptr};
+    TLayoutChart* Chart = new TLayoutChart(&Owner);
+    TLineSeries* Series = new TLineSeries(&Owner);
+};
+
+void SetAllocsPerOp(benchmark::State& State, long Before) {
+    State.counters["Allocs/op"] =
+        static_cast<double>(Allocations.load() - Before) / static_cast<double>(State.iterations());
+}
+
+void BM_ClearBitmap(benchmark::State& State) {
+    TBitmap Bitmap(Width, Height);
+    TCanvas* Canvas = Bitmap.GetCanvas();
+    Canvas->GetBrush()->SetColor(clBtnFace);
+    const TRect All{0, 0, Width, Height};
+    const long Before = Allocations.load();
+    for (auto _ : State) {
+        Canvas->FillRect(All);
+        benchmark::ClobberMemory();
+    }
+    SetAllocsPerOp(State, Before);
+}
+BENCHMARK(BM_ClearBitmap);
+
+void BM_LayoutPass(benchmark::State& State) {
+    TMainFormChart Main;
+    Main.Chart->Draw();
+    const long Before = Allocations.load();
+    for (auto _ : State) {
+        Main.Chart->Layout();
+        benchmark::DoNotOptimize(Main.Chart->GetChartRect());
+    }
+    SetAllocsPerOp(State, Before);
+}
+BENCHMARK(BM_LayoutPass);
+
+void BM_FullPaint(benchmark::State& State) {
+    TMainFormChart Main;
+    Main.Chart->Draw();
+    const long Before = Allocations.load();
+    for (auto _ : State) {
+        Main.Chart->Invalidate();
+        Main.Chart->Draw();
+        benchmark::ClobberMemory();
+    }
+    SetAllocsPerOp(State, Before);
+}
+BENCHMARK(BM_FullPaint);
+
+} // namespace
+
+BENCHMARK_MAIN();
