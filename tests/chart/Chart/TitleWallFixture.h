@@ -1,6 +1,6 @@
-// A chart wired with titles, walls and the background picture at the
-// pipeline's hooks, painted headless into its window picture, with pixel
-// probes. A failing test leaves its picture as <test name>.png.
+// A chart with titles, walls and a background picture, painted headless
+// into its window picture, with pixel probes. A failing test leaves its
+// picture as <test name>.png.
 #pragma once
 
 #include "chart/Chart/Chart.h"
@@ -12,38 +12,30 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 
 namespace vur::test {
 
+// The chart with short names for its titles, walls and picture, and the
+// plot rectangle as the titles found and left it.
 class TDressedChart : public TChart {
 public:
     explicit TDressedChart(TComponent* AOwner) : TChart(AOwner) {}
 
-    TChartTitle Title{this};
-    TChartTitle SubTitle{this};
-    TChartFootTitle Foot{this};
-    TChartFootTitle SubFoot{this};
-    TChartWalls Walls{this};
-    TBackImage BackImage;
-    // ChartRect as the pipeline starts and as the titles leave it.
+    TChartTitle& Title = *GetTitle();
+    TChartTitle& SubTitle = *GetSubTitle();
+    TChartFootTitle& Foot = *GetFoot();
+    TChartFootTitle& SubFoot = *GetSubFoot();
+    TChartWalls& Walls = *GetWalls();
+    TBackImage& BackImage = *GetBackImage();
     TRect MarginRect;
     TRect TitledRect;
 
-    void PanelPaint(const TRect& Rect) override {
-        FillPanelRect(Rect);
-        if (!BackImage.GetInside()) BackImage.Draw(*this, Rect, 0);
-        DrawPanelBevels(Rect);
-    }
     void DrawTitlesAndLegend(bool BeforeSeries) override {
         if (BeforeSeries) MarginRect = GetChartRect();
-        for (TChartTitle* T : std::initializer_list<TChartTitle*>{&Title, &SubTitle, &Foot, &SubFoot})
-            if (T->GetCustomPosition() != BeforeSeries) T->DrawTitle();
+        TChart::DrawTitlesAndLegend(BeforeSeries);
         if (BeforeSeries) TitledRect = GetChartRect();
-        if (!BeforeSeries) Walls.DrawWallsAfter(&BackImage);
     }
-    void DrawWalls() override { Walls.DrawWalls(&BackImage); }
 };
 
 class DressedChartFixture : public ::testing::Test {

@@ -1,5 +1,7 @@
 #include "chart/Chart/TitleWallFixture.h"
 
+#include <initializer_list>
+
 namespace vur {
 namespace {
 
@@ -89,6 +91,8 @@ TEST_F(WallTest, OpaqueBackWallFillsSilverOnePixelBeyondRightAndBottom) {
     EXPECT_EQ(Pixel((R.Left + R.Right) / 2, R.Bottom), clBlack);
     EXPECT_EQ(Count(clSilver, TRect{R.Right + 1, R.Top, R.Right + 2, R.Bottom + 2}), 0);
     EXPECT_EQ(Count(clSilver, TRect{R.Left, R.Bottom + 1, R.Right + 2, R.Bottom + 2}), 0);
+    // The panel then takes the back wall's colour for the palette rule.
+    EXPECT_EQ(Chart->GetBackColor(), clSilver);
 }
 
 TEST_F(WallTest, HatchInTheWallsOwnColourTurnsBlack) {
