@@ -14,6 +14,13 @@
 
 namespace vur::test {
 
+// Lets a test set the depth the paint's layout would give.
+class TDepthChart : public TChart {
+public:
+    using TChart::SetWalls3D;
+    using TChart::TChart;
+};
+
 class LineSeriesFixture : public ::testing::Test {
 protected:
     static constexpr int Width = 200;
@@ -70,7 +77,7 @@ protected:
     int Count(TColor Color) const { return Count(Color, TRect{0, 0, Width, Height}); }
 
     TComponent Form{nullptr};
-    TChart* Chart = new TChart(&Form);
+    TDepthChart* Chart = new TDepthChart(&Form);
     TLineSeries* Series = new TLineSeries(&Form);
     TBitmap Bitmap;
 };
