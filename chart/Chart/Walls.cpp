@@ -72,6 +72,11 @@ void TChartWalls::SetSize(int Value) {
     FRight->SetSize(Value);
 }
 
+void TChartWalls::ReadBackColor(TColor Value, bool MakeSolid) {
+    FBack->SetColor(Value);
+    if (MakeSolid) FBack->GetBrush()->SetStyle(bsSolid);
+}
+
 int TChartWalls::CalcWallSize(const TChartAxis* Axis) const {
     if (!Chart().GetView3D() || !Chart().GetView3DWalls()) return 0;
     const TCustomChartWall* Wall = FBack.get();

@@ -90,6 +90,10 @@ public:
     int GetSize() const { return FBack->GetSize(); }
     void SetSize(int Value);
 
+    // The older stored "BackColor": the back wall's colour; MakeSolid (a
+    // chart already in a window and not loading) also makes its brush solid.
+    void ReadBackColor(TColor Value, bool MakeSolid);
+
     // The thickness of the wall beside Axis in a 3D view with walls.
     int CalcWallSize(const TChartAxis* Axis) const;
     // Pen and fill of Wall on the chart's canvas.

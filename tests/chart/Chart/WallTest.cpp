@@ -106,6 +106,17 @@ TEST_F(WallTest, HatchInTheWallsOwnColourTurnsBlack) {
     EXPECT_GT(Count(clBlack, TRect{R.Left + 1, R.Top + 1, R.Right, R.Bottom}), 0);
 }
 
+TEST_F(WallTest, StoredBackColorSetsTheBackWall) {
+    TChartBackWall* Back = Chart->Walls.GetBack();
+    Back->GetBrush()->SetStyle(bsClear);
+    Chart->Walls.ReadBackColor(clRed, false);
+    EXPECT_EQ(Back->GetColor(), clRed);
+    EXPECT_TRUE(Back->IsColorStored());
+    EXPECT_EQ(Back->GetBrush()->GetStyle(), bsClear);
+    Chart->Walls.ReadBackColor(clBlue, true);
+    EXPECT_EQ(Back->GetBrush()->GetStyle(), bsSolid);
+}
+
 TEST_F(WallTest, WallSizeCountsOnlyIn3DWithWalls) {
     Chart->Walls.GetLeft()->SetSize(6);
     Chart->Walls.GetBottom()->SetSize(4);
