@@ -35,6 +35,8 @@ inline constexpr double MinAxisIncrement = 1e-12;
 inline constexpr char VurLineSeparator = '\r';
 // Checked mapping keeps pixel coordinates within +-PixelLimit.
 inline constexpr int PixelLimit = 0x3FFFFFF;
+// Widens the clickable band of an axis on its line side.
+inline int VurAxisClickGap = 3;
 
 using TAxisOnGetLabel =
     std::function<void(TChartAxis* Sender, TChartSeries* Series, int ValueIndex, std::string& LabelText)>;
@@ -298,11 +300,52 @@ public:
     double RoundLogPower(double Value) const;
     void IncDecDateTime(bool Increment, double& Value, double AIncrement, TDateTimeStep Step) const;
 
+    // ---- layout (chart/DaZezava/AxisLayout.cpp)
+    // Takes the title, labels and line bands off R on the axis' side; without
+    // InflateChartRectangle only the anchors are placed outwards from R.
+    void CalcRect(TRect& R, bool InflateChartRectangle);
+    // The band of the axis line and the outer ticks.
+    int SizeTickAxis() const;
+    // The depth of the labels band (doubled for alternate rows).
+    int SizeLabels();
+    // FixedSize, else the font height when the text runs along the band, else
+    // the width of Text (MaxLabelsWidth when empty).
+    int InternalCalcSize(TVurFont* Font, int Angle, int FixedSize, const std::string& Text);
+    // The widest label text plus one blank for value labels.
+    int MaxLabelsWidth();
+    // Pos moved away from the chart by Size.
+    int InflateAxisPos(int Pos, int Size) const;
+    // The clickable band from the labels to the axis line.
+    TRect AxisRect() const;
+    bool Clicked(int X, int Y) const;
+    // Text alignment and vertical position of depth-axis texts.
+    unsigned DepthAxisAlign() const;
+    int DepthAxisPos() const;
+
     // ---- labels
     virtual std::string LabelValue(double Value);
-    // Labels, ticks and (next) the lines of the axis; CalcPosAxis places the
-    // axis line on the chart rectangle first.
+    // Title, labels, line, ticks, grid, inner and minor ticks, minor grid
+    // (chart/DaZezava/AxisDraw.cpp); CalcPosAxis places the axis line on the
+    // chart rectangle first.
     void Draw(bool CalcPosAxis);
+    // One label or title text at (X, Y) aligned for the axis' side and Angle;
+    // Format draws an opaque box behind it (none: the labels format).
+    void DrawAxisLabel(int X, int Y, int Angle, const std::string& Text, TAxisLabelFormat* Format = nullptr);
+    void DrawTitle(int X, int Y);
+    // Grid lines at the first TickCount recorded positions (or between them).
+    void DrawGrids(int TickCount);
+    // Only strictly between the axis ends, so the chart frame stays intact.
+    void DrawGridLine(int Pos);
+    // The axis drawn again at the given anchors; the range, increment and
+    // grid visibility are restored afterwards.
+    void CustomDraw(int APosLabels, int APosTitle, int APosAxis, bool GridVisible);
+    void CustomDrawMinMax(int APosLabels, int APosTitle, int APosAxis, bool GridVisible, double AMinimum,
+                          double AMaximum, double AIncrement);
+    void CustomDrawStartEnd(int APosLabels, int APosTitle, int APosAxis, bool GridVisible, int AStartPos,
+                            int AEndPos);
+    void CustomDrawMinMaxStartEnd(int APosLabels, int APosTitle, int APosAxis, bool GridVisible,
+                                  double AMinimum, double AMaximum, double AIncrement, int AStartPos,
+                                  int AEndPos);
     // Every label text passes here; records its tick when ticks follow labels.
     virtual void DrawLabelAt(int Position, const std::string& Text, TAxisItem* Item);
     virtual void AddTick(int Position);
@@ -344,6 +387,21 @@ private:
     int LabelTextSize(const std::string& Text, bool AlongLines) const;
     void DrawDepthSlots();
     void DrawCustomItems();
+    // The label walk of Draw.
+    void DrawLabels();
+    // Layout and drawing helpers.
+    void ReduceChartRect(TRect& R, int Size) const;
+    int MaxSeriesLabelWidth(TAxisLabelStyle Style);
+    int WallSize(const TChartAxis* Axis) const;
+    void DrawAxisLine();
+    void DrawTick(int Pos, int Offset, int Length);
+    void DrawMinor(bool AsGrid);
+    void DrawMinorAt(int Pos, bool AsGrid);
+    // One line at angle 0, with a raised exponent when LabelsExponent asks for it.
+    void DrawLabelLine(int X, int Y, const std::string& Line, int Z, unsigned Align, int FontHeight);
+    // The opaque box behind a text block whose lines start one line after (X, Y).
+    void DrawLabelBox(int X, int Y, int Angle, unsigned Align, int Lines, int Width, int Height);
+    void CustomDrawAt(int APosLabels, int APosTitle, int APosAxis, bool GridVisible);
 
     bool FAutomatic = true;
     bool FAutomaticMinimum = true;
@@ -417,6 +475,10 @@ private:
     int FLabelsPos = 0;
     int FTitlePos = 0;
     std::vector<int> FTickPositions;
+    // Labels drawn so far in this Draw, and the row step of alternate labels.
+    int FLabelCount = 0;
+    int FAlternateRow = 0;
+    bool FExponentOff = false;
     std::vector<TChartSeries*> FAxisSeriesList;
     TPosValue FCalcXPosValue = &TChartAxis::XPosValueCheck;
     TPosValue FCalcYPosValue = &TChartAxis::YPosValueCheck;

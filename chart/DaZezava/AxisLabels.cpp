@@ -77,17 +77,7 @@ int TChartAxis::ApplyPosition(int Pos, const TRect& R) const {
 
 void TChartAxis::AddTick(int Position) { FTickPositions.push_back(Position); }
 
-void TChartAxis::DrawLabelAt(int Position, const std::string&, TAxisItem*) {
-    if (FTickOnLabelsOnly) AddTick(Position);
-}
-
-void TChartAxis::Draw(bool CalcPosAxis) {
-    FAxisIsDateTime = IsDateTime();
-    if (CalcPosAxis)
-        FAxisLinePos =
-            ApplyPosition(GetRectangleEdge(FParentChart->GetChartRect()), FParentChart->GetChartRect());
-    FTickPositions.clear();
-    FParentChart->GetCanvas()->AssignFont(GetLabelsFont());
+void TChartAxis::DrawLabels() {
     if (FItems->Count() > 0) {
         DrawCustomItems();
         return;

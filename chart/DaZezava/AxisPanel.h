@@ -129,8 +129,9 @@ public:
 
 protected:
     // The room Axis takes beside R (InflateChartRectangle: it shrinks R).
-    // Axes take no room until they draw their bands.
-    virtual void CalcAxisRect(TChartAxis*, TRect&, bool) {}
+    virtual void CalcAxisRect(TChartAxis* Axis, TRect& R, bool InflateChartRectangle) {
+        Axis->CalcRect(R, InflateChartRectangle);
+    }
     // The steps of InternalDraw that lay out and draw the plot.
     void CalcZOrders();
     void CalcAxesRect();

@@ -208,6 +208,8 @@ void TChartAxis::AdjustMaxMinRect(const TRect& Margins) {
     FRangeMinimum = NewLow;
     if (FRangeMinimum > FRangeMaximum) std::swap(FRangeMinimum, FRangeMaximum);
     InternalCalcRange();
+    // Offsets change the labels, and with them the title's distance.
+    if (FMinimumOffset != 0 || FMaximumOffset != 0) FTitlePos = InflateAxisPos(FLabelsPos, SizeLabels());
 }
 
 void TChartAxis::SetMinMax(double AMin, double AMax) {
