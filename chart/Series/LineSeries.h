@@ -8,6 +8,7 @@
 #include "chart/DaZezava/Series.h"
 #include "chart/RoVedure/Shadow.h"
 
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -119,6 +120,8 @@ private:
     int EdgeY(int Before, int After, int EdgeX) const;
     void DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool WithMarkers, bool IsLast);
     void DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color);
+    // A vertical segment, skipped when its pixels are already set.
+    void DrawColumnSegment(TCanvas3D* Canvas, int X, int Y);
     void DrawSegment3D(TCanvas3D* Canvas, int X, int Y, TColor Color, bool IsLast);
     void DrawStairs3D(TCanvas3D* Canvas, int X, int Y);
     // The brush darkened for the steep and vertical pieces of the 3D line.
@@ -148,6 +151,27 @@ private:
     TChartPen FPassPen;
     const TChartPen* FDrawPen;
     bool FPointerHidden = false;
+    // The 2D pen of the last segment: which canvas pen took which line pen
+    // in which colour, by their change counts.
+    struct TPreparedPen {
+        const TPen* CanvasPen = nullptr;
+        std::uint32_t CanvasPenVersion = 0;
+        const TChartPen* LinePen = nullptr;
+        std::uint32_t LinePenVersion = 0;
+        TColor Color = clNone;
+        bool operator==(const TPreparedPen&) const = default;
+    };
+    TPreparedPen FPrepared;
+    // The prepared pen sets exactly the pixels of a one-pixel line.
+    bool FThinPen = false;
+    // The rows the current pen has set in one column during this pass.
+    static constexpr int NoColumn = INT_MIN;
+    struct TColumnRun {
+        int X = NoColumn;
+        int Low = 0;
+        int High = 0;
+    };
+    TColumnRun FColumn;
 };
 
 // A line through the points; its pointer starts hidden.

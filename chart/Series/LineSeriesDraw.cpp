@@ -99,6 +99,8 @@ void TCustomSeries::LineMargins(int& Low, int& High) const {
 // ---------------------------------------------------------------- passes
 
 void TCustomSeries::DrawAllValues() {
+    FPrepared = {};
+    FColumn.X = NoColumn;
     if (FShadow->GetSize() != 0) DrawShadowPass();
     if (FOutLine->GetVisible()) DrawOutLinePass();
     TCustomLineSeries::DrawAllValues();
@@ -142,11 +144,14 @@ void TCustomSeries::DrawValue(int ValueIndex) {
     const TColor Color = GetValueColor(ValueIndex);
     const int X = CalcXPos(ValueIndex);
     const int Y = CalcYPos(ValueIndex);
-    // The markers start from a black pen and a brush in the point's colour.
-    TPen* Pen = Canvas->GetPen();
-    if (Pen->GetColor() != clBlack) Pen->SetColor(clBlack);
-    TBrush* Brush = Canvas->GetBrush();
-    if (Brush->GetColor() != Color) Brush->SetColor(Color);
+    // The markers start from a black pen and a brush in the point's colour;
+    // without markers every segment sets its own pen and brush anyway.
+    if (PointerVisible()) {
+        TPen* Pen = Canvas->GetPen();
+        if (Pen->GetColor() != clBlack) Pen->SetColor(clBlack);
+        TBrush* Brush = Canvas->GetBrush();
+        if (Brush->GetColor() != Color) Brush->SetColor(Color);
+    }
 
     if (FPreviousColor == clNone) {
         FPreviousX = X;
@@ -217,6 +222,11 @@ void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool
 void TCustomSeries::DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color) {
     LinePrepareCanvas(Canvas, GetColorEachPoint() && FColorEachLine ? Color : LineColor());
     if (!FStairs) {
+        if (X == FPreviousX && FThinPen && !PointerVisible()) {
+            DrawColumnSegment(Canvas, X, Y);
+            return;
+        }
+        FColumn.X = NoColumn;
         Canvas->Line(FPreviousX, FPreviousY, X, Y);
         return;
     }
@@ -225,6 +235,24 @@ void TCustomSeries::DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color)
     else
         Canvas->DoHorizLine(FPreviousX, X, FPreviousY);
     Canvas->LineTo(X, Y);
+}
+
+void TCustomSeries::DrawColumnSegment(TCanvas3D* Canvas, int X, int Y) {
+    // The pixels a vertical line sets: from its start up to the row before its end.
+    const int Before = Y > FPreviousY ? Y - 1 : Y + 1;
+    const int Low = std::min(FPreviousY, Before);
+    const int High = std::max(FPreviousY, Before);
+    if (FColumn.X == X) {
+        // Dense data sends many segments through one column; a segment whose
+        // pixels the same pen has already set in this pass changes nothing.
+        if (FColumn.Low <= Low && High <= FColumn.High) return;
+        // The segment starts where the last one ended: the rows stay one run.
+        FColumn.Low = std::min(FColumn.Low, Low);
+        FColumn.High = std::max(FColumn.High, High);
+    } else {
+        FColumn = {X, Low, High};
+    }
+    Canvas->Line(FPreviousX, FPreviousY, X, Y);
 }
 
 void TCustomSeries::DrawSegment3D(TCanvas3D* Canvas, int X, int Y, TColor Color, bool IsLast) {
@@ -284,7 +312,17 @@ void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor Color) {
     TBrush* Brush = Canvas->GetBrush();
     if (!GetParentChart()->GetView3D()) {
         if (Brush->GetStyle() != bsClear) Brush->SetStyle(bsClear);
+        // The pen transfer costs more than a short segment: skip it while
+        // neither pen changed since the last one.
+        const TPen* Pen = Canvas->GetPen();
+        const TPreparedPen Wanted{Pen, Pen->GetVersion(), FDrawPen, FDrawPen->GetVersion(), Color};
+        if (Wanted == FPrepared) return;
         Canvas->AssignVisiblePenColor(FDrawPen, Color);
+        FPrepared = Wanted;
+        FPrepared.CanvasPenVersion = Pen->GetVersion();
+        FThinPen = Pen->GetWidth() <= 1 && Pen->GetStyle() == psSolid && Pen->GetMode() == pmCopy &&
+                   !FDrawPen->GetSmallDots();
+        FColumn.X = NoColumn;
         return;
     }
     if (const auto* Picture = dynamic_cast<const TBitmap*>(GetBrush()->GetImageGraphic())) {

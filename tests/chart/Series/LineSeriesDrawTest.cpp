@@ -3,6 +3,8 @@
 // rule: a line sets one pixel per step of its longer extent, end excluded.
 #include "LineSeriesFixture.h"
 
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace vur::test {
@@ -245,6 +247,34 @@ TEST_F(LineSeriesDraw, ASinglePointShowsOnlyItsMarker) {
     EXPECT_EQ(Marked->Markers[0].X, 90);
     EXPECT_EQ(Marked->Markers[0].Y, 60);
     EXPECT_EQ(Count(clWhite), Width * Height);
+}
+
+// Dense data puts many segments into one column; whatever the drawing
+// leaves out there, the picture is the one of a plain line call per segment.
+TEST_F(LineSeriesDraw, DenseDataDrawsThePixelsOfOneLineCallPerSegment) {
+    std::uint32_t Seed = 7;
+    for (int I = 0; I < 5000; ++I) {
+        Seed = Seed * 1664525u + 1013904223u;
+        Series->AddXY(I, 50 + 30 * std::sin(I / 300.0) + static_cast<double>(Seed >> 24) / 16.0 - 8);
+    }
+    Series->SetNull(2500);
+    SetAxes(0, 4999);
+    Draw();
+    const gdi::Bitmap Drawn = Bitmap.GetImage();
+
+    Clear();
+    TCanvas* Plain = Bitmap.GetCanvas();
+    Plain->GetPen()->SetColor(clRed);
+    for (int I = 1; I < Series->Count(); ++I) {
+        if (Series->IsNull(I) || Series->IsNull(I - 1)) continue;
+        Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
+        Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
+    }
+    int Differences = 0;
+    for (int Y = 0; Y < Height; ++Y)
+        for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
+    EXPECT_EQ(Differences, 0);
+    EXPECT_GT(Count(clRed), 1000);
 }
 
 } // namespace
