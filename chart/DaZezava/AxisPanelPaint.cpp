@@ -129,6 +129,7 @@ void TCustomAxisPanel::InternalDraw(const TRect& UserRect) {
         DrawAxes();
     }
     DrawTitlesAndLegend(false);
+    DrawZoomRectangle();
     FTools.Broadcast(cteAfterDraw);
     Canvas->ResetState();
     DoOnAfterDraw();

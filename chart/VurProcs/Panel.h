@@ -170,6 +170,8 @@ public:
     // after the series).
     virtual bool DrawBackWallAfter(int) const { return false; }
     virtual void DrawWalls() {}
+    // The rectangle of a zoom drag in progress (mouse handling draws it).
+    virtual void DrawZoomRectangle() {}
     // Border, bevels and the flat band between them; shrinks nothing outside.
     virtual void DrawPanelBevels(const TRect& Rect);
 

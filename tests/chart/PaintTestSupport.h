@@ -31,6 +31,7 @@ public:
         TChart::CalcWallsRect();
     }
     void DrawWalls() override { Log.push_back("DrawWalls"); }
+    void DrawZoomRectangle() override { Log.push_back("ZoomRectangle"); }
     int Draws = 0;
     void InternalDraw(const TRect& UserRect) override {
         ++Draws;
@@ -43,6 +44,7 @@ public:
 protected:
     void CalcAxisRect(TChartAxis* Axis, TRect& R, bool Inflate) override {
         LaidOut.push_back(GetAxes()->IndexOf(Axis));
+        Log.push_back("AxisRect" + std::to_string(LaidOut.back()));
         if (!Inflate) return;
         if (Axis == GetBottomAxis()) R.Bottom -= Room;
         if (Axis == GetLeftAxis()) R.Left += Room;
@@ -74,6 +76,11 @@ public:
         : TChartSeries(AOwner), Log(ALog), Name(std::move(AName)) {
         BeforeDrawValues = [this](TPersistent*) { Log.push_back(Name + ":BeforeDrawValues"); };
         AfterDrawValues = [this](TPersistent*) { Log.push_back(Name + ":AfterDrawValues"); };
+    }
+    void DoBeforeDrawChart() override { Log.push_back(Name + ":BeforeDrawChart"); }
+    void CalcDepthPositions() override {
+        Log.push_back(Name + ":DepthPositions");
+        TChartSeries::CalcDepthPositions();
     }
     void DrawValue(int Index) override {
         Log.push_back(Name + std::to_string(Index));

@@ -47,8 +47,12 @@ TEST_F(PipelineFixture, OnePaintVisitsEveryLayerInItsFixedOrder) {
     const TPaintLog Expected{"PanelPaint",
                              "T:BeforeDraw",
                              "OnBeforeDrawChart",
+                             "A:BeforeDrawChart",
                              "TitlesAndLegend(before)",
                              "CalcWallsRect",
+                             "AxisRect0",
+                             "AxisRect2",
+                             "A:DepthPositions",
                              "DrawWalls",
                              "T:BeforeDrawAxes",
                              "OnBeforeDrawAxes",
@@ -60,6 +64,7 @@ TEST_F(PipelineFixture, OnePaintVisitsEveryLayerInItsFixedOrder) {
                              "A:AfterDrawValues",
                              "T:AfterDrawSeries",
                              "TitlesAndLegend(after)",
+                             "ZoomRectangle",
                              "T:AfterDraw",
                              "OnAfterDraw"};
     EXPECT_EQ(Log, Expected);
@@ -73,8 +78,12 @@ TEST_F(PipelineFixture, AxesInFrontAreDrawnAfterTheSeries) {
     const TPaintLog Expected{"PanelPaint",
                              "T:BeforeDraw",
                              "OnBeforeDrawChart",
+                             "A:BeforeDrawChart",
                              "TitlesAndLegend(before)",
                              "CalcWallsRect",
+                             "AxisRect0",
+                             "AxisRect2",
+                             "A:DepthPositions",
                              "DrawWalls",
                              "T:BeforeDrawSeries",
                              "OnBeforeDrawSeries",
@@ -85,6 +94,7 @@ TEST_F(PipelineFixture, AxesInFrontAreDrawnAfterTheSeries) {
                              "T:BeforeDrawAxes",
                              "OnBeforeDrawAxes",
                              "TitlesAndLegend(after)",
+                             "ZoomRectangle",
                              "T:AfterDraw",
                              "OnAfterDraw"};
     EXPECT_EQ(Log, Expected);
