@@ -1,6 +1,7 @@
 // The order of one paint: layers, pipeline events, tool events and the
 // series' drawing; repaint requests held off while it runs; the series
 // visiting order and the clip to the plot.
+#include "chart/Series/LineSeries.h"
 #include "framework/SystemColors.h"
 #include "tests/chart/PaintTestSupport.h"
 
@@ -288,7 +289,7 @@ TEST(ChartPaint, MainFormTitleAndBackWallAreDrawnByTheChart) {
     Chart->SetBounds(0, 0, 689, 257);
     Chart->SetView3D(false);
     Chart->GetTitle()->SetCaption("TChart");
-    auto* Series = new TChartSeries(&Owner);
+    auto* Series = new TLineSeries(&Owner);
     Series->SetParentChart(Chart);
     for (int I = 0; I < 10; ++I) Series->AddXY(I, (I * 37) % 100);
     Chart->Draw();
