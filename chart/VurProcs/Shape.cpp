@@ -43,10 +43,7 @@ TVurCustomShape::TVurCustomShape(TCustomVurPanel* AParent)
     : TVurCustomShapeBrushPen(AParent), FFont(std::make_unique<TVurFont>(ChangeCallback())),
       FShadow(std::make_unique<TVurShadow>(ChangeCallback(), clBlack, 3)) {}
 
-TVurCustomShape::~TVurCustomShape() {
-    // The canvas may still hold the font as its current one.
-    if (TVurCanvas* Holder = FFont->GetCanvas()) Holder->ReleaseFont(FFont.get());
-}
+TVurCustomShape::~TVurCustomShape() = default;
 
 void TVurCustomShape::Assign(const TPersistent* Source) {
     if (const auto* Shape = dynamic_cast<const TVurCustomShape*>(Source)) {

@@ -40,7 +40,6 @@ TEST_F(BackImageTest, LoadsFromPng) {
 
 TEST_F(BackImageTest, StretchCoversThePanelCornerToCorner) {
     Paint();
-    Save("BackImageStretch");
     // Inside the one-pixel raised bevel the picture's corners reach the panel's.
     EXPECT_EQ(Pixel(1, 1), Corner[0]);
     EXPECT_EQ(Pixel(687, 1), Corner[1]);
@@ -54,7 +53,6 @@ TEST_F(BackImageTest, StretchCoversThePanelCornerToCorner) {
 TEST_F(BackImageTest, TileRepeatsAtNaturalSizeFromTheTopLeft) {
     Chart->BackImage.SetMode(pbmTile);
     Paint();
-    Save("BackImageTile");
     for (int Y = 3; Y < 250; Y += 41)
         for (int X = 4; X < 680; X += 67) {
             const int PX = X % 4;
@@ -92,7 +90,6 @@ TEST_F(BackImageTest, InsideGoesWithinTheBackWallFrame) {
     Series->SetActive(true);
     Series->GetPen()->Hide();
     Paint();
-    Save("BackImageInside");
     const TRect R = Chart->GetChartRect();
     EXPECT_EQ(Pixel(1, 1), Pixel(R.Left - 2, R.Top - 2));
     EXPECT_EQ(Pixel(R.Left + 1, R.Top + 1), Corner[0]);

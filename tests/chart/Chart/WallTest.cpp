@@ -145,7 +145,6 @@ TEST_F(WallTest, ThreeDWallsShowTheirColours) {
     Chart->SetView3D(true);
     Chart->SetAxisVisible(true);
     Paint();
-    Save("Walls3D");
     const TRect All{0, 0, 689, 257};
     // The default view looks at the front: the left and bottom walls are seen
     // from inside the plot, the hidden right wall not at all.
@@ -154,7 +153,6 @@ TEST_F(WallTest, ThreeDWallsShowTheirColours) {
     EXPECT_TRUE(Chart->Walls.DrawRightWallAfter());
     Chart->Walls.SetSize(5);
     Paint();
-    Save("Walls3DSized");
     // A sized wall is a box with darker sides.
     EXPECT_GT(Count(0x80FFFF, All), 100);
 }
