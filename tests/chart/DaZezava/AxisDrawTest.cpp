@@ -222,5 +222,72 @@ TEST_F(AxisDrawTest, OpaqueFormatDrawsAFramedBoxBehindEachLabel) {
               H / 2);
 }
 
+TEST_F(AxisDrawTest, InnerTicksRunIntoThePlot) {
+    Bottom->GetGrid()->SetVisible(false);
+    Bottom->SetTickInnerLength(3);
+    Arrange({Bottom}, Plot);
+    Bottom->Draw(true);
+    const int Line = Bottom->GetAxisLinePos();
+    for (const int P : Bottom->GetTickPositions()) {
+        EXPECT_EQ(Pixel(P, Line - 2), Grey) << P;
+        EXPECT_EQ(Pixel(P, Line - 3), Grey) << P;
+        EXPECT_NE(Pixel(P, Line - 4), Grey) << P;
+    }
+}
+
+TEST_F(AxisDrawTest, HiddenLabelsStillGiveTicksAndGridWhenTicksFollowValues) {
+    Bottom->SetTickOnLabelsOnly(false);
+    Bottom->SetLabels(false);
+    const TRect R = Arrange({Bottom}, Plot);
+    Bottom->Draw(true);
+    const std::vector<int> Expected{370, 310, 250, 190, 130};
+    EXPECT_EQ(Bottom->GetTickPositions(), Expected);
+    EXPECT_GT(CountGrey({250, R.Top + 1, 251, R.Bottom}), 50);
+    EXPECT_EQ(CountDark({0, R.Bottom + 8, 500, 400}), 0);
+}
+
+TEST_F(AxisDrawTest, MinorGridFollowsTheMinorTicks) {
+    Bottom->GetMinorGrid()->SetVisible(true);
+    const TRect R = Arrange({Bottom}, Plot);
+    Bottom->Draw(true);
+    // The minor grid pen keeps its own (black) colour.
+    const auto Ink = [this, &R](int X) { return CountDark({X, R.Top + 1, X + 1, R.Bottom - 2}); };
+    for (const int X : {115, 145, 160, 385}) EXPECT_GT(Ink(X), 50) << X;
+    EXPECT_EQ(Ink(137), 0);
+}
+
+TEST_F(AxisDrawTest, ExponentIsSmallerAndRaised) {
+    Bottom->GetItems()->Add(2, "1E5");
+    Bottom->SetLabelsExponent(true);
+    Arrange({Bottom}, Plot);
+    Bottom->Draw(true);
+    const int P = 250;
+    const int H = FontHeight(Bottom);
+    const TRect Whole = Ink({P - 30, Bottom->GetLabelsPos(), P + 30, Bottom->GetLabelsPos() + H});
+    ASSERT_LT(Whole.Left, Whole.Right);
+    const int Mantissa = TextWidth(Bottom, "1");
+    const TRect First = Ink({Whole.Left, Whole.Top, Whole.Left + Mantissa, Whole.Bottom});
+    const TRect Second = Ink({Whole.Left + Mantissa, Whole.Top, Whole.Right, Whole.Bottom});
+    EXPECT_LT(Second.Top, First.Top);
+    EXPECT_LT(Second.Bottom - Second.Top, First.Bottom - First.Top);
+    // No "E" is drawn: the text is narrower than the plain one.
+    EXPECT_LT(Whole.Right - Whole.Left, TextWidth(Bottom, "1E5"));
+}
+
+TEST_F(AxisDrawTest, LeftLabelsAtNinetyDegreesReadUpwardsCentredOnTheirTick) {
+    Left->SetLabelsAngle(90);
+    const TRect R = Arrange({Left}, Plot);
+    const int H = FontHeight(Left);
+    EXPECT_EQ(R.Left, Plot.Left + H + 7);
+    Left->Draw(true);
+    const int P = Left->GetTickPositions()[2];
+    const TRect Text = Ink({0, P - 30, Left->GetLabelsPos() + 1, P + 30});
+    ASSERT_LT(Text.Top, Text.Bottom);
+    EXPECT_LE(Text.Right, Left->GetLabelsPos() + 1);
+    EXPECT_GE(Text.Left, Left->GetLabelsPos() - H);
+    EXPECT_LE(std::abs(Text.Top + Text.Bottom - 2 * P), 3);
+    EXPECT_GT(Text.Bottom - Text.Top, Text.Right - Text.Left);
+}
+
 } // namespace
 } // namespace vur
