@@ -17,6 +17,7 @@ TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
     FFoot = std::make_unique<TChartFootTitle>(this);
     FSubFoot = std::make_unique<TChartFootTitle>(this);
     FWalls = std::make_unique<TChartWalls>(this);
+    FOriginalCursor = GetCursor();
     SetAutoRepaint(Saved);
 }
 

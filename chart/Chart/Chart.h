@@ -5,11 +5,14 @@
 // palette last applied.
 #pragma once
 
+#include "chart/Chart/ChartMouse.h"
 #include "chart/Chart/Title.h"
 #include "chart/Chart/Walls.h"
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/VurProcs/Zoom.h"
 
 #include <memory>
+#include <vector>
 
 namespace vur {
 
@@ -53,7 +56,75 @@ public:
     // The stored "ColorPaletteIndex": records it and applies palettes from 1 on.
     void ReadColorPaletteIndex(int Value);
 
+    // ---- zoom and scroll (chart/Chart/ChartZoom.cpp)
+    TVurZoom* GetZoom() const { return FZoom.get(); }
+    void SetZoom(const TVurZoom* Value) { FZoom->Assign(Value); }
+    TPanningMode GetAllowPanning() const { return FAllowPanning; }
+    void SetAllowPanning(TPanningMode Value) { FAllowPanning = Value; }
+    TMouseButton GetScrollMouseButton() const { return FScrollMouseButton; }
+    void SetScrollMouseButton(TMouseButton Value) { FScrollMouseButton = Value; }
+    const TZoomPanning& GetPanning() const { return FPanning; }
+    bool GetZoomed() const { return FZoomed; }
+    bool GetScalesSaved() const { return FScalesSaved; }
+    // Set by a tool or handler to stop the rest of the current mouse message.
+    bool GetCancelMouse() const { return FCancelMouse; }
+    void SetCancelMouse(bool Value) { FCancelMouse = Value; }
+    TCursor GetOriginalCursor() const { return FOriginalCursor; }
+    // The older stored names of Zoom's Allow, Animated and AnimatedSteps.
+    void ReadAllowZoom(bool Value) { FZoom->SetAllow(Value); }
+    void ReadAnimatedZoom(bool Value) { FZoom->SetAnimated(Value); }
+    void ReadAnimatedZoomSteps(int Value) { FZoom->SetAnimatedSteps(Value); }
+    void ZoomRect(const TRect& Rect);
+    // About the plot's centre: 100 keeps the ranges, more zooms in.
+    void ZoomPercent(double PercentZoom);
+    virtual void UndoZoom();
+    // The zoom rectangle's pixels as the four standard axes' new ranges.
+    void CalcZoomPoints();
+    void DoZoom(double TopMin, double TopMax, double BottomMin, double BottomMax, double LeftMin,
+                double LeftMax, double RightMin, double RightMax);
+    // One record per axis of the list; depth axes keep empty records.
+    std::vector<TAxisSavedScales> SaveScales() const;
+    void RestoreScales(const std::vector<TAxisSavedScales>& Saved);
+    void ScrollVerticalAxes(bool Up);
+    // Inverts the zoom rectangle's outline (and fill) in place.
+    void DrawZoomRectangle() override;
+    // Paints now, whatever the state of the buffer.
+    void RepaintNow();
+    TNotifyEvent OnZoom;
+    TNotifyEvent OnUndoZoom;
+    TNotifyEvent OnScroll;
+    TChartAllowScrollEvent OnAllowScroll;
+
+    // ---- mouse (chart/Chart/ChartMouse.cpp)
+    TChartClickedPart CalcClickedPart(int X, int Y) const;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void MouseLeave() override;
+    TChartClickAxisEvent OnClickAxis;
+    TChartClickSeriesEvent OnClickSeries;
+    TChartClickTitleEvent OnClickTitle;
+    TChartClickEvent OnClickBackground;
+    TChartClickEvent OnClickLegend;
+
 private:
+    // Mouse down on a part that lets a drag start; true when one started.
+    bool StartDrag(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // One direction of a scroll drag step; true when the direction may pan.
+    bool ScrollAxes(bool Horizontal, int New, int Old);
+    // Shows the window's picture after drawing straight into it.
+    void ShowWindowImage();
+
+    std::unique_ptr<TVurZoom> FZoom = std::make_unique<TVurZoom>();
+    TPanningMode FAllowPanning = pmBoth;
+    TMouseButton FScrollMouseButton = mbRight;
+    TZoomPanning FPanning;
+    std::vector<TAxisSavedScales> FSavedScales;
+    bool FScalesSaved = false;
+    bool FZoomed = false;
+    bool FCancelMouse = false;
+    TCursor FOriginalCursor = crDefault;
     std::unique_ptr<TChartTitle> FTitle;
     std::unique_ptr<TChartTitle> FSubTitle;
     std::unique_ptr<TChartFootTitle> FFoot;

@@ -47,4 +47,12 @@ void TChartToolList::Broadcast(TChartToolEvent Event) const {
         if (FItems[Index]->GetActive()) FItems[Index]->ChartEvent(Event);
 }
 
+bool TChartToolList::BroadcastMouse(TChartMouseEvent Event, TMouseButton Button, TShiftState Shift, int X,
+                                    int Y) const {
+    for (std::size_t Index = 0; Index < FItems.size(); ++Index)
+        if (FItems[Index]->GetActive() && FItems[Index]->ChartMouseEvent(Event, Button, Shift, X, Y))
+            return true;
+    return false;
+}
+
 } // namespace vur

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Classes.h"
+#include "framework/Controls.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,8 @@
 namespace vur {
 
 class TCustomAxisPanel;
+
+enum TChartMouseEvent : std::uint8_t { cmeDown, cmeMove, cmeUp };
 
 // Pipeline stages a tool hears about; the ordinals are part of the interface.
 enum TChartToolEvent : std::uint8_t {
@@ -38,6 +41,9 @@ public:
 
     // One stage of the chart's paint (or its mouse handling).
     virtual void ChartEvent(TChartToolEvent) {}
+    // A mouse message on the chart; true when the tool has handled it, which
+    // stops the tools after it and the chart's own handling.
+    virtual bool ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int, int) { return false; }
 
 private:
     bool FActive = true;
@@ -54,6 +60,8 @@ public:
     void Remove(const TChartTool* Tool);
     // Every active tool hears Event, in list order.
     void Broadcast(TChartToolEvent Event) const;
+    // Every active tool in list order until one handles the message.
+    bool BroadcastMouse(TChartMouseEvent Event, TMouseButton Button, TShiftState Shift, int X, int Y) const;
 
 private:
     std::vector<TChartTool*> FItems;
