@@ -30,6 +30,8 @@ void TForm1::BuildChart() {
     Chart1->SetParent(this);
     Chart1->SetName("Chart1");
     Chart1->SetBounds(20, 16, 689, 257);
+    Chart1->GetTitle()->SetCaption("TChart");
+    Chart1->GetBottomAxis()->SetDateTimeFormat("hh:nn:ss");
     Chart1->SetView3D(false);
     Chart1->SetTabOrder(0);
 

@@ -100,6 +100,9 @@ TEST_F(LivePlot, TheFormIsBuiltWithItsStoredComponentsAndValues) {
     EXPECT_EQ(Form->Chart1->GetParent(), Form);
     EXPECT_EQ(Form->Chart1->BoundsRect(), Rect(20, 16, 20 + 689, 16 + 257));
     EXPECT_FALSE(Form->Chart1->GetView3D());
+    EXPECT_EQ(Form->Chart1->GetTitle()->GetText()->Count(), 1);
+    EXPECT_EQ(Form->Chart1->GetTitle()->GetCaption(), "TChart");
+    EXPECT_EQ(Form->Chart1->GetBottomAxis()->GetDateTimeFormat(), "hh:nn:ss");
     EXPECT_EQ(Form->Chart1->GetTabOrder(), 0);
     ASSERT_EQ(Form->Chart1->SeriesCount(), 1);
     EXPECT_EQ(Form->Chart1->GetSeries(0), Form->Series1);
