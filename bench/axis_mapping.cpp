@@ -4,6 +4,8 @@
 // "Allocs/value" (heap blocks per mapped value, expected 0).
 #include "chart/Chart/Chart.h"
 
+#include "AllocationCount.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -12,18 +14,6 @@
 #include <new>
 #include <random>
 #include <vector>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-[[gnu::noinline]] void* operator new(std::size_t Size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
-[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 
@@ -83,7 +73,7 @@ void Map(benchmark::State& State, bool Fast, bool Vertical) {
     TMappingChart Mapping(Fast);
     const TChartAxis* Axis = Vertical ? Mapping.Chart->GetLeftAxis() : Mapping.Chart->GetBottomAxis();
     const std::vector<double>& V = Values();
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         long Sum = 0;
         if (Vertical)
@@ -92,7 +82,7 @@ void Map(benchmark::State& State, bool Fast, bool Vertical) {
             for (const double Value : V) Sum += Axis->CalcXPosValue(Value);
         benchmark::DoNotOptimize(Sum);
     }
-    SetCounters(State, Allocations.load() - Before);
+    SetCounters(State, bench::Allocations.load() - Before);
 }
 
 void BM_CalcXPosValue(benchmark::State& State) { Map(State, false, false); }

@@ -5,6 +5,8 @@
 #include "format/DateTimePattern.h"
 #include "format/NumberPattern.h"
 
+#include "AllocationCount.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -14,19 +16,6 @@
 #include <new>
 #include <string>
 #include <vector>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-// Out of line, so the compiler never pairs an inlined malloc with a delete.
-[[gnu::noinline]] void* operator new(std::size_t Size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
-[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 
@@ -49,7 +38,7 @@ std::vector<double> TimeStamps() {
 template <class TFormat>
 void RunLabels(benchmark::State& State, const std::vector<double>& Values, TFormat&& Format) {
     std::size_t Index = 0;
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         std::string Text = Format(Values[Index]);
         benchmark::DoNotOptimize(Text.data());
@@ -57,7 +46,7 @@ void RunLabels(benchmark::State& State, const std::vector<double>& Values, TForm
     }
     State.SetItemsProcessed(State.iterations());
     State.counters["Allocs/label"] =
-        static_cast<double>(Allocations.load() - Before) / static_cast<double>(State.iterations());
+        static_cast<double>(bench::Allocations.load() - Before) / static_cast<double>(State.iterations());
 }
 
 void NumberParsedOnce(benchmark::State& State) {

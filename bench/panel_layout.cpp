@@ -7,23 +7,13 @@
 #include "chart/Series/LineSeries.h"
 #include "framework/Graphics.h"
 
+#include "AllocationCount.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-[[gnu::noinline]] void* operator new(std::size_t Size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
-[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 
@@ -65,7 +55,7 @@ struct TMainFormChart {
 
 void SetAllocsPerOp(benchmark::State& State, long Before) {
     State.counters["Allocs/op"] =
-        static_cast<double>(Allocations.load() - Before) / static_cast<double>(State.iterations());
+        static_cast<double>(bench::Allocations.load() - Before) / static_cast<double>(State.iterations());
 }
 
 void BM_ClearBitmap(benchmark::State& State) {
@@ -73,7 +63,7 @@ void BM_ClearBitmap(benchmark::State& State) {
     TCanvas* Canvas = Bitmap.GetCanvas();
     Canvas->GetBrush()->SetColor(clBtnFace);
     const TRect All{0, 0, Width, Height};
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         Canvas->FillRect(All);
         benchmark::ClobberMemory();
@@ -85,7 +75,7 @@ BENCHMARK(BM_ClearBitmap);
 void BM_LayoutPass(benchmark::State& State) {
     TMainFormChart Main;
     Main.Chart->Draw();
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         Main.Chart->Layout();
         benchmark::DoNotOptimize(Main.Chart->GetChartRect());
@@ -97,7 +87,7 @@ BENCHMARK(BM_LayoutPass);
 void BM_FullPaint(benchmark::State& State) {
     TMainFormChart Main;
     Main.Chart->Draw();
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         Main.Chart->Invalidate();
         Main.Chart->Draw();

@@ -4,25 +4,14 @@
 // storage per point at the end) and "Allocs/point" (heap blocks per point).
 #include "chart/Series/LineSeries.h"
 
+#include "AllocationCount.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
 #include <vector>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-// Out of line, so the compiler never pairs an inlined malloc with a delete.
-[[gnu::noinline]] void* operator new(std::size_t Size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
-[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 
@@ -42,7 +31,7 @@ void BM_VectorPairAppend(benchmark::State& State) {
     double Bytes = 0;
     long Allocs = 0;
     for (auto _ : State) {
-        const long Before = Allocations.load();
+        const long Before = bench::Allocations.load();
         std::vector<double> X;
         std::vector<double> Y;
         for (long I = 0; I < Points; ++I) {
@@ -52,7 +41,7 @@ void BM_VectorPairAppend(benchmark::State& State) {
         benchmark::DoNotOptimize(X.data());
         benchmark::DoNotOptimize(Y.data());
         Bytes = static_cast<double>((X.capacity() + Y.capacity()) * sizeof(double));
-        Allocs = Allocations.load() - Before;
+        Allocs = bench::Allocations.load() - Before;
     }
     SetPointCounters(State, Points, Bytes, Allocs);
 }
@@ -64,9 +53,9 @@ void BM_SeriesAddXY(benchmark::State& State) {
     long Allocs = 0;
     for (auto _ : State) {
         TLineSeries Series(nullptr);
-        const long Before = Allocations.load();
+        const long Before = bench::Allocations.load();
         for (long I = 0; I < Points; ++I) Series.AddXY(static_cast<double>(I), static_cast<double>(I % 100));
-        Allocs = Allocations.load() - Before;
+        Allocs = bench::Allocations.load() - Before;
         // Value storage as allocated: the blocks of both lists and their block tables.
         const int Capacity = Series.GetXValues()->GetCapacity() + Series.GetYValues()->GetCapacity();
         const int Blocks = Capacity / TChartValueList::CapacityStep;

@@ -6,6 +6,8 @@
 #include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
 
+#include "AllocationCount.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -13,19 +15,6 @@
 #include <cstdlib>
 #include <new>
 #include <vector>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-// Out of line, so the compiler never pairs an inlined malloc with a delete.
-[[gnu::noinline]] void* operator new(std::size_t Size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* Block = std::malloc(Size != 0 ? Size : 1)) return Block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* Block) noexcept { std::free(Block); }
-[[gnu::noinline]] void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 using namespace vur;
 
@@ -35,7 +24,7 @@ constexpr double OneSecond = 1.0 / 86400.0;
 
 void SetAllocsPerOp(benchmark::State& State, long Before) {
     State.counters["Allocs/op"] =
-        static_cast<double>(Allocations.load() - Before) / static_cast<double>(State.iterations());
+        static_cast<double>(bench::Allocations.load() - Before) / static_cast<double>(State.iterations());
 }
 
 void BM_VectorWindowTick(benchmark::State& State) {
@@ -48,7 +37,7 @@ void BM_VectorWindowTick(benchmark::State& State) {
         X.push_back(Now += OneSecond);
         Y.push_back(I);
     }
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         Now += OneSecond;
         X.push_back(Now);
@@ -68,7 +57,7 @@ void BM_SeriesTick(benchmark::State& State) {
     Series->SetParentChart(&Chart);
     double Now = 45000.0;
     for (int I = 0; I < 10; ++I) Series->AddXY(Now += OneSecond, I);
-    const long Before = Allocations.load();
+    const long Before = bench::Allocations.load();
     for (auto _ : State) {
         Now += OneSecond;
         Series->AddXY(Now, static_cast<double>(static_cast<long>(Now * 1e6) % 100), "", clDefault);
