@@ -281,7 +281,9 @@ public:
     // ---- drawing, driven by the chart's paint; the series kinds draw the points
     // Pixel margins the series asks its axes for.
     virtual void CalcHorizMargins(int& LeftMargin, int& RightMargin) const { LeftMargin = RightMargin = 0; }
-    virtual void CalcVerticalMargins(int& TopMargin, int& BottomMargin) const { TopMargin = BottomMargin = 0; }
+    virtual void CalcVerticalMargins(int& TopMargin, int& BottomMargin) const {
+        TopMargin = BottomMargin = 0;
+    }
     // Called once per paint, before the layout.
     virtual void DoBeforeDrawChart() {}
     // Takes a depth slot, raising the chart's MaxZOrder to it.

@@ -106,13 +106,14 @@ public:
     void Projection(int MaxDepth, const TRect& Bounds, const TRect& Rect) override;
     void ShowImage(TCanvas* Destination, TCanvas* Default, const TRect& UserRect) override;
     bool ReDrawBitmap() override;
-    void Arrow(bool Filled, const TPoint& FromPoint, const TPoint& ToPoint, int HeadWidth, int HeadHeight, int Z,
-               double SizePercent) override;
+    void Arrow(bool Filled, const TPoint& FromPoint, const TPoint& ToPoint, int HeadWidth, int HeadHeight,
+               int Z, double SizePercent) override;
     void ClipCube(const TRect& Rect, int MinZ, int MaxZ) override;
     void Cone(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1, bool Dark,
               int ConePercent) override;
     void Cube(int Left, int Right, int Top, int Bottom, int Z0, int Z1, bool DarkSides) override;
-    void Cylinder(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1, bool Dark) override;
+    void Cylinder(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1,
+                  bool Dark) override;
     void DisableRotation() override { FProjection.DisableRotation(); }
     void EllipseWithZ(int X1, int Y1, int X2, int Y2, int Z) override;
     void EnableRotation() override { FProjection.EnableRotation(); }
