@@ -1,6 +1,7 @@
 #include "platform/gdi/Bitmap.h"
 
 #include "platform/gdi/Error.h"
+#include "platform/gdi/PixelRun.h"
 
 #include <algorithm>
 
@@ -24,7 +25,7 @@ void Bitmap::SetSize(int Width, int Height) {
 }
 
 void Bitmap::Fill(COLORREF Color) {
-    std::fill(FPixels.begin(), FPixels.end(), PixelFromColor(Color & 0xFFFFFF));
+    FillPixels(FPixels.data(), FPixels.size(), PixelFromColor(Color & 0xFFFFFF));
 }
 
 void Bitmap::SetMonochrome(bool Value) {

@@ -1,5 +1,7 @@
 #include "platform/gdi/DC.h"
 
+#include "platform/gdi/PixelRun.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -147,8 +149,15 @@ int DC::FillRect(const RECT& R, const Brush& B) {
     Painter P(*FSurface, Clip(), R2_COPYPEN);
     const FillSource Source = BrushSource(B);
     const RECT& Box = P.Clip().Box;
-    for (int Y = std::max(R.top, Box.top); Y < std::min(R.bottom, Box.bottom); ++Y)
-        P.FillSpan(Y, R.left, R.right, Source);
+    const int Top = std::max(R.top, Box.top), Bottom = std::min(R.bottom, Box.bottom);
+    if (Source.Kind == FillSource::Solid && !P.Clip().Shape && R.left <= 0 && R.right >= FSurface->Width() &&
+        Box.left == 0 && Box.right == FSurface->Width() && Top < Bottom) {
+        // Whole rows are one run of memory: a clear of the bitmap is one fill.
+        FillPixels(FSurface->Row(Top), static_cast<std::size_t>(Bottom - Top) * FSurface->Width(),
+                   Source.Fore & 0xFFFFFF);
+        return 1;
+    }
+    for (int Y = Top; Y < Bottom; ++Y) P.FillSpan(Y, R.left, R.right, Source);
     return 1;
 }
 

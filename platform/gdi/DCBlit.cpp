@@ -6,6 +6,8 @@
 // (src a + dst (255 - a) + 127) / 255.
 #include "platform/gdi/DC.h"
 
+#include "platform/gdi/PixelRun.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -46,6 +48,31 @@ int SourceStep(std::int64_t I, std::int64_t Count, std::int64_t SrcCount, bool M
     return static_cast<int>(Mirror ? SrcCount - 1 - J : J);
 }
 
+// An unscaled copy: destination (X, Y) takes source (X + OffX, Y + OffY),
+// whole runs at a time. Within one bitmap (simple clip only) rows moving
+// down go bottom-up so that each is read before it is overwritten.
+void CopyUnscaled(Painter& P, const Bitmap& Source, std::int64_t DLeft, std::int64_t DTop, std::int64_t W,
+                  std::int64_t H, std::int64_t OffX, std::int64_t OffY) {
+    Bitmap& Target = P.Target();
+    const RECT& Box = P.Clip().Box;
+    const std::int64_t First = std::max<std::int64_t>({DTop, Box.top, -OffY});
+    const std::int64_t End = std::min<std::int64_t>({DTop + H, Box.bottom, Source.Height() - OffY});
+    const std::int64_t Left = std::max<std::int64_t>({DLeft, Box.left, -OffX});
+    const std::int64_t Right = std::min<std::int64_t>({DLeft + W, Box.right, Source.Width() - OffX});
+    if (First >= End || Left >= Right) return;
+    const bool BottomUp = &Source == &Target && OffY < 0;
+    for (std::int64_t K = 0; K < End - First; ++K) {
+        const int Row = static_cast<int>(BottomUp ? End - 1 - K : First + K);
+        const std::uint32_t* From = Source.Row(static_cast<int>(Row + OffY));
+        std::uint32_t* To = Target.Row(Row);
+        for (const Span& S : P.RowSpans(Row)) {
+            const std::int64_t A = std::max<std::int64_t>(S.X0, Left),
+                               B = std::min<std::int64_t>(S.X1, Right);
+            if (A < B) CopyPixels(To + A, From + A + OffX, static_cast<std::size_t>(B - A));
+        }
+    }
+}
+
 } // namespace
 
 void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSrc, int YSrc, int WidthSrc,
@@ -58,6 +85,13 @@ void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSr
     const std::int64_t W = std::llabs(Width), H = std::llabs(Height);
     const std::int64_t Sw = std::llabs(WidthSrc), Sh = std::llabs(HeightSrc);
     const unsigned Code = (Rop >> 16) & 0xFF;
+    if (Code == 0xCC && Source && W == Sw && H == Sh && !MirrorX && !MirrorY) {
+        Painter Plain(*FSurface, Clip(), R2_COPYPEN);
+        if (Source != FSurface || !Plain.Clip().Shape) {
+            CopyUnscaled(Plain, *Source, DLeft, DTop, W, H, SLeft - DLeft, STop - DTop);
+            return;
+        }
+    }
     // Reading and writing the same bitmap: read from a copy.
     Bitmap Copy;
     if (Source == FSurface) {

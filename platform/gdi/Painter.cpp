@@ -1,5 +1,7 @@
 #include "platform/gdi/Painter.h"
 
+#include "platform/gdi/PixelRun.h"
+
 #include <algorithm>
 
 namespace vur::gdi {
@@ -35,7 +37,7 @@ bool Painter::InShape(int X, int Y) {
 
 void Painter::RawSolid(std::uint32_t* Row, int X0, int X1, std::uint32_t Pixel) {
     if (FCopy) {
-        std::fill(Row + X0, Row + X1, Pixel & 0xFFFFFF);
+        FillPixels(Row + X0, static_cast<std::size_t>(X1 - X0), Pixel & 0xFFFFFF);
         return;
     }
     for (int X = X0; X < X1; ++X) Row[X] = FRop(Pixel, Row[X]) & 0xFFFFFF;
