@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/Unit1.h"
+#include "format/LocaleSettings.h"
 #include "framework/Application.h"
 #include "framework/Random.h"
 
@@ -9,6 +10,9 @@
 namespace vur {
 
 int LivePlotMain(ui::WindowSystem& WindowSystem, int CmdShow) {
+    // The run-time library's initialisation: the user's regional settings for
+    // the label texts, read without touching the process locale.
+    LoadLocaleFormatSettings();
     // What the chart unit's initialisation does before anything else.
     SeedRandomFromClock();
     auto App = std::make_unique<TApplication>(WindowSystem);

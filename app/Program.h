@@ -5,8 +5,9 @@
 
 namespace vur {
 
-// Seeds the generator, starts the application, creates the main form, runs the
-// message loop until the main window is closed, then destroys the form.
+// Loads the locale's format settings, seeds the generator, starts the
+// application, creates the main form, runs the message loop until the main
+// window is closed, then destroys the form.
 // Failures that reach this far are shown; the result is always 0.
 int LivePlotMain(ui::WindowSystem& WindowSystem, int CmdShow);
 

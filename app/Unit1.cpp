@@ -23,6 +23,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     BuildChart();
     BuildButtons();
     BuildTimer();
+    ScaleToScreen();
 }
 
 void TForm1::BuildChart() {

@@ -13,7 +13,7 @@ namespace vur {
 class TForm1 : public TForm {
 public:
     // Builds the stored component set: Chart1 (with Series1), Button1, Button2
-    // and Timer1, with every stored property value.
+    // and Timer1, with every stored property value, scaled to the screen.
     explicit TForm1(TComponent* AOwner);
 
     std::string ClassName() const override { return "TForm1"; }

@@ -7,6 +7,29 @@ namespace vur {
 namespace {
 // Posted to a form by Release; handled by destroying the form.
 constexpr std::uint32_t CM_RELEASE = ui::WM_USER + 0x7C21;
+
+// The height of a line of text in Font at its own pixel height.
+int LineHeightOf(const TFont& Font) {
+    TBitmap Probe(1, 1);
+    TFont* Measured = Probe.GetCanvas()->GetFont();
+    Measured->Assign(&Font);
+    // Assign keeps the point size across resolutions; the pixels are what count here.
+    Measured->SetHeight(Font.GetHeight());
+    return Probe.GetCanvas()->TextHeight("0");
+}
+
+void ScaleBounds(TControl& Control, int M, int D) {
+    Control.SetBounds(MulDiv(Control.GetLeft(), M, D), MulDiv(Control.GetTop(), M, D),
+                      MulDiv(Control.GetWidth(), M, D), MulDiv(Control.GetHeight(), M, D));
+}
+
+void ScaleControls(const TWinControl& Parent, int M, int D) {
+    for (int Index = 0; Index < Parent.ControlCount(); ++Index) {
+        TControl* Child = Parent.Controls(Index);
+        ScaleBounds(*Child, M, D);
+        if (const auto* Inner = dynamic_cast<const TWinControl*>(Child)) ScaleControls(*Inner, M, D);
+    }
+}
 } // namespace
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FFont(std::make_unique<TFont>()) {
@@ -55,6 +78,21 @@ void TCustomForm::SetWindowState(TWindowState Value) {
     if (FWindowState == Value) return;
     FWindowState = Value;
     if (HandleAllocated() && GetVisible()) WindowSystem()->ShowWindow(GetHandle(), ShowCommand());
+}
+
+void TCustomForm::ScaleToScreen() {
+    const ui::WindowSystem* System = ui::CurrentWindowSystem();
+    const int Screen = System != nullptr ? System->ScreenPixelsPerInch() : DefaultPixelsPerInch;
+    // A resolution of nothing describes no screen; there is nothing to scale by.
+    if (Screen <= 0 || FPixelsPerInch <= 0 || Screen == FPixelsPerInch) return;
+    FFont->SetHeight(MulDiv(FFont->GetHeight(), Screen, FPixelsPerInch));
+    FFont->SetPixelsPerInch(Screen);
+    FPixelsPerInch = Screen;
+    const int Now = LineHeightOf(*FFont);
+    if (FTextHeight <= 0 || Now <= 0 || Now == FTextHeight) return;
+    ScaleBounds(*this, Now, FTextHeight);
+    ScaleControls(*this, Now, FTextHeight);
+    FTextHeight = Now;
 }
 
 bool TCustomForm::CloseQuery() {

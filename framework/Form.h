@@ -46,6 +46,11 @@ public:
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
     int GetTextHeight() const { return FTextHeight; }
     void SetTextHeight(int Value) { FTextHeight = Value; }
+    // The last step of applying a stored layout: on a screen whose resolution
+    // differs from PixelsPerInch the font follows the screen, and every stored
+    // position and size (the form's and its controls') is scaled by the font's
+    // text height now to TextHeight. Both then describe the screen in use.
+    void ScaleToScreen();
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

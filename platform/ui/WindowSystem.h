@@ -93,6 +93,9 @@ public:
     virtual Bounds GetClientRect(WindowHandle Window) const = 0;
     virtual void ShowWindow(WindowHandle Window, int ShowCommand) = 0;
     virtual void SetBackground(WindowHandle Window, std::uint32_t Rgb) = 0;
+    // The screen's resolution in the coordinates windows are placed in, which a
+    // form laid out at another resolution scales to.
+    virtual int ScreenPixelsPerInch() const = 0;
 
     // Timers: WM_TIMER with WParam = Id arrives through the queue once Milliseconds
     // have passed, and every period after; at most one is pending per timer.

@@ -1,10 +1,13 @@
 #include "app/Program.h"
 #include "app/Unit1.h"
+#include "format/FormatSettings.h"
 #include "framework/Application.h"
 #include "framework/Random.h"
 #include "platform/sys/ManualClock.h"
 #include "platform/ui/headless/HeadlessWindowSystem.h"
 
+#include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -331,4 +334,32 @@ TEST(LivePlotProgram, StartUpFailuresAreShownAndTheResultIsStillZero) {
     EXPECT_EQ(WS.MessageBoxes()[0].Style, 16u);
     EXPECT_EQ(WS.MessageBoxes()[1].Text, ""); // a foreign object becomes an empty Exception
     EXPECT_TRUE(WS.Windows().empty());
+}
+
+TEST(LivePlotProgram, StartUpLoadsTheLocaleSettingsWithoutTouchingTheProcessLocale) {
+    // The environment selects the POSIX locale, whose date pattern and am text
+    // differ from the fallbacks the settings hold before start-up.
+    const char* Previous = std::getenv("LC_ALL");
+    const std::string Saved = Previous != nullptr ? Previous : "";
+    setenv("LC_ALL", "C", 1);
+    FormatSettings() = TFormatSettings{};
+    const std::string ProcessLocale = std::setlocale(LC_ALL, nullptr);
+
+    ui::HeadlessWindowSystem WS;
+    std::string DateWhileRunning, AmWhileRunning;
+    WS.SetIdleHandler([&] {
+        DateWhileRunning = FormatSettings().ShortDatePattern;
+        AmWhileRunning = FormatSettings().TimeAMText;
+        WS.RequestClose(Form1->GetHandle());
+    });
+    EXPECT_EQ(LivePlotMain(WS, ui::SW_SHOWNORMAL), 0);
+    EXPECT_EQ(DateWhileRunning, "mm/dd/yy");
+    EXPECT_EQ(AmWhileRunning, "AM");
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), ProcessLocale);
+
+    FormatSettings() = TFormatSettings{};
+    if (Previous != nullptr)
+        setenv("LC_ALL", Saved.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
 }

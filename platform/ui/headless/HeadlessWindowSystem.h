@@ -59,6 +59,7 @@ public:
     Bounds GetClientRect(WindowHandle Window) const override;
     void ShowWindow(WindowHandle Window, int ShowCommand) override;
     void SetBackground(WindowHandle Window, std::uint32_t Rgb) override;
+    int ScreenPixelsPerInch() const override { return FScreenPixelsPerInch; }
 
     bool SetTimer(WindowHandle Window, std::uintptr_t Id, unsigned Milliseconds) override;
     bool KillTimer(WindowHandle Window, std::uintptr_t Id) override;
@@ -103,6 +104,8 @@ public:
     // False makes every SetTimer fail, as when the system has no timers left.
     void SetTimersAvailable(bool Available) { FTimersAvailable = Available; }
     void SetIdleHandler(std::function<void()> Handler) { FIdle = std::move(Handler); }
+    // The screen the program runs on (96 until set).
+    void SetScreenPixelsPerInch(int Value) { FScreenPixelsPerInch = Value; }
 
     // Looking.
     const WindowState& Window(WindowHandle Window) const;
@@ -142,6 +145,7 @@ private:
     std::int64_t FNow = 0;
     WindowHandle FCapture = NoWindow;
     bool FTimersAvailable = true;
+    int FScreenPixelsPerInch = 96;
 };
 
 } // namespace vur::ui

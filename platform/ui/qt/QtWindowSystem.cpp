@@ -7,7 +7,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -16,6 +18,7 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace vur::ui {
 
@@ -33,36 +36,73 @@ std::uintptr_t KeyState(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifier
     return Keys;
 }
 
+constexpr std::pair<int, Qt::CursorShape> CursorShapes[] = {
+    {CursorArrow, Qt::ArrowCursor},
+    {CursorNone, Qt::BlankCursor},
+    {CursorCross, Qt::CrossCursor},
+    {CursorIBeam, Qt::IBeamCursor},
+    {CursorSizeNESW, Qt::SizeBDiagCursor},
+    {CursorSizeNS, Qt::SizeVerCursor},
+    {CursorSizeNWSE, Qt::SizeFDiagCursor},
+    {CursorSizeWE, Qt::SizeHorCursor},
+    {CursorUpArrow, Qt::UpArrowCursor},
+    {CursorHourGlass, Qt::WaitCursor},
+    {CursorNo, Qt::ForbiddenCursor},
+    {CursorHelp, Qt::WhatsThisCursor},
+    {CursorHandPoint, Qt::PointingHandCursor},
+    {CursorSizeAll, Qt::SizeAllCursor},
+};
+
 Qt::CursorShape ToQtCursor(int Cursor) {
-    switch (Cursor) {
-    case CursorNone:
-        return Qt::BlankCursor;
-    case CursorCross:
-        return Qt::CrossCursor;
-    case CursorIBeam:
-        return Qt::IBeamCursor;
-    case CursorSizeNESW:
-        return Qt::SizeBDiagCursor;
-    case CursorSizeNS:
-        return Qt::SizeVerCursor;
-    case CursorSizeNWSE:
-        return Qt::SizeFDiagCursor;
-    case CursorSizeWE:
-        return Qt::SizeHorCursor;
-    case CursorUpArrow:
-        return Qt::UpArrowCursor;
-    case CursorHourGlass:
-        return Qt::WaitCursor;
-    case CursorNo:
-        return Qt::ForbiddenCursor;
-    case CursorHelp:
-        return Qt::WhatsThisCursor;
-    case CursorHandPoint:
-        return Qt::PointingHandCursor;
-    case CursorSizeAll:
-        return Qt::SizeAllCursor;
+    for (const auto& [Number, Shape] : CursorShapes)
+        if (Number == Cursor) return Shape;
+    return Qt::ArrowCursor;
+}
+
+int FromQtCursor(Qt::CursorShape Shape) {
+    for (const auto& [Number, QtShape] : CursorShapes)
+        if (QtShape == Shape) return Number;
+    return CursorArrow;
+}
+
+Qt::MouseButtons ButtonsOf(std::uint16_t Keys) {
+    Qt::MouseButtons Buttons;
+    if (Keys & MK_LBUTTON) Buttons |= Qt::LeftButton;
+    if (Keys & MK_RBUTTON) Buttons |= Qt::RightButton;
+    if (Keys & MK_MBUTTON) Buttons |= Qt::MiddleButton;
+    return Buttons;
+}
+
+Qt::KeyboardModifiers ModifiersOf(std::uint16_t Keys) {
+    Qt::KeyboardModifiers Modifiers;
+    if (Keys & MK_SHIFT) Modifiers |= Qt::ShiftModifier;
+    if (Keys & MK_CONTROL) Modifiers |= Qt::ControlModifier;
+    return Modifiers;
+}
+
+// The Qt event of a mouse message, and the button it is about.
+std::pair<QEvent::Type, Qt::MouseButton> MouseEventOf(std::uint32_t Msg) {
+    switch (Msg) {
+    case WM_LBUTTONDOWN:
+        return {QEvent::MouseButtonPress, Qt::LeftButton};
+    case WM_RBUTTONDOWN:
+        return {QEvent::MouseButtonPress, Qt::RightButton};
+    case WM_MBUTTONDOWN:
+        return {QEvent::MouseButtonPress, Qt::MiddleButton};
+    case WM_LBUTTONUP:
+        return {QEvent::MouseButtonRelease, Qt::LeftButton};
+    case WM_RBUTTONUP:
+        return {QEvent::MouseButtonRelease, Qt::RightButton};
+    case WM_MBUTTONUP:
+        return {QEvent::MouseButtonRelease, Qt::MiddleButton};
+    case WM_LBUTTONDBLCLK:
+        return {QEvent::MouseButtonDblClick, Qt::LeftButton};
+    case WM_RBUTTONDBLCLK:
+        return {QEvent::MouseButtonDblClick, Qt::RightButton};
+    case WM_MBUTTONDBLCLK:
+        return {QEvent::MouseButtonDblClick, Qt::MiddleButton};
     default:
-        return Qt::ArrowCursor;
+        return {QEvent::MouseMove, Qt::NoButton};
     }
 }
 
@@ -316,6 +356,11 @@ void QtWindowSystem::SetBackground(WindowHandle Window, std::uint32_t Rgb) {
     }
 }
 
+int QtWindowSystem::ScreenPixelsPerInch() const {
+    const QScreen* Screen = QGuiApplication::primaryScreen();
+    return Screen != nullptr ? qRound(Screen->logicalDotsPerInch()) : 96;
+}
+
 bool QtWindowSystem::SetTimer(WindowHandle Window, std::uintptr_t Id, unsigned Milliseconds) {
     if (!IsWindow(Window)) return false;
     Impl::TimerEntry& T = FImpl->Timers[{Window, Id}];
@@ -447,6 +492,46 @@ void QtWindowSystem::ClickButton(WindowHandle Button) {
 void QtWindowSystem::RequestClose(WindowHandle Window) {
     Impl::Entry* E = FImpl->Find(Window);
     if (E != nullptr && E->Widget != nullptr) E->Widget->close();
+}
+
+void QtWindowSystem::SendMouse(WindowHandle Window, std::uint32_t Msg, int X, int Y, std::uint16_t Keys) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr) return;
+    const auto [Type, Button] = MouseEventOf(Msg);
+    const QPointF Local(X, Y);
+    QMouseEvent Event(Type, Local, E->Widget->mapToGlobal(Local), Button, ButtonsOf(Keys), ModifiersOf(Keys));
+    QCoreApplication::sendEvent(E->Widget, &Event);
+}
+
+void QtWindowSystem::SendWheel(WindowHandle Window, int Delta, int X, int Y) {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr) return;
+    const QPointF Local(X, Y);
+    QWheelEvent Event(Local, E->Widget->mapToGlobal(Local), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(E->Widget, &Event);
+}
+
+QtWindowSystem::Snapshot QtWindowSystem::Grab(WindowHandle Window) const {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr) return {};
+    const QImage Image = E->Widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    Snapshot Result;
+    Result.Width = Image.width();
+    Result.Height = Image.height();
+    Result.Pixels.reserve(static_cast<std::size_t>(Result.Width) * Result.Height);
+    for (int Y = 0; Y < Result.Height; ++Y) {
+        const auto* Row = reinterpret_cast<const QRgb*>(Image.constScanLine(Y));
+        for (int X = 0; X < Result.Width; ++X) Result.Pixels.push_back(Row[X] & 0xFFFFFF);
+    }
+    return Result;
+}
+
+int QtWindowSystem::ShownCursor(WindowHandle Window) const {
+    Impl::Entry* E = FImpl->Find(Window);
+    if (E == nullptr || E->Widget == nullptr || !E->Widget->testAttribute(Qt::WA_SetCursor))
+        return CursorDefault;
+    return FromQtCursor(E->Widget->cursor().shape());
 }
 
 } // namespace vur::ui
