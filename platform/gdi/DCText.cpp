@@ -5,6 +5,7 @@
 // out = (ink c + dst (255 - c) + 127) / 255 per channel. Inside a path the
 // glyph outlines become figures instead.
 #include "platform/gdi/DC.h"
+#include "platform/gdi/PixelRun.h"
 
 #include <algorithm>
 
@@ -43,12 +44,7 @@ public:
                     Row[X] = Ink & 0xFFFFFF;
                     continue;
                 }
-                std::uint32_t Out = 0;
-                for (int Shift = 0; Shift < 24; Shift += 8) {
-                    const unsigned I = (Ink >> Shift) & 0xFF, Dc = (D >> Shift) & 0xFF;
-                    Out |= ((I * C + Dc * (255 - C) + 127) / 255) << Shift;
-                }
-                Row[X] = Out;
+                Row[X] = CoverPixel(Ink, D, C);
             }
         }
     }

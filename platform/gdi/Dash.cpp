@@ -18,25 +18,11 @@ PixelDash::PixelDash(const std::vector<double>& Dashes) {
     Restart();
 }
 
-void PixelDash::Next() {
-    do FIndex = FIndex + 1 == FCount ? 0 : FIndex + 1;
-    while (FLengths[FIndex] == 0);
-    FLeft = FLengths[FIndex];
-}
-
 void PixelDash::Restart() {
     if (FCount == 0) return;
     FPos = 0;
     FIndex = FCount - 1;
     Next();
-}
-
-void PixelDash::Skip(std::int64_t Count) {
-    if (FCount == 0 || Count <= 0) return;
-    std::int64_t Pos = (FPos + Count % FPeriod) % FPeriod;
-    FPos = Pos;
-    for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
-    FLeft = static_cast<int>(FLengths[FIndex] - Pos);
 }
 
 } // namespace vur::gdi

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace vur::gdi {
@@ -21,12 +22,32 @@ public:
         if (++FPos == FPeriod) FPos = 0;
         if (--FLeft == 0) Next();
     }
-    void Skip(std::int64_t Count);
+    // Pixels left in the current dash or gap (unbounded when solid).
+    std::int64_t RunLeft() const { return FCount == 0 ? std::numeric_limits<std::int64_t>::max() : FLeft; }
+    // Moves on by Count pixels, at most RunLeft().
+    void Advance(std::int64_t Count) {
+        if (FCount == 0) return;
+        FPos += Count;
+        if (FPos >= FPeriod) FPos -= FPeriod;
+        FLeft -= static_cast<int>(Count);
+        if (FLeft == 0) Next();
+    }
+    void Skip(std::int64_t Count) {
+        if (FCount == 0 || Count <= 0) return;
+        std::int64_t Pos = (FPos + Count % FPeriod) % FPeriod;
+        FPos = Pos;
+        for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
+        FLeft = static_cast<int>(FLengths[FIndex] - Pos);
+    }
     // Back to the start of the pattern.
     void Restart();
 
 private:
-    void Next();
+    void Next() {
+        do FIndex = FIndex + 1 == FCount ? 0 : FIndex + 1;
+        while (FLengths[FIndex] == 0);
+        FLeft = FLengths[FIndex];
+    }
     int FLengths[16] = {};
     int FCount = 0;
     int FIndex = 0;

@@ -1,5 +1,7 @@
 #include "platform/gdi/LineWalk.h"
 
+#include "platform/gdi/PixelRun.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -79,26 +81,96 @@ LineSetup SetupLine(int X0, int Y0, int X1, int Y1, const RECT& Box) {
 
 } // namespace detail
 
+namespace {
+
+// The bitmap's pixels by address, held outside the bitmap so that pixel
+// stores cannot be taken to change its size or buffer between two pixels.
+struct PixelGrid {
+    explicit PixelGrid(Bitmap& Surface) : Base(Surface.Row(0)), Stride(Surface.Stride()) {}
+    std::uint32_t& At(int X, int Y) const { return Base[static_cast<std::ptrdiff_t>(Y) * Stride + X]; }
+    std::uint32_t* Base;
+    std::ptrdiff_t Stride;
+};
+
+// A horizontal or vertical line drawn by plain stores: each dash (or the
+// whole line when solid) is one run of pixels.
+void StraightLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel,
+                  PixelDash& Dash) {
+    const detail::LineSetup L = detail::SetupLine(X0, Y0, X1, Y1, Box);
+    PixelDash Local = Dash;
+    Local.Skip(L.First);
+    if (L.First <= L.Last) {
+        const PixelGrid Grid(Surface);
+        const std::int64_t Major = L.Major + L.MajorStep * L.First;
+        const auto MajorAt = static_cast<int>(Major), MinorAt = static_cast<int>(L.Minor);
+        std::uint32_t* At = &Grid.At(L.XMajor ? MajorAt : MinorAt, L.XMajor ? MinorAt : MajorAt);
+        const std::ptrdiff_t Step = L.MajorStep * (L.XMajor ? std::ptrdiff_t{1} : Grid.Stride);
+        for (std::int64_t Left = L.Last - L.First + 1; Left > 0;) {
+            const std::int64_t Count = std::min(Left, Local.RunLeft());
+            if (Local.On()) {
+                if (Step == 1 || Step == -1)
+                    FillPixels(Step == 1 ? At : At - (Count - 1), static_cast<std::size_t>(Count), Pixel);
+                else
+                    for (std::int64_t K = 0; K < Count; ++K) At[K * Step] = Pixel;
+            }
+            At += Count * Step;
+            Left -= Count;
+            Local.Advance(Count);
+        }
+    }
+    Local.Skip(L.Steps - (L.Last + 1));
+    Dash = Local;
+}
+
+} // namespace
+
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash) {
     const ClipArea& Clip = Target.Clip();
-    if (Dash.Solid() && !Clip.Shape && Target.CopiesPen()) {
-        // The common case: straight stores.
-        Bitmap& Surface = Target.Target();
-        const std::uint32_t Pixel = Ink.Pen & 0xFFFFFF;
-        WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t) { Surface.Row(Y)[X] = Pixel; });
+    if ((X0 == X1 || Y0 == Y1) && !Clip.Shape && Target.CopiesPen() && (Dash.Solid() || !Ink.Opaque)) {
+        // Grid lines, ticks, frames and the columns of dense series.
+        StraightLine(Target.Target(), Clip.Box, X0, Y0, X1, Y1, Ink.Pen & 0xFFFFFF, Dash);
         return;
     }
-    std::int64_t Done = 0;
-    const std::int64_t Steps = WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t I) {
-        Dash.Skip(I - Done);
+    if (Dash.Solid() && !Clip.Shape && Target.CopiesPen()) {
+        // The common case: straight stores.
+        const PixelGrid Grid(Target.Target());
+        const std::uint32_t Pixel = Ink.Pen & 0xFFFFFF;
+        WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t) { Grid.At(X, Y) = Pixel; });
+        return;
+    }
+    // The visible steps are consecutive: the pattern skips the hidden ones
+    // before the first and after the last.
+    std::int64_t Done = -1;
+    const auto Advance = [&](std::int64_t I) {
+        if (Done < 0) Dash.Skip(I);
         Done = I + 1;
-        if (Dash.On())
-            Target.PlotInBox(X, Y, Ink.Pen);
-        else if (Ink.Opaque)
-            Target.PlotInBox(X, Y, Ink.Back);
-        Dash.Step();
-    });
-    Dash.Skip(Steps - Done);
+    };
+    std::int64_t Steps = 0;
+    if (!Clip.Shape && Target.CopiesPen() && !Ink.Opaque) {
+        // Dotted grid lines: plain stores of the dashes. The pattern is
+        // walked in a local copy, which the pixel stores cannot alias, so it
+        // stays in registers.
+        const PixelGrid Grid(Target.Target());
+        const std::uint32_t Pixel = Ink.Pen & 0xFFFFFF;
+        PixelDash Local = Dash;
+        Steps = WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t I) {
+            if (Done < 0) Local.Skip(I);
+            Done = I + 1;
+            if (Local.On()) Grid.At(X, Y) = Pixel;
+            Local.Step();
+        });
+        Dash = Local;
+    } else {
+        Steps = WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t I) {
+            Advance(I);
+            if (Dash.On())
+                Target.PlotInBox(X, Y, Ink.Pen);
+            else if (Ink.Opaque)
+                Target.PlotInBox(X, Y, Ink.Back);
+            Dash.Step();
+        });
+    }
+    Dash.Skip(Steps - std::max<std::int64_t>(Done, 0));
 }
 
 } // namespace vur::gdi

@@ -154,6 +154,49 @@ TEST(LineTest, DashCarriesAcrossPolylineSegmentsAndRestartsAtEachLineTo) {
     EXPECT_EQ(Pattern(L.Picture, 0, 9), "###.###..");
 }
 
+TEST(LineTest, StraightDashedPolylinesMatchTheReferenceThroughClipRectangles) {
+    // Horizontal and vertical pieces, partly outside the clip and the bitmap,
+    // joined into one polyline so that the pattern runs on across pieces and
+    // across the hidden steps: pixel I of the walk is lit when position
+    // I mod period of the pattern falls in a dash.
+    const std::pair<unsigned, std::vector<int>> Styles[] = {
+        {PS_SOLID, {}}, {PS_DOT, {3, 3}}, {PS_DASH, {18, 6}}, {PS_DASHDOTDOT, {9, 3, 3, 3, 3, 3}}};
+    std::mt19937 Random(3);
+    std::uniform_int_distribution<int> Coord(-30, 70), Pick(0, 3);
+    for (int Case = 0; Case < 800; ++Case) {
+        const auto& [Style, Runs] = Styles[Pick(Random)];
+        std::vector<bool> Lit;
+        for (std::size_t R = 0; R < Runs.size(); ++R) Lit.insert(Lit.end(), Runs[R], R % 2 == 0);
+        Surface S(41, 37);
+        S.Dc.SetBkMode(TRANSPARENT);
+        S.Dc.SelectObject(CreatePen(Style, 1, Ink));
+        const int L = Coord(Random) / 2, T = Coord(Random) / 2, R = 20 + Coord(Random) / 2,
+                  B = 20 + Coord(Random) / 2;
+        const RECT Box{std::min(L, R), std::min(T, B), std::max(L, R), std::max(T, B)};
+        S.Dc.IntersectClipRect(L, T, R, B);
+        std::vector<POINT> Points{{Coord(Random), Coord(Random)}};
+        for (int Piece = 0; Piece < 4; ++Piece) {
+            POINT Next = Points.back();
+            (Pick(Random) % 2 ? Next.x : Next.y) = Coord(Random);
+            Points.push_back(Next);
+        }
+        S.Dc.Polyline(Points.data(), static_cast<int>(Points.size()));
+        std::set<std::pair<int, int>> Expected;
+        std::size_t Walked = 0;
+        for (std::size_t I = 0; I + 1 < Points.size(); ++I)
+            for (const POINT& P : ReferenceLine(Points[I].x, Points[I].y, Points[I + 1].x, Points[I + 1].y)) {
+                const bool On = Lit.empty() || Lit[Walked++ % Lit.size()];
+                const bool Inside = P.x >= std::max(Box.left, 0) && P.x < std::min<int>(Box.right, 41) &&
+                                    P.y >= std::max(Box.top, 0) && P.y < std::min<int>(Box.bottom, 37);
+                if (On && Inside) Expected.insert({P.x, P.y});
+            }
+        if (AsSet(PixelsOf(S.Picture, Ink), 41, 37) != Expected) {
+            KeepPicture(S.Picture, "LineTest_StraightDashes");
+            FAIL() << "case " << Case << " style " << Style;
+        }
+    }
+}
+
 TEST(LineTest, DashCarriesRoundARectangle) {
     // Outline of Rectangle(0,0,5,4): 4 + 3 + 4 + 3 = 14 pixels walked clockwise
     // from the top-left corner; dots 3 on 3 off continue over the corners.

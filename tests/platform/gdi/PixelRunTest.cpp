@@ -1,6 +1,6 @@
-// The vector fill and copy loops against plain per-pixel statements of the
-// same rules, and the unscaled bit-block copy built on them against a
-// per-pixel copy through the clip.
+// The vector fill and copy loops and the coverage mix against plain
+// per-pixel statements of the same rules, and the unscaled bit-block copy
+// built on them against a per-pixel copy through the clip.
 #include "RasterReference.h"
 
 #include "platform/gdi/DC.h"
@@ -53,6 +53,22 @@ TEST(PixelRunTest, OverlappingCopiesReadTheWholeSourceFirst) {
             }
         }
     }
+}
+
+unsigned Mean(unsigned Ink, unsigned Dest, unsigned C) { return (Ink * C + Dest * (255 - C) + 127) / 255; }
+
+TEST(PixelRunTest, CoverageMixIsTheRoundedWeightedMeanOfEveryChannel) {
+    for (unsigned C = 0; C < 256; ++C)
+        for (unsigned I = 0; I < 256; ++I)
+            for (unsigned D = 0; D < 256; ++D) {
+                // Red (I, D), green (255 - I, D), blue (I, 255 - D); the top
+                // bytes are set to be ignored.
+                const std::uint32_t Ink = 0xAB000000u | I << 16 | (255 - I) << 8 | I;
+                const std::uint32_t Dest = 0x5C000000u | D << 16 | D << 8 | (255 - D);
+                const std::uint32_t Expected =
+                    Mean(I, D, C) << 16 | Mean(255 - I, D, C) << 8 | Mean(I, 255 - D, C);
+                ASSERT_EQ(CoverPixel(Ink, Dest, C), Expected) << C << " " << I << " " << D;
+            }
 }
 
 // Every pixel of the destination rectangle inside the bitmap and the clip
