@@ -26,6 +26,13 @@ TEST_F(QtMainForm, StartPlotsRedLinesInsideThePlotStopHaltsAndClosingGivesZero) 
     EXPECT_TRUE(WS.IsWindowVisible(Stop));
     EXPECT_TRUE(WS.IsWindowVisible(Form1->Chart1->GetHandle()));
     EXPECT_EQ(Form1->Chart1->GetClientWidth(), 689);
+    // Shown, the empty chart paints itself at once: its title and axes are there before any data.
+    PumpFor(100ms);
+    const ui::QtWindowSystem::Snapshot Opened = WS.Grab(Form1->Chart1->GetHandle());
+    ASSERT_EQ(Opened.Width, 689);
+    int Dark = 0;
+    for (const std::uint32_t Pixel : Opened.Pixels) Dark += Pixel == 0x000000;
+    EXPECT_GT(Dark, 257); // at least the left axis line
 
     const TDateTime Clicked = CurrentLocalDateTime();
     WS.ClickButton(Start);

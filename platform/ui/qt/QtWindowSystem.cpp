@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <utility>
@@ -111,10 +112,13 @@ using Poster = std::function<void(const Message&)>;
 
 // A top-level window or a child the engine paints: shows its background until a
 // picture is presented, then the picture; forwards input and close requests.
+// Uncovered without a picture of its size, it asks its handler for one, as a
+// window that has never painted gets its first paint message when shown.
 class Surface final : public QWidget {
 public:
-    Surface(QWidget* Parent, WindowHandle Handle, Poster Post, bool TopLevel)
-        : QWidget(Parent), FHandle(Handle), FPost(std::move(Post)), FTopLevel(TopLevel) {
+    Surface(QWidget* Parent, WindowHandle Handle, Poster Post, std::function<void()> NeedPaint, bool TopLevel)
+        : QWidget(Parent), FHandle(Handle), FPost(std::move(Post)), FNeedPaint(std::move(NeedPaint)),
+          FTopLevel(TopLevel) {
         setMouseTracking(!TopLevel);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -128,6 +132,11 @@ protected:
         QPainter Painter(this);
         Painter.fillRect(rect(), ToQColor(Background));
         if (!Picture.isNull()) Painter.drawImage(0, 0, Picture);
+        // Once per size, so a handler that presents some other size cannot keep it repainting.
+        if (Picture.size() != size() && FAskedFor != size()) {
+            FAskedFor = size();
+            FNeedPaint();
+        }
     }
     void closeEvent(QCloseEvent* Event) override {
         // The program decides whether the window goes.
@@ -171,6 +180,8 @@ private:
 
     WindowHandle FHandle;
     Poster FPost;
+    std::function<void()> FNeedPaint;
+    QSize FAskedFor;
     bool FTopLevel;
 };
 
@@ -261,8 +272,9 @@ WindowHandle QtWindowSystem::CreateWindow(const WindowParams& Params, MessageHan
     }
     case wkTopLevel:
     case wkChild: {
-        auto* S = new Surface(Params.Kind == wkTopLevel ? nullptr : ParentWidget, Handle, Post,
-                              Params.Kind == wkTopLevel);
+        auto* S = new Surface(
+            Params.Kind == wkTopLevel ? nullptr : ParentWidget, Handle, Post,
+            [this, Handle] { InvalidateRect(Handle); }, Params.Kind == wkTopLevel);
         S->Background = Params.Background;
         if (Params.Kind == wkTopLevel) S->setWindowTitle(QString::fromLatin1(Params.Text.c_str()));
         E.Widget = S;
