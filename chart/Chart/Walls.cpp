@@ -138,15 +138,27 @@ void TChartWalls::DrawWalls(const TBackImage* BackImage) {
 void TChartWalls::DrawWallsAfter(const TBackImage* BackImage) {
     TCustomAxisPanel& Panel = Chart();
     if (!Panel.ActiveSeriesUseAxis() || !Panel.GetView3D()) return;
+    // Axes drawn again over a wall in front leave out the grid parts that lie
+    // behind the series, which would otherwise cover them.
     if (FRight->ShouldDraw() && DrawRightWallAfter()) {
         DrawRightWall();
-        if (Panel.GetRightAxis()->GetVisibleInPaint()) Panel.GetRightAxis()->Draw(true);
+        if (TChartAxis* Right = Panel.GetRightAxis(); Right->GetVisibleInPaint()) {
+            const TAxisGridHide Hide(*Right, true, false);
+            Right->Draw(true);
+        }
     }
     if (FLeft->ShouldDraw() && DrawLeftWallFirst()) {
         DrawLeftWall();
         if (Panel.GetLeftAxis()->GetVisibleInPaint()) Panel.GetLeftAxis()->Draw(true);
     }
-    if (FBack->ShouldDraw() && Panel.DrawBackWallAfter(Panel.GetWidth3D())) DrawBackWall(BackImage);
+    if (FBack->ShouldDraw() && Panel.DrawBackWallAfter(Panel.GetWidth3D())) {
+        for (TChartAxis* Axis : {Panel.GetTopAxis(), Panel.GetBottomAxis()}) {
+            if (!Axis->GetVisibleInPaint()) continue;
+            const TAxisGridHide Hide(*Axis, false, true);
+            Axis->DrawGrids(static_cast<int>(Axis->GetTickPositions().size()));
+        }
+        DrawBackWall(BackImage);
+    }
 }
 
 void TChartWalls::DrawFlatBackWall(const TBackImage* BackImage) {

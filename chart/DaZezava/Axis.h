@@ -7,6 +7,7 @@
 
 #include "chart/DaZezava/AxisItems.h"
 #include "chart/RoVedure/ChartPen.h"
+#include "chart/RoVedure/MultiLineText.h"
 #include "chart/RoVedure/VurFont.h"
 #include "chart/VurProcs/DateTimeStep.h"
 #include "chart/VurProcs/Units.h"
@@ -31,8 +32,6 @@ enum TAxisLabelAlign : std::uint8_t { alDefault, alOpposite };
 // The smallest span SetMinMax leaves, and the smallest numeric increment.
 inline constexpr double MinAxisRange = 1e-10;
 inline constexpr double MinAxisIncrement = 1e-12;
-// Ends each line of a multi-line text.
-inline constexpr char VurLineSeparator = '\r';
 // Checked mapping keeps pixel coordinates within +-PixelLimit.
 inline constexpr int PixelLimit = 0x3FFFFFF;
 // Widens the clickable band of an axis on its line side.
@@ -336,6 +335,13 @@ public:
     void DrawGrids(int TickCount);
     // Only strictly between the axis ends, so the chart frame stays intact.
     void DrawGridLine(int Pos);
+    // Parts of the 3D grid behind the series that a repeated drawing leaves
+    // out: the line across the back wall and the line along the side wall.
+    // Run-time switches of one paint, not stored.
+    bool GetHideBackGrid() const { return FHideBackGrid; }
+    void SetHideBackGrid(bool Value) { FHideBackGrid = Value; }
+    bool GetHideSideGrid() const { return FHideSideGrid; }
+    void SetHideSideGrid(bool Value) { FHideSideGrid = Value; }
     // The axis drawn again at the given anchors; the range, increment and
     // grid visibility are restored afterwards.
     void CustomDraw(int APosLabels, int APosTitle, int APosAxis, bool GridVisible);
@@ -385,6 +391,8 @@ private:
     std::string SeriesLabelText(TChartSeries* Series, int Index, TAxisLabelStyle Style);
     // The extent of a label text along (IsWidth) or across its lines, in the canvas' current font.
     int LabelTextSize(const std::string& Text, bool AlongLines) const;
+    // The label of a series' depth slot: its title, else its name.
+    static std::string DepthSlotText(const TChartSeries* Series);
     void DrawDepthSlots();
     void DrawCustomItems();
     // The label walk of Draw.
@@ -392,8 +400,11 @@ private:
     // Layout and drawing helpers.
     void ReduceChartRect(TRect& R, int Size) const;
     int MaxSeriesLabelWidth(TAxisLabelStyle Style);
+    int MaxDepthSlotWidth();
     int WallSize(const TChartAxis* Axis) const;
     void DrawAxisLine();
+    // The height of a depth axis' line and ticks.
+    int DepthAxisLineY() const;
     void DrawTick(int Pos, int Offset, int Length);
     void DrawMinor(bool AsGrid);
     void DrawMinorAt(int Pos, bool AsGrid);
@@ -479,10 +490,33 @@ private:
     int FLabelCount = 0;
     int FAlternateRow = 0;
     bool FExponentOff = false;
+    bool FHideBackGrid = false;
+    bool FHideSideGrid = false;
     std::vector<TChartSeries*> FAxisSeriesList;
     TPosValue FCalcXPosValue = &TChartAxis::XPosValueCheck;
     TPosValue FCalcYPosValue = &TChartAxis::YPosValueCheck;
     TPosValue FCalcPosValue = &TChartAxis::YPosValueCheck;
+};
+
+// Hides parts of an axis' 3D grid for one scope, whatever leaves it.
+class TAxisGridHide {
+public:
+    TAxisGridHide(TChartAxis& Axis, bool BackGrid, bool SideGrid)
+        : FAxis(Axis), FBack(Axis.GetHideBackGrid()), FSide(Axis.GetHideSideGrid()) {
+        Axis.SetHideBackGrid(BackGrid);
+        Axis.SetHideSideGrid(SideGrid);
+    }
+    ~TAxisGridHide() {
+        FAxis.SetHideBackGrid(FBack);
+        FAxis.SetHideSideGrid(FSide);
+    }
+    TAxisGridHide(const TAxisGridHide&) = delete;
+    TAxisGridHide& operator=(const TAxisGridHide&) = delete;
+
+private:
+    TChartAxis& FAxis;
+    bool FBack;
+    bool FSide;
 };
 
 class TChartDepthAxis : public TChartAxis {

@@ -113,12 +113,9 @@ void TChartAxis::DrawLabelAt(int Position, const std::string& Text, TAxisItem* I
 
 void TChartAxis::DrawAxisLine() {
     TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    const TRect& ChartRect = FParentChart->GetChartRect();
     const int Z = FDepthPixelPos;
     if (FIsDepthAxis) {
-        const int Y = FOtherSide ? ChartRect.Bottom + WallSize(FParentChart->GetBottomAxis()) - FDepthPixelPos
-                                 : ChartRect.Top - FDepthPixelPos;
-        Canvas->ZLine3D(FAxisLinePos, Y, FPixelStart, FPixelEnd);
+        Canvas->ZLine3D(FAxisLinePos, DepthAxisLineY(), FPixelStart, FPixelEnd);
         return;
     }
     const int Wall = WallSize(this);
@@ -138,9 +135,10 @@ void TChartAxis::DrawTick(int Pos, int Offset, int Length) {
     TVurCanvas3D* Canvas = FParentChart->GetCanvas();
     const int Z = FDepthPixelPos;
     if (FIsDepthAxis) {
-        const int Y = DepthAxisPos();
-        const int X = FAxisLinePos + Offset;
-        Canvas->LineWithZ(X, Y, X + Length, Y, Pos);
+        // Across the line at its own height, outwards on either side.
+        const int Y = DepthAxisLineY();
+        const int X = FOtherSide ? FAxisLinePos + Offset : FAxisLinePos - Offset;
+        Canvas->LineWithZ(X, Y, FOtherSide ? X + Length : X - Length, Y, Pos);
         return;
     }
     const int Wall = WallSize(this);
@@ -151,6 +149,13 @@ void TChartAxis::DrawTick(int Pos, int Offset, int Length) {
         const int From = FOtherSide ? FAxisLinePos + Offset + Wall : FAxisLinePos - Offset - Wall;
         Canvas->HorizLine3D(From, FOtherSide ? From + Length : From - Length, Pos, Z);
     }
+}
+
+int TChartAxis::DepthAxisLineY() const {
+    // The texts' height, on the other side below the bottom wall as well;
+    // DepthPixelPos moves both into the chart.
+    const int Y = DepthAxisPos();
+    return FOtherSide ? Y + WallSize(FParentChart->GetBottomAxis()) : Y;
 }
 
 // ---------------------------------------------------------------- grid
@@ -192,12 +197,14 @@ void TChartAxis::DrawGridLine(int Pos) {
         return;
     }
     const bool Behind = FParentChart->GetAxisBehind();
-    const int BackZ = Behind ? Depth : 0;
-    if (FHorizontal)
-        Canvas->VertLine3D(Pos, R.Top + 1, R.Bottom, BackZ);
-    else
-        Canvas->HorizLine3D(R.Left + 1, R.Right, Pos, BackZ);
-    if (!Behind) return;
+    if (!Behind || !FHideBackGrid) {
+        const int BackZ = Behind ? Depth : 0;
+        if (FHorizontal)
+            Canvas->VertLine3D(Pos, R.Top + 1, R.Bottom, BackZ);
+        else
+            Canvas->HorizLine3D(R.Left + 1, R.Right, Pos, BackZ);
+    }
+    if (!Behind || FHideSideGrid) return;
     const int SideZ = Round(Depth * FGrid->GetZPosition() * 0.01);
     if (SideZ == Depth) return;
     if (FHorizontal)

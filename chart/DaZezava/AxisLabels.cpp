@@ -31,17 +31,8 @@ bool InRange(double Value, double Low, double High) { return Value >= Low && Val
 
 int TChartAxis::LabelTextSize(const std::string& Text, bool AlongLines) const {
     TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    int Lines = 0;
-    int Width = 0;
-    std::size_t Start = 0;
-    while (Start < Text.size()) {
-        std::size_t End = Text.find(VurLineSeparator, Start);
-        if (End == std::string::npos) End = Text.size();
-        if (AlongLines) Width = std::max(Width, Canvas->TextWidth(Text.substr(Start, End - Start)));
-        ++Lines;
-        Start = End + 1;
-    }
-    return AlongLines ? Width : Canvas->GetFontHeight() * Lines;
+    const TMultiLineSize Size = MultiLineTextSize(*Canvas, Text);
+    return AlongLines ? Size.Width : Canvas->GetFontHeight() * Size.Lines;
 }
 
 std::string TChartAxis::LabelValue(double Value) {
@@ -266,6 +257,10 @@ void TChartAxis::DrawSeriesLabels(TAxisLabelStyle Style) {
     FAxisSeriesList.clear();
 }
 
+std::string TChartAxis::DepthSlotText(const TChartSeries* Series) {
+    return Series->GetTitle().empty() ? Series->GetName() : Series->GetTitle();
+}
+
 void TChartAxis::DrawDepthSlots() {
     std::vector<TChartSeries*> Active;
     for (int Index = 0; Index < FParentChart->SeriesCount(); ++Index)
@@ -278,11 +273,9 @@ void TChartAxis::DrawDepthSlots() {
         if (!FTickOnLabelsOnly) AddTick(Position);
         if (!GetLabels()) continue;
         const bool HasSeries = Slot >= 0 && Slot < static_cast<int>(Active.size());
-        const TChartSeries* Series = HasSeries ? Active[static_cast<std::size_t>(Slot)] : nullptr;
-        const std::string Text = Series == nullptr            ? std::string()
-                                 : Series->GetTitle().empty() ? Series->GetName()
-                                                              : Series->GetTitle();
-        DrawLabelAt(Position, Text, nullptr);
+        DrawLabelAt(Position,
+                    HasSeries ? DepthSlotText(Active[static_cast<std::size_t>(Slot)]) : std::string(),
+                    nullptr);
     }
 }
 

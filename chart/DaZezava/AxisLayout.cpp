@@ -117,6 +117,8 @@ int TChartAxis::MaxLabelsWidth() {
         return Widest;
     }
     const TAxisLabelStyle Style = CalcLabelStyle();
+    // A depth axis names its slots after the series, so their titles are its labels.
+    if (FIsDepthAxis && Style == talText) return MaxDepthSlotWidth();
     if (Style == talMark || Style == talText) return MaxSeriesLabelWidth(Style);
     if (Style != talValue) return 0;
     double Low = FRangeMinimum;
@@ -155,6 +157,19 @@ int TChartAxis::MaxSeriesLabelWidth(TAxisLabelStyle Style) {
                 Text = FormatNumberText(Series->GetValueFormat(), Series->GetMarkValue(Index));
             Widest = std::max(Widest, FParentChart->MultiLineTextWidth(Text, Lines));
         }
+    }
+    return Widest;
+}
+
+int TChartAxis::MaxDepthSlotWidth() {
+    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
+    Canvas->AssignFont(GetLabelsFont());
+    int Widest = 0;
+    int Lines = 0;
+    for (int Index = 0; Index < FParentChart->SeriesCount(); ++Index) {
+        const TChartSeries* Series = FParentChart->GetSeries(Index);
+        if (Series->GetActive())
+            Widest = std::max(Widest, FParentChart->MultiLineTextWidth(DepthSlotText(Series), Lines));
     }
     return Widest;
 }

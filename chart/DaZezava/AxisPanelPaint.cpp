@@ -30,17 +30,9 @@ private:
 } // namespace
 
 int TCustomAxisPanel::MultiLineTextWidth(const std::string& Text, int& NumLines) const {
-    NumLines = 0;
-    int Width = 0;
-    std::size_t Start = 0;
-    while (Start < Text.size()) {
-        std::size_t End = Text.find(VurLineSeparator, Start);
-        if (End == std::string::npos) End = Text.size();
-        Width = std::max(Width, GetCanvas()->TextWidth(Text.substr(Start, End - Start)));
-        ++NumLines;
-        Start = End + 1;
-    }
-    return Width;
+    const TMultiLineSize Size = MultiLineTextSize(*GetCanvas(), Text);
+    NumLines = Size.Lines;
+    return Size.Width;
 }
 
 void TCustomAxisPanel::SetChart3DPercent(int Value) {

@@ -11,14 +11,9 @@ using test::AxisDrawFixture;
 
 struct AxisLayoutTest : AxisDrawFixture {
     const TRect Plot{100, 40, 400, 340};
-    TChartAxis* Left = nullptr;
-    TChartAxis* Bottom = nullptr;
 
     void SetUp() override {
         AxisDrawFixture::SetUp();
-        Left = Chart->GetLeftAxis();
-        Bottom = Chart->GetBottomAxis();
-        for (int I = 0; I < 10; ++I) Series->AddXY(I, I * 11);
         Left->SetMinMax(0, 1000);
         Bottom->SetMinMax(0, 9);
         Layout(Plot);

@@ -4,7 +4,6 @@
 #include "tests/chart/DaZezava/AxisDrawTestSupport.h"
 
 #include <cstdlib>
-#include <initializer_list>
 
 namespace vur {
 namespace {
@@ -15,26 +14,13 @@ using test::Grey;
 struct AxisDrawTest : AxisDrawFixture {
     // Labels 60 pixels apart at x = 130, 190, ..., 370; the axis ends at 100 and 400.
     const TRect Plot{100, 40, 400, 300};
-    TChartAxis* Left = nullptr;
-    TChartAxis* Bottom = nullptr;
 
     void SetUp() override {
         AxisDrawFixture::SetUp();
-        Left = Chart->GetLeftAxis();
-        Bottom = Chart->GetBottomAxis();
-        for (int I = 0; I < 10; ++I) Series->AddXY(I, I * 11);
         Left->SetMinMax(0, 100);
         Left->SetIncrement(25);
         Bottom->SetMinMax(-0.5, 4.5);
         Bottom->SetIncrement(1);
-    }
-    // The panel's layout: each axis takes its bands off R in turn; the rest
-    // becomes the chart rectangle.
-    TRect Arrange(std::initializer_list<TChartAxis*> Axes, TRect R) {
-        Layout(R);
-        for (TChartAxis* Axis : Axes) Axis->CalcRect(R, true);
-        Layout(R);
-        return R;
     }
 };
 

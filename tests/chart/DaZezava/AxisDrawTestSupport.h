@@ -1,10 +1,11 @@
-// A flat chart whose axes draw on a white picture, with pixel probes. A
-// failing test leaves its picture as <test name>.png.
+// A flat chart whose left and bottom axes draw on a white picture, with
+// pixel probes. A failing test leaves its picture as <test name>.png.
 #pragma once
 
 #include "chart/DaZezava/AxisTestSupport.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 namespace vur::test {
@@ -13,7 +14,10 @@ constexpr TColor Grey = 0x808080;
 
 struct AxisDrawFixture : AxisFixture {
     TVurCanvas3D* Canvas = nullptr;
+    TChartAxis* Left = nullptr;
+    TChartAxis* Bottom = nullptr;
 
+    // The series holds (I, 11 I) for I = 0 .. 9.
     void SetUp() override {
         AxisFixture::SetUp();
         Chart->SetView3D(false);
@@ -23,6 +27,17 @@ struct AxisDrawFixture : AxisFixture {
         Canvas->GetBrush()->SetStyle(bsSolid);
         Canvas->GetBrush()->SetColor(clWhite);
         Canvas->FillRect(TRect{0, 0, 500, 400});
+        Left = Chart->GetLeftAxis();
+        Bottom = Chart->GetBottomAxis();
+        for (int I = 0; I < 10; ++I) Series->AddXY(I, I * 11);
+    }
+    // The panel's layout: each axis takes its bands off R in turn; the rest
+    // becomes the chart rectangle.
+    TRect Arrange(std::initializer_list<TChartAxis*> Axes, TRect R) {
+        Layout(R);
+        for (TChartAxis* Axis : Axes) Axis->CalcRect(R, true);
+        Layout(R);
+        return R;
     }
     void TearDown() override {
         if (HasFailure())
