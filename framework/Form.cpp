@@ -52,6 +52,8 @@ void TCustomForm::CreateParams(ui::WindowParams& Params) {
     Params.Kind = ui::wkTopLevel;
     Params.Parent = ui::NoWindow;
     Params.Visible = false;
+    Params.FontName = FFont->GetName();
+    Params.FontHeight = FFont->GetHeight();
 }
 
 int TCustomForm::ShowCommand() const {

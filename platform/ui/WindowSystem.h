@@ -47,6 +47,11 @@ struct WindowParams {
     bool Visible = false;
     // Identifier a button reports in its WM_COMMAND.
     std::uint16_t ControlId = 0;
+    // Font of the window's own texts and of its children's (buttons), found by
+    // face name through the system's font matching; Height as a font's: negative
+    // the character height, positive the cell height, 0 the system's font.
+    std::string FontName;
+    int FontHeight = 0;
 };
 
 // A picture to show in a window: 32-bit pixels 0x00RRGGBB, Stride in pixels.

@@ -80,7 +80,10 @@ TEST_P(ScreenScaling, FontFollowsTheScreenAndTheLayoutTheTextHeight) {
     EXPECT_EQ(Form->Button1->BoundsRect(), Scaled(StartAt96, By));
     EXPECT_EQ(Form->Button2->BoundsRect(), Scaled(StopAt96, By));
 
-    // The windows are made with the scaled geometry, and the chart paints all of its own.
+    // The windows are made with the scaled geometry and font, and the chart paints all of its own.
+    const ui::WindowParams& Window = Screen.WS.Window(Form->GetHandle()).Params;
+    EXPECT_EQ(Window.FontName, "MS Sans Serif");
+    EXPECT_EQ(Window.FontHeight, R.FontHeight);
     EXPECT_EQ(Screen.WindowRect(Form), BoundsOf(Scaled(FormAt96, By)));
     EXPECT_EQ(Screen.WindowRect(Form->Chart1), BoundsOf(Scaled(ChartAt96, By)));
     EXPECT_EQ(Screen.WindowRect(Form->Button1), BoundsOf(Scaled(StartAt96, By)));

@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFont>
 #include <QImage>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <map>
@@ -277,6 +279,13 @@ WindowHandle QtWindowSystem::CreateWindow(const WindowParams& Params, MessageHan
             [this, Handle] { InvalidateRect(Handle); }, Params.Kind == wkTopLevel);
         S->Background = Params.Background;
         if (Params.Kind == wkTopLevel) S->setWindowTitle(QString::fromLatin1(Params.Text.c_str()));
+        // Qt hands a widget's font down to its children, the buttons among them.
+        if (!Params.FontName.empty() && Params.FontHeight != 0) {
+            QFont Font(QString::fromLatin1(Params.FontName.c_str()));
+            // Qt sizes a font by its character height; a cell height is taken as that, slightly large.
+            Font.setPixelSize(std::abs(Params.FontHeight));
+            S->setFont(Font);
+        }
         E.Widget = S;
         break;
     }
