@@ -108,6 +108,8 @@ private:
     double StackedExtent(bool Maximum) const;
     // One run of the generic loop in a pass colour (clDefault: the series colour).
     void DrawPass(TColor PassColor);
+    // One run of the generic loop with its fixed settings in FPass.
+    void RunPass();
     void DrawShadowPass();
     // Both margins of one pair grow to the room thick stairs and the outline take.
     void LineMargins(int& Low, int& High) const;
@@ -115,6 +117,10 @@ private:
     bool PointerVisible() const { return !FPointerHidden && FPointer->GetVisible(); }
     // The series colour of the current pass.
     TColor LineColor() const { return FPassColor == clDefault ? GetSeriesColor() : FPassColor; }
+    // DrawValue once the point's colour and pixel are known.
+    void DrawPoint(int ValueIndex, TColor Color, int X, int Y);
+    // The plot edge the points before the first visible one lie beyond.
+    int NearEdgeX() const;
     // The pixel height where the segment from point Before to point After
     // crosses the plot's vertical edge at pixel EdgeX.
     int EdgeY(int Before, int After, int EdgeX) const;
@@ -172,6 +178,20 @@ private:
         int High = 0;
     };
     TColumnRun FColumn;
+    // What stays fixed during one run of the generic loop; Canvas is null
+    // outside one (a chart drawing several series point by point calls
+    // DrawValue directly).
+    struct TPassState {
+        TCanvas3D* Canvas = nullptr;
+        bool Forward = true;
+        int FirstDisplayed = -1;
+        // Flat solid lines without markers: a vertical segment may go
+        // straight to the column test.
+        bool Columns = false;
+        bool OwnColours = false;
+        TColor LineColour = clNone;
+    };
+    TPassState FPass;
 };
 
 // A line through the points; its pointer starts hidden.

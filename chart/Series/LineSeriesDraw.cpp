@@ -103,6 +103,20 @@ void TCustomSeries::DrawAllValues() {
     FColumn.X = NoColumn;
     if (FShadow->GetSize() != 0) DrawShadowPass();
     if (FOutLine->GetVisible()) DrawOutLinePass();
+    RunPass();
+}
+
+void TCustomSeries::RunPass() {
+    TCustomAxisPanel* Chart = GetParentChart();
+    TPassState Pass;
+    Pass.Canvas = Chart->GetCanvas();
+    Pass.Forward = DrawValuesForward();
+    Pass.FirstDisplayed = Pass.Forward ? FFirstVisibleIndex : FLastVisibleIndex;
+    Pass.Columns = !Chart->GetView3D() && FDrawLine && !FStairs && !PointerVisible() &&
+                   Pass.Canvas != nullptr && !Pass.Canvas->GetMonochrome();
+    Pass.OwnColours = GetColorEachPoint() && FColorEachLine;
+    Pass.LineColour = LineColor();
+    const TScopedValue<TPassState> Scope(FPass, Pass);
     TCustomLineSeries::DrawAllValues();
 }
 
@@ -124,7 +138,7 @@ void TCustomSeries::DrawOutLinePass() {
 
 void TCustomSeries::DrawPass(TColor PassColor) {
     const TScopedValue<TColor> Color(FPassColor, PassColor);
-    TCustomLineSeries::DrawAllValues();
+    RunPass();
 }
 
 TColor TCustomSeries::GetValueColor(int Index) const {
@@ -139,11 +153,25 @@ TColor TCustomSeries::GetValueColor(int Index) const {
 // ---------------------------------------------------------------- one point
 
 void TCustomSeries::DrawValue(int ValueIndex) {
-    TCustomAxisPanel* Chart = GetParentChart();
-    TCanvas3D* Canvas = Chart->GetCanvas();
     const TColor Color = GetValueColor(ValueIndex);
     const int X = CalcXPos(ValueIndex);
     const int Y = CalcYPos(ValueIndex);
+    if (FPass.Columns && X == FPreviousX && X == FColumn.X && Color != clNone && FPreviousColor != clNone &&
+        ValueIndex != FPass.FirstDisplayed &&
+        (FPass.OwnColours ? Color : FPass.LineColour) == FPrepared.Color) {
+        // Dense data: one more segment in the column the prepared pen is
+        // drawing, which is all the general path below would do with it.
+        if (Y != FPreviousY) DrawColumnSegment(FPass.Canvas, X, Y);
+        FPreviousY = Y;
+        FPreviousColor = Color;
+        return;
+    }
+    DrawPoint(ValueIndex, Color, X, Y);
+}
+
+void TCustomSeries::DrawPoint(int ValueIndex, TColor Color, int X, int Y) {
+    TCustomAxisPanel* Chart = GetParentChart();
+    TCanvas3D* Canvas = Chart->GetCanvas();
     // The markers start from a black pen and a brush in the point's colour;
     // without markers every segment sets its own pen and brush anyway.
     if (PointerVisible()) {
@@ -157,7 +185,7 @@ void TCustomSeries::DrawValue(int ValueIndex) {
         FPreviousX = X;
         FPreviousY = Y;
     }
-    const bool Forward = DrawValuesForward();
+    const bool Forward = FPass.Canvas != nullptr ? FPass.Forward : DrawValuesForward();
     const int FirstDisplayed = Forward ? FFirstVisibleIndex : FLastVisibleIndex;
     const bool IsLast = ValueIndex == (Forward ? FLastVisibleIndex : FFirstVisibleIndex);
     if (ValueIndex == FirstDisplayed) {
@@ -166,11 +194,10 @@ void TCustomSeries::DrawValue(int ValueIndex) {
             FDark3DRatio =
                 Width == 0 ? 1.0 : std::abs(static_cast<double>(Chart->GetSeriesHeight3D()) / Width);
         }
-        if (ValueIndex == FFirstVisibleIndex && ValueIndex > 0) {
-            // The line comes in from a point left of the plot: start it on the edge.
+        if (Forward && ValueIndex == FFirstVisibleIndex && ValueIndex > 0) {
+            // The line comes in from a point before the plot: start it on the edge.
             const int Before = ValueIndex - 1;
-            const TRect& R = Chart->GetChartRect();
-            FPreviousX = GetHorizontalAxis()->GetInverted() ? R.Right : R.Left;
+            FPreviousX = NearEdgeX();
             FPreviousY = FStairs ? CalcYPos(Before) : EdgeY(Before, ValueIndex, FPreviousX);
             if (!IsNull(Before)) DrawSegment(ValueIndex, X, Y, Color, false, IsLast);
         }
@@ -181,6 +208,20 @@ void TCustomSeries::DrawValue(int ValueIndex) {
     FPreviousX = X;
     FPreviousY = Y;
     FPreviousColor = Color;
+    if (!Forward && ValueIndex == FFirstVisibleIndex && ValueIndex > 0) {
+        // Drawing backwards the point before the plot comes last: the line
+        // goes on from here to the edge, in that point's colour.
+        const int Before = ValueIndex - 1;
+        const int EdgeX = NearEdgeX();
+        if (!IsNull(Before))
+            DrawSegment(ValueIndex, EdgeX, FStairs ? CalcYPos(Before) : EdgeY(Before, ValueIndex, EdgeX),
+                        GetValueColor(Before), false, false);
+    }
+}
+
+int TCustomSeries::NearEdgeX() const {
+    const TRect& R = GetParentChart()->GetChartRect();
+    return GetHorizontalAxis()->GetInverted() ? R.Right : R.Left;
 }
 
 int TCustomSeries::EdgeY(int Before, int After, int EdgeX) const {

@@ -178,10 +178,45 @@ TEST_F(LineSeriesDraw, AnInvertedAxisDrawsBackwardsFromTheRightEdge) {
     SetAxes(2.5, 11.5);
     EXPECT_FALSE(Series->DrawValuesForward());
     Draw();
-    // Point 3 at (180, 80), point 4 at (160, 70).
-    EXPECT_EQ(Count(clRed, TRect{181, 0, Width, Height}), 0);
+    // Point 3 at (180, 80), point 4 at (160, 70); the segment from point 2
+    // reaches the edge at Y 25, row 85, and like every segment drawn
+    // backwards leaves out its end there. At x 189 it passes halfway
+    // between rows 84 and 85 and takes the upper one.
     EXPECT_EQ(Pixel(170, 75), clRed);
-    EXPECT_EQ(Count(clRed), 6 * 20);
+    EXPECT_EQ(Pixel(180, 80), clRed);
+    EXPECT_EQ(Pixel(189, 84), clRed);
+    EXPECT_EQ(Count(clRed, TRect{190, 0, Width, Height}), 0);
+    EXPECT_EQ(Count(clRed), 6 * 20 + 10);
+}
+
+// The mirror of the zoomed line on a plain axis, clipped to the plot as the
+// paint clips it: with X 2.5 to 7.5 the x pixel is 190 - 36 (X - 2.5), so
+// point 3 is at (172, 80) and point 7 at (28, 40). The segment from point 2
+// (Y 20) meets the right edge at Y 25, row 85; the one from point 8 (Y 80,
+// x -8) meets the left edge at Y 75, row 35.
+TEST_F(LineSeriesDraw, OnAnInvertedAxisTheLineReachesBothEdgesAtTheCrossingHeights) {
+    AddPoints({0, 10, 20, 30, 40, 50, 60, 70, 80, 90});
+    Chart->GetBottomAxis()->SetInverted(true);
+    SetAxes(2.5, 7.5);
+    Chart->GetCanvas()->ClipRectangle(TRect{Plot.Left, Plot.Top, Plot.Right, Plot.Bottom + 1});
+    Draw();
+    Chart->GetCanvas()->UnClipRectangle();
+    EXPECT_EQ(Series->GetFirstVisibleIndex(), 3);
+    EXPECT_EQ(Pixel(10, 35), clRed);
+    EXPECT_EQ(Pixel(189, 85), clRed);
+    EXPECT_EQ(Pixel(189, 90), clWhite);
+    // One pixel per column from point 3 to the right edge, none beyond.
+    EXPECT_EQ(Count(clRed, TRect{173, 0, 190, Height}), 17);
+    EXPECT_EQ(Count(clRed, TRect{190, 0, Width, Height}), 0);
+    EXPECT_EQ(Count(clRed, TRect{0, 0, 10, Height}), 0);
+
+    // A null beyond the right edge leaves that side open: the segment from
+    // point 4 (136, 70) ends just before point 3.
+    Clear();
+    Series->SetNull(2);
+    Draw();
+    EXPECT_EQ(Pixel(171, 80), clRed);
+    EXPECT_EQ(Count(clRed, TRect{172, 0, Width, Height}), 0);
 }
 
 TEST_F(LineSeriesDraw, AHiddenLinePenDrawsNoLine) {
@@ -275,6 +310,36 @@ TEST_F(LineSeriesDraw, DenseDataDrawsThePixelsOfOneLineCallPerSegment) {
         for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
     EXPECT_EQ(Differences, 0);
     EXPECT_GT(Count(clRed), 1000);
+}
+
+// Point colours that change every few points inside one column: each
+// segment must still come out in the colour of the point it ends at, drawn
+// over the ones before it.
+TEST_F(LineSeriesDraw, DenseDataInChangingPointColoursDrawsEachSegmentInItsEndPointsColour) {
+    std::uint32_t Seed = 11;
+    for (int I = 0; I < 3000; ++I) {
+        Seed = Seed * 1664525u + 1013904223u;
+        Series->AddXY(I, 50 + 30 * std::cos(I / 200.0) + static_cast<double>(Seed >> 24) / 12.0 - 10);
+        Series->SetValueColor(I, I / 7 % 2 ? clBlue : clRed);
+    }
+    Series->SetColorEachPoint(true);
+    SetAxes(0, 2999);
+    Draw();
+    const gdi::Bitmap Drawn = Bitmap.GetImage();
+
+    Clear();
+    TCanvas* Plain = Bitmap.GetCanvas();
+    for (int I = 1; I < Series->Count(); ++I) {
+        Plain->GetPen()->SetColor(Series->GetValueColor(I));
+        Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
+        Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
+    }
+    int Differences = 0;
+    for (int Y = 0; Y < Height; ++Y)
+        for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
+    EXPECT_EQ(Differences, 0);
+    EXPECT_GT(Count(clBlue), 500);
+    EXPECT_GT(Count(clRed), 500);
 }
 
 } // namespace
