@@ -5,7 +5,7 @@
 
 namespace vur::gdi {
 
-PixelDash::PixelDash(const std::vector<double>& Dashes) {
+PixelDash::PixelDash(std::span<const double> Dashes) {
     const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), 16) & ~std::size_t{1});
     for (int I = 0; I < Count; ++I) {
         FLengths[I] = static_cast<int>(std::clamp(std::lround(Dashes[I]), 0L, 1L << 20));

@@ -6,14 +6,14 @@
 
 #include <cstdint>
 #include <limits>
-#include <vector>
+#include <span>
 
 namespace vur::gdi {
 
 class PixelDash {
 public:
     PixelDash() = default;
-    explicit PixelDash(const std::vector<double>& Dashes);
+    explicit PixelDash(std::span<const double> Dashes);
 
     bool Solid() const { return FCount == 0; }
     bool On() const { return (FIndex & 1) == 0; }

@@ -6,43 +6,42 @@ namespace vur::gdi {
 
 namespace {
 
-std::vector<double> CosmeticDashes(unsigned Style) {
+constexpr double Dash[] = {18, 6}, Dot[] = {3, 3}, DashDot[] = {9, 6, 3, 6},
+                 DashDotDot[] = {9, 3, 3, 3, 3, 3}, Alternate[] = {1, 1};
+// Geometric dashes, in multiples of the width.
+constexpr double DashUnits[] = {3, 1}, DotUnits[] = {1, 1}, DashDotUnits[] = {3, 1, 1, 1},
+                 DashDotDotUnits[] = {3, 1, 1, 1, 1, 1};
+
+std::span<const double> CosmeticDashes(unsigned Style) {
     switch (Style) {
     case PS_DASH:
-        return {18, 6};
+        return Dash;
     case PS_DOT:
-        return {3, 3};
+        return Dot;
     case PS_DASHDOT:
-        return {9, 6, 3, 6};
+        return DashDot;
     case PS_DASHDOTDOT:
-        return {9, 3, 3, 3, 3, 3};
+        return DashDotDot;
     case PS_ALTERNATE:
-        return {1, 1};
+        return Alternate;
     default:
         return {};
     }
 }
 
-std::vector<double> GeometricDashes(unsigned Style, int Width) {
-    std::vector<double> Units;
+std::span<const double> GeometricUnits(unsigned Style) {
     switch (Style) {
     case PS_DASH:
-        Units = {3, 1};
-        break;
+        return DashUnits;
     case PS_DOT:
-        Units = {1, 1};
-        break;
+        return DotUnits;
     case PS_DASHDOT:
-        Units = {3, 1, 1, 1};
-        break;
+        return DashDotUnits;
     case PS_DASHDOTDOT:
-        Units = {3, 1, 1, 1, 1, 1};
-        break;
+        return DashDotDotUnits;
     default:
         return {};
     }
-    for (double& U : Units) U *= Width;
-    return Units;
 }
 
 } // namespace
@@ -55,7 +54,7 @@ Pen CreatePen(unsigned Style, int Width, COLORREF Color) {
     P.FWidth = std::max(Width, 1);
     if (P.FWidth > 1 && Style != PS_NULL && Style != PS_INSIDEFRAME) Style = PS_SOLID;
     P.FStyle = Style;
-    if (P.FWidth == 1) P.FDashes = CosmeticDashes(Style);
+    if (P.FWidth == 1) P.SetDashes(CosmeticDashes(Style));
     return P;
 }
 
@@ -71,16 +70,28 @@ Pen ExtCreatePen(unsigned Style, unsigned Width, const LOGBRUSH& Brush, unsigned
     P.FStyle = (Geometric ? PS_GEOMETRIC | (Style & (PS_ENDCAP_MASK | PS_JOIN_MASK)) : PS_COSMETIC) | Kind;
     if (Kind == PS_USERSTYLE) {
         const unsigned Count = StyleEntries ? std::min(StyleCount, 16u) : 0;
-        P.FDashes.assign(StyleEntries, StyleEntries + Count);
-        // A pattern without any length draws solid.
-        if (std::all_of(P.FDashes.begin(), P.FDashes.end(), [](double D) { return D == 0; }))
-            P.FDashes.clear();
-        // An odd count alternates dash and gap over two rounds.
-        if (P.FDashes.size() % 2) P.FDashes.insert(P.FDashes.end(), P.FDashes.begin(), P.FDashes.end());
+        double User[32];
+        std::copy(StyleEntries, StyleEntries + Count, User);
+        // A pattern without any length draws solid; an odd count
+        // alternates dash and gap over two rounds.
+        const bool Solid = std::all_of(User, User + Count, [](double D) { return D == 0; });
+        std::copy(User, User + Count % 2 * Count, User + Count);
+        P.SetDashes({User, Solid ? 0 : Count * (1 + Count % 2)});
+    } else if (Geometric) {
+        const std::span<const double> Units = GeometricUnits(Kind);
+        double Scaled[6];
+        std::transform(Units.begin(), Units.end(), Scaled, [&](double U) { return U * P.FWidth; });
+        P.SetDashes({Scaled, Units.size()});
     } else {
-        P.FDashes = Geometric ? GeometricDashes(Kind, P.FWidth) : CosmeticDashes(Kind);
+        P.SetDashes(CosmeticDashes(Kind));
     }
     return P;
+}
+
+void Pen::SetDashes(std::span<const double> Dashes) {
+    FDashes = {};
+    FDashCount = std::min(Dashes.size(), FDashes.size());
+    std::copy_n(Dashes.begin(), FDashCount, FDashes.begin());
 }
 
 } // namespace vur::gdi

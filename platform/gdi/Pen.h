@@ -6,8 +6,9 @@
 
 #include "platform/gdi/Types.h"
 
+#include <array>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 namespace vur::gdi {
 
@@ -60,7 +61,7 @@ public:
     int GetWidth() const { return FWidth; }
     COLORREF GetColor() const { return FColor; }
     // Dash lengths in pixels, dash first; empty for a solid line.
-    const std::vector<double>& GetDashes() const { return FDashes; }
+    std::span<const double> GetDashes() const { return {FDashes.data(), FDashCount}; }
 
     bool IsNull() const { return GetStyle() == PS_NULL; }
     // Drawn by the one-pixel walk rather than as filled outlines.
@@ -76,7 +77,11 @@ private:
     unsigned FStyle = PS_SOLID;
     int FWidth = 1;
     COLORREF FColor = 0;
-    std::vector<double> FDashes;
+    // Held in place so that selecting a pen never allocates: 16 user
+    // entries, doubled when their count is odd.
+    void SetDashes(std::span<const double> Dashes);
+    std::array<double, 32> FDashes{};
+    std::size_t FDashCount = 0;
 };
 
 // Width 0 or less is the one-pixel pen. A plain pen wider than 1 has round

@@ -44,7 +44,7 @@ StrokeStyle StrokeStyle::FromPen(const Pen& P, double MiterLimit) {
     if (P.IsGeometric()) {
         S.EndCap = P.GetEndCap();
         S.Join = P.GetJoin();
-        S.Dashes = P.GetDashes();
+        S.Dashes.assign(P.GetDashes().begin(), P.GetDashes().end());
     }
     S.MiterLimit = std::max(MiterLimit, 1.0);
     return S;

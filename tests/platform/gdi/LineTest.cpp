@@ -256,6 +256,33 @@ TEST(LineTest, GeometricPenWithDashZeroThenGapSetsOnePixelEveryGap) {
     }
 }
 
+TEST(LineTest, PenDashListsFollowTheirStyle) {
+    const auto List = [](const Pen& P) {
+        return std::vector<double>(P.GetDashes().begin(), P.GetDashes().end());
+    };
+    EXPECT_EQ(List(CreatePen(PS_DASHDOT, 1, Ink)), (std::vector<double>{9, 6, 3, 6}));
+    // A plain pen wider than one draws every style solid.
+    EXPECT_TRUE(List(CreatePen(PS_DOT, 3, Ink)).empty());
+    const LOGBRUSH Solid{BS_SOLID, Ink, 0};
+    EXPECT_EQ(List(ExtCreatePen(PS_GEOMETRIC | PS_DASHDOT, 4, Solid, 0, nullptr)),
+              (std::vector<double>{12, 4, 4, 4}));
+    // An odd user count runs twice so that dashes and gaps alternate.
+    const unsigned Odd[] = {5, 2, 1};
+    EXPECT_EQ(List(ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE, 2, Solid, 3, Odd)),
+              (std::vector<double>{5, 2, 1, 5, 2, 1}));
+    const unsigned Zeros[] = {0, 0};
+    EXPECT_TRUE(List(ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE, 2, Solid, 2, Zeros)).empty());
+    // Beyond 16 entries the rest is ignored; 15 entries double to 30.
+    unsigned Many[20];
+    for (unsigned I = 0; I < 20; ++I) Many[I] = I + 1;
+    EXPECT_EQ(List(ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE, 1, Solid, 20, Many)).size(), 16u);
+    const std::vector<double> Doubled = List(ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE, 1, Solid, 15, Many));
+    ASSERT_EQ(Doubled.size(), 30u);
+    EXPECT_EQ(Doubled[14], 15);
+    EXPECT_EQ(Doubled[15], 1);
+    EXPECT_EQ(Doubled[29], 15);
+}
+
 TEST(LineTest, HugeAndDegenerateLinesStayInsideTheBitmap) {
     Surface S(50, 40);
     S.Dc.MoveToEx(-67108863, -67108863, nullptr);
