@@ -202,7 +202,6 @@ TEST_F(AxisDraw3DTest, RightAxisDrawnAgainOverItsWallLeavesItsBackGridUnderTheSe
 TEST_F(AxisDraw3DTest, BackWallInFrontGetsTheHorizontalAxesGridsAgainWithoutTheirSideLines) {
     TView3DOptions* View = Chart->GetView3DOptions();
     View->SetOrthogonal(false);
-    View->SetPerspective(0);
     // Seen from behind: the back wall faces the viewer.
     View->SetRotation(200);
     Series->Fill = clBlue;
@@ -214,8 +213,10 @@ TEST_F(AxisDraw3DTest, BackWallInFrontGetsTheHorizontalAxesGridsAgainWithoutThei
         EXPECT_GE(GreyNear({P, R.Top + 1, D}, {P, R.Bottom, D}), 10) << P;
         EXPECT_EQ(GreyNear({P, R.Bottom, 0}, {P, R.Bottom, D}), 0) << P;
     }
-    // The vertical axis is not drawn again: its back lines stay under the series.
-    for (const int P : Inner(Left)) EXPECT_EQ(GreyNear({R.Left + 1, P, D}, {R.Right, P, D}), 0) << P;
+    // The vertical axis is not drawn again: its back lines stay under the
+    // series (looked at short of where the grid lines above cross them).
+    const int Crossing = *std::min_element(Columns.begin(), Columns.end());
+    for (const int P : Inner(Left)) EXPECT_EQ(GreyNear({R.Left + 1, P, D}, {Crossing - 3, P, D}), 0) << P;
 }
 
 // ---------------------------------------------------------------- depth axes

@@ -104,6 +104,17 @@ TEST_F(AxisIncrementTest, IncrementFollowsTheLabelSizeAndRoom) {
     EXPECT_EQ(Left->LabelWidth(97), H);
 }
 
+TEST_F(AxisIncrementTest, MultiLineLabelsMeasureTheirWidestLineAndEveryLine) {
+    TChartAxis* Left = Chart->GetLeftAxis();
+    Left->SetLabelsMultiLine(true);
+    Chart->OnGetAxisLabel = [](TChartAxis*, TChartSeries*, int, std::string& Text) {
+        Text = "Mon Wednesday Fri";
+    };
+    const int H = FontHeight(Left);
+    EXPECT_EQ(Left->LabelHeight(1), 3 * H);
+    EXPECT_EQ(Left->LabelWidth(1), TextWidth(Left, "Wednesday"));
+}
+
 TEST_F(AxisIncrementTest, LabelStyleFollowsTheSeries) {
     EXPECT_EQ(Chart->GetBottomAxis()->CalcLabelStyle(), talValue);
     EXPECT_EQ(Chart->GetTopAxis()->CalcLabelStyle(), talNone);
