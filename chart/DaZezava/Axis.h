@@ -272,6 +272,9 @@ public:
     int CalcXPosValue(double Value) const { return (this->*FCalcXPosValue)(Value); }
     int CalcYPosValue(double Value) const { return (this->*FCalcYPosValue)(Value); }
     int CalcPosValue(double Value) const { return (this->*FCalcPosValue)(Value); }
+    using TPosValue = int (TChartAxis::*)(double) const;
+    TPosValue GetCalcXPosValue() const { return FCalcXPosValue; }
+    TPosValue GetCalcYPosValue() const { return FCalcYPosValue; }
     void SetCalcPosValue();
     int XPosValue(double Value) const;
     int YPosValue(double Value) const;
@@ -376,8 +379,6 @@ protected:
     bool FInverted = false;
 
 private:
-    using TPosValue = int (TChartAxis::*)(double) const;
-
     bool Loading() const;
     // Increment helpers.
     bool FewPointsOnAxis(int N) const;

@@ -5,8 +5,10 @@
 
 #include "framework/Classes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,13 @@ public:
     double GetValue(int Index) const { return FBlocks[Block(Index)][Slot(Index)]; }
     void SetValue(int Index, double Value);
     double operator[](int Index) const { return GetValue(Index); }
+    // The values stored in one piece with Index: its block, from the block's
+    // first index (Index less Index % CapacityStep) to the block's end or the count.
+    std::span<const double> BlockOf(int Index) const {
+        const int Start = Index - Slot(Index);
+        return {FBlocks[Block(Index)].get(),
+                static_cast<std::size_t>(std::min(CapacityStep, FCount - Start))};
+    }
     double First() const { return GetValue(0); }
     double Last() const { return GetValue(FCount - 1); }
 

@@ -11,6 +11,7 @@
 #include <climits>
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace vur {
 
@@ -108,8 +109,17 @@ private:
     double StackedExtent(bool Maximum) const;
     // One run of the generic loop in a pass colour (clDefault: the series colour).
     void DrawPass(TColor PassColor);
-    // One run of the generic loop with its fixed settings in FPass.
+    // One run over the visible points with its fixed settings in FPass.
     void RunPass();
+    // The series draws its points as this class does: a pass may read the
+    // value lists and map them through the axes itself.
+    bool PlainPoints() const;
+    // The visible points of a pass straight from the value lists' blocks.
+    void DrawBlocks();
+    // The points from Index on that go on in the current column of a solid
+    // pass colour (pixels of a block that starts at Start); the index after them.
+    int DrawColumnRun(std::span<const int> PixelX, std::span<const int> PixelY, int Start, int Index,
+                      int Stop);
     void DrawShadowPass();
     // Both margins of one pair grow to the room thick stairs and the outline take.
     void LineMargins(int& Low, int& High) const;
@@ -118,6 +128,8 @@ private:
     // The series colour of the current pass.
     TColor LineColor() const { return FPassColor == clDefault ? GetSeriesColor() : FPassColor; }
     // DrawValue once the point's colour and pixel are known.
+    void DrawPlacedValue(int ValueIndex, TColor Color, int X, int Y);
+    // DrawPlacedValue for a point that does not go on in the current column.
     void DrawPoint(int ValueIndex, TColor Color, int X, int Y);
     // The plot edge the points before the first visible one lie beyond.
     int NearEdgeX() const;

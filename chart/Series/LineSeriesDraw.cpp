@@ -7,7 +7,11 @@
 #include "chart/Series/LineSeries.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <span>
+#include <typeinfo>
 
 namespace vur {
 
@@ -54,6 +58,75 @@ public:
 private:
     T& FVariable;
     T FKept;
+};
+
+// One axis' value-to-pixel mapping for the length of a pass. The linear
+// forms the axis chose run here inline, with the axis' own arithmetic (the
+// offset scaled, then added to an end or rounded and then added); any other
+// goes through the axis.
+class TPixelMapping {
+public:
+    TPixelMapping(const TChartAxis* Axis, bool Horizontal)
+        : FAxis(Axis), FChosen(Horizontal ? Axis->GetCalcXPosValue() : Axis->GetCalcYPosValue()),
+          FMinimum(Axis->GetRangeMinimum()), FPixelsPerValue(Axis->GetPixelsPerValue()) {
+        if (Axis->GetRangeIsZero()) return;
+        if (FChosen == &TChartAxis::XPosValueCheck || FChosen == &TChartAxis::YPosValueCheck)
+            FForm = Checked;
+        else if (FChosen == &TChartAxis::XPosValue || FChosen == &TChartAxis::YPosValue)
+            FForm = Unchecked;
+        // Pixels grow along the values from the start end, or shrink from the other.
+        const bool FromStart = Horizontal != Axis->GetInverted();
+        FBase = FromStart ? Axis->GetPixelStart() : Axis->GetPixelEnd();
+        FSign = FromStart ? 1 : -1;
+    }
+
+    void Map(std::span<const double> Values, std::span<int> Pixels) const {
+        // Locals: the stores into Pixels could otherwise change the members.
+        const double Minimum = FMinimum;
+        const double Scale = FPixelsPerValue;
+        const int Base = FBase;
+        const int Sign = FSign;
+        switch (FForm) {
+        case Checked: {
+            // Turning the sign round is exact, so it may go into the scale.
+            const double BaseValue = Base;
+            const double SignedScale = Sign * Scale;
+            for (std::size_t I = 0; I < Values.size(); ++I)
+                Pixels[I] = PixelOf(BaseValue + (Values[I] - Minimum) * SignedScale);
+            break;
+        }
+        case Unchecked:
+            for (std::size_t I = 0; I < Values.size(); ++I)
+                Pixels[I] = WrapAdd(Base, Sign * PixelOf((Values[I] - Minimum) * Scale));
+            break;
+        case Other:
+            for (std::size_t I = 0; I < Values.size(); ++I) Pixels[I] = (FAxis->*FChosen)(Values[I]);
+            break;
+        }
+    }
+
+private:
+    // Rounds to nearest, ties to even, inside +-PixelLimit, clamps beyond it
+    // and takes not-a-number to the high limit, as the axis does. Adding
+    // 1.5 * 2^52 leaves the integer the rounding mode chose in the low bits.
+    static int PixelOf(double Position) {
+        constexpr double Limit = PixelLimit;
+        constexpr double Shifter = 6755399441055744.0;
+        Position = std::max(-Limit, std::min(Limit, Position));
+        return static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(Position + Shifter)));
+    }
+    static int WrapAdd(int A, int B) {
+        return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B));
+    }
+
+    enum TForm : std::uint8_t { Checked, Unchecked, Other };
+    const TChartAxis* FAxis;
+    TChartAxis::TPosValue FChosen;
+    TForm FForm = Other;
+    double FMinimum;
+    double FPixelsPerValue;
+    int FBase = 0;
+    int FSign = 1;
 };
 
 } // namespace
@@ -117,7 +190,88 @@ void TCustomSeries::RunPass() {
     Pass.OwnColours = GetColorEachPoint() && FColorEachLine;
     Pass.LineColour = LineColor();
     const TScopedValue<TPassState> Scope(FPass, Pass);
-    TCustomLineSeries::DrawAllValues();
+    if (PlainPoints())
+        DrawBlocks();
+    else
+        TCustomLineSeries::DrawAllValues();
+}
+
+bool TCustomSeries::PlainPoints() const {
+    // A class of its own may place or colour its points differently.
+    const std::type_info& Class = typeid(*this);
+    return Class == typeid(TLineSeries) || Class == typeid(TCustomSeries);
+}
+
+void TCustomSeries::DrawBlocks() {
+    if (FFirstVisibleIndex < 0) return;
+    const TChartValueList* XList = GetXValues();
+    const TChartValueList* YList = GetYValues();
+    const TPixelMapping Horizontal(GetHorizontalAxis(), true);
+    const TPixelMapping Vertical(GetVerticalAxis(), false);
+    // Without a colour list every point takes the pass's line colour.
+    const bool PointColours = GetColorList() != nullptr || GetColorEachPoint();
+    const TColor Colour = LineColor();
+    const bool Columns = FPass.Columns && !PointColours && Colour != clNone;
+    const int Step = FPass.Forward ? 1 : -1;
+    const int End = (FPass.Forward ? FLastVisibleIndex : FFirstVisibleIndex) + Step;
+    std::array<int, TChartValueList::CapacityStep> PixelX;
+    std::array<int, TChartValueList::CapacityStep> PixelY;
+    int Index = FPass.FirstDisplayed;
+    while (Index != End) {
+        const std::span<const double> Xs = XList->BlockOf(Index);
+        const std::span<const double> Ys = YList->BlockOf(Index);
+        const int Start = Index - Index % TChartValueList::CapacityStep;
+        const int Stop =
+            FPass.Forward ? std::min(End, Start + static_cast<int>(Xs.size())) : std::max(End, Start - 1);
+        // The whole block's pixels first: the mapping runs without the
+        // drawing's branches in between.
+        const auto Low = static_cast<std::size_t>(std::min(Index, Stop - Step) - Start);
+        const auto Length = static_cast<std::size_t>(std::abs(Stop - Index));
+        Horizontal.Map(Xs.subspan(Low, Length), std::span(PixelX).subspan(Low, Length));
+        Vertical.Map(Ys.subspan(Low, Length), std::span(PixelY).subspan(Low, Length));
+        while (Index != Stop) {
+            const auto Slot = static_cast<std::size_t>(Index - Start);
+            if (Columns && PixelX[Slot] == FColumn.X && PixelX[Slot] == FPreviousX &&
+                FPreviousColor != clNone && Index != FPass.FirstDisplayed &&
+                FPass.LineColour == FPrepared.Color) {
+                Index = DrawColumnRun(PixelX, PixelY, Start, Index, Stop);
+                continue;
+            }
+            DrawPlacedValue(Index, PointColours ? TCustomSeries::GetValueColor(Index) : Colour, PixelX[Slot],
+                            PixelY[Slot]);
+            Index += Step;
+        }
+    }
+}
+
+int TCustomSeries::DrawColumnRun(std::span<const int> PixelX, std::span<const int> PixelY, int Start,
+                                 int Index, int Stop) {
+    // DrawPlacedValue's column case for every point up to the next column,
+    // with the column's state in locals.
+    const int Step = FPass.Forward ? 1 : -1;
+    const int X = FColumn.X;
+    int PreviousY = FPreviousY;
+    int ColumnLow = FColumn.Low;
+    int ColumnHigh = FColumn.High;
+    for (; Index != Stop; Index += Step) {
+        const auto Slot = static_cast<std::size_t>(Index - Start);
+        if (PixelX[Slot] != X) break;
+        const int Y = PixelY[Slot];
+        // The rows a vertical line sets, from its start up to the row before
+        // its end (both forms hold either way up).
+        const int Low = std::min(PreviousY, Y + 1);
+        const int High = std::max(PreviousY, Y - 1);
+        if ((Y != PreviousY) & ((Low < ColumnLow) | (High > ColumnHigh))) {
+            ColumnLow = std::min(ColumnLow, Low);
+            ColumnHigh = std::max(ColumnHigh, High);
+            FPass.Canvas->Line(X, PreviousY, X, Y);
+        }
+        PreviousY = Y;
+    }
+    FColumn.Low = ColumnLow;
+    FColumn.High = ColumnHigh;
+    FPreviousY = PreviousY;
+    return Index;
 }
 
 void TCustomSeries::DrawShadowPass() {
@@ -153,9 +307,10 @@ TColor TCustomSeries::GetValueColor(int Index) const {
 // ---------------------------------------------------------------- one point
 
 void TCustomSeries::DrawValue(int ValueIndex) {
-    const TColor Color = GetValueColor(ValueIndex);
-    const int X = CalcXPos(ValueIndex);
-    const int Y = CalcYPos(ValueIndex);
+    DrawPlacedValue(ValueIndex, GetValueColor(ValueIndex), CalcXPos(ValueIndex), CalcYPos(ValueIndex));
+}
+
+void TCustomSeries::DrawPlacedValue(int ValueIndex, TColor Color, int X, int Y) {
     if (FPass.Columns && X == FPreviousX && X == FColumn.X && Color != clNone && FPreviousColor != clNone &&
         ValueIndex != FPass.FirstDisplayed &&
         (FPass.OwnColours ? Color : FPass.LineColour) == FPrepared.Color) {

@@ -8,8 +8,8 @@
 #include "chart/Series/LineSeries.h"
 #include "framework/Graphics.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace vur::test {
@@ -39,9 +39,10 @@ protected:
     }
 
     void TearDown() override {
-        if (HasFailure())
-            Bitmap.SaveToFile(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                              ".png");
+        if (!HasFailure()) return;
+        std::string Name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(Name.begin(), Name.end(), '/', '_');
+        Bitmap.SaveToFile(Name + ".png");
     }
 
     void SetAxes(double XMin, double XMax, double YMin = 0, double YMax = 100) {
