@@ -188,7 +188,8 @@ int DC::SelectClipRgn(const Region* Rgn) {
 
 int DC::CombineClip(const Region& Rgn, int Mode) {
     // Without a clip the whole surface is the starting area.
-    const Region Current = FState.Clip ? *FState.Clip : Region(0, 0, FSurface->Width(), FSurface->Height());
+    const Region Whole = FState.Clip ? Region() : Region(0, 0, FSurface->Width(), FSurface->Height());
+    const Region& Current = FState.Clip ? *FState.Clip : Whole;
     Region Result;
     if (CombineRgn(Result, Current, Rgn, Mode) == ERROR) return ERROR;
     FState.Clip = std::move(Result);

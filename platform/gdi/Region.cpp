@@ -12,48 +12,65 @@ Region::Region(int Left, int Top, int Right, int Bottom) {
     if (Left > Right) std::swap(Left, Right);
     if (Top > Bottom) std::swap(Top, Bottom);
     if (Left == Right || Top == Bottom) return;
-    FSpans.push_back(Span{Left, Right});
-    FBands.push_back(Band{Top, Bottom, 0, 1});
+    FRectSpan = Span{Left, Right};
+    FRectBand = Band{Top, Bottom, 0, 1};
     FBox = RECT{Left, Top, Right, Bottom};
 }
 
+void Region::KeepRectangleInPlace() {
+    if (FBands.size() != 1 || FBands[0].Count != 1) return;
+    FRectBand = FBands[0];
+    FRectBand.First = 0;
+    FRectSpan = FSpans[static_cast<std::size_t>(FBands[0].First)];
+    FBands = {};
+    FSpans = {};
+}
+
 int Region::Complexity() const {
-    if (FBands.empty()) return NULLREGION;
-    return FBands.size() == 1 && FBands[0].Count == 1 ? SIMPLEREGION : COMPLEXREGION;
+    if (Empty()) return NULLREGION;
+    return IsRectangle() ? SIMPLEREGION : COMPLEXREGION;
 }
 
 int Region::FindBand(int Y) const {
-    auto It =
-        std::upper_bound(FBands.begin(), FBands.end(), Y, [](int V, const Band& B) { return V < B.Bottom; });
-    if (It == FBands.end() || It->Top > Y) return -1;
-    return static_cast<int>(It - FBands.begin());
+    const std::span<const Band> All = Bands();
+    auto It = std::upper_bound(All.begin(), All.end(), Y, [](int V, const Band& B) { return V < B.Bottom; });
+    if (It == All.end() || It->Top > Y) return -1;
+    return static_cast<int>(It - All.begin());
 }
 
 bool Region::Contains(int X, int Y) const {
     const int I = FindBand(Y);
     if (I < 0) return false;
-    for (const Span& S : Spans(FBands[I]))
+    for (const Span& S : Spans(Bands()[static_cast<std::size_t>(I)]))
         if (X >= S.X0 && X < S.X1) return true;
     return false;
 }
 
 void Region::Offset(int Dx, int Dy) {
-    for (Band& B : FBands) {
+    if (Empty()) return;
+    const auto Move = [&](Band& B) {
         B.Top += Dy;
         B.Bottom += Dy;
-    }
-    for (Span& S : FSpans) {
+    };
+    const auto Slide = [&](Span& S) {
         S.X0 += Dx;
         S.X1 += Dx;
+    };
+    if (IsRectangle()) {
+        Move(FRectBand);
+        Slide(FRectSpan);
     }
-    if (!FBands.empty()) FBox = RECT{FBox.left + Dx, FBox.top + Dy, FBox.right + Dx, FBox.bottom + Dy};
+    std::for_each(FBands.begin(), FBands.end(), Move);
+    std::for_each(FSpans.begin(), FSpans.end(), Slide);
+    FBox = RECT{FBox.left + Dx, FBox.top + Dy, FBox.right + Dx, FBox.bottom + Dy};
 }
 
 bool operator==(const Region& A, const Region& B) {
-    if (A.FBands.size() != B.FBands.size()) return false;
-    for (std::size_t I = 0; I < A.FBands.size(); ++I) {
-        const auto& Ba = A.FBands[I];
-        const auto& Bb = B.FBands[I];
+    const std::span<const Region::Band> BandsA = A.Bands(), BandsB = B.Bands();
+    if (BandsA.size() != BandsB.size()) return false;
+    for (std::size_t I = 0; I < BandsA.size(); ++I) {
+        const auto& Ba = BandsA[I];
+        const auto& Bb = BandsB[I];
         if (Ba.Top != Bb.Top || Ba.Bottom != Bb.Bottom) return false;
         const auto Sa = A.Spans(Ba), Sb = B.Spans(Bb);
         if (!std::equal(Sa.begin(), Sa.end(), Sb.begin(), Sb.end())) return false;
@@ -97,6 +114,7 @@ Region RegionBuilder::Finish() {
         }
         Result.FBox = Box;
     }
+    Result.KeepRectangleInPlace();
     return Result;
 }
 
@@ -164,10 +182,20 @@ int CombineRgn(Region& Dest, const Region& A, const Region& B, int Mode) {
         Dest = A;
         return Dest.Complexity();
     }
+    if (Mode == RGN_AND && (A.Empty() || A.IsRectangle()) && (B.Empty() || B.IsRectangle())) {
+        // Two rectangles meet in a rectangle: no rows to walk, nothing to allocate.
+        const RECT& Ra = A.Box();
+        const RECT& Rb = B.Box();
+        const int Left = std::max(Ra.left, Rb.left), Right = std::min(Ra.right, Rb.right);
+        const int Top = std::max(Ra.top, Rb.top), Bottom = std::min(Ra.bottom, Rb.bottom);
+        Dest = A.Empty() || B.Empty() || Left >= Right || Top >= Bottom ? Region()
+                                                                        : Region(Left, Top, Right, Bottom);
+        return Dest.Complexity();
+    }
     RegionBuilder Builder;
     std::vector<Span> Row;
-    const auto& Ba = A.Bands();
-    const auto& Bb = B.Bands();
+    const std::span<const Region::Band> Ba = A.Bands();
+    const std::span<const Region::Band> Bb = B.Bands();
     std::size_t Ia = 0, Ib = 0;
     int Y = INT_MIN;
     while (Ia < Ba.size() || Ib < Bb.size()) {

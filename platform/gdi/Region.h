@@ -1,7 +1,9 @@
 // Clip regions: a set of pixels kept as bands of rows, top to bottom, each
 // holding sorted, disjoint, non-touching x-spans [X0, X1). Two neighbouring
 // bands never hold the same spans, so equal regions have equal bands. Regions
-// are values; the Windows functions below create and combine them.
+// are values; the Windows functions below create and combine them. A region
+// of one rectangle keeps it in place: creating, copying and intersecting
+// rectangles takes no heap storage.
 #pragma once
 
 #include "platform/gdi/Types.h"
@@ -44,16 +46,22 @@ public:
     // The normalised rectangle [Left, Right) x [Top, Bottom).
     Region(int Left, int Top, int Right, int Bottom);
 
-    bool Empty() const { return FBands.empty(); }
+    bool Empty() const { return Bands().empty(); }
     // NULLREGION, SIMPLEREGION (one rectangle) or COMPLEXREGION.
     int Complexity() const;
     const RECT& Box() const { return FBox; }
     bool Contains(int X, int Y) const;
 
-    const std::vector<Band>& Bands() const { return FBands; }
+    std::span<const Band> Bands() const {
+        if (FBands.empty()) return {&FRectBand, static_cast<std::size_t>(FRectBand.Count)};
+        return FBands;
+    }
     std::span<const Span> Spans(const Band& B) const {
+        if (FSpans.empty()) return {&FRectSpan, static_cast<std::size_t>(B.Count)};
         return {FSpans.data() + B.First, static_cast<std::size_t>(B.Count)};
     }
+    // One rectangle (the box), held without the band and span lists.
+    bool IsRectangle() const { return FRectBand.Count == 1; }
     // Index of the band holding row Y, or -1.
     int FindBand(int Y) const;
 
@@ -63,8 +71,15 @@ public:
 
 private:
     friend class RegionBuilder;
+    // A region of one rectangle moves it from the lists into place.
+    void KeepRectangleInPlace();
+
+    // Either both lists hold the region, or they are empty and FRectBand
+    // (Count 1) and FRectSpan hold one rectangle, or all is empty.
     std::vector<Band> FBands;
     std::vector<Span> FSpans;
+    Band FRectBand;
+    Span FRectSpan;
     RECT FBox;
 };
 

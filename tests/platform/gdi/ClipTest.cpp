@@ -159,5 +159,60 @@ TEST(ClipTest, ComplexClipLimitsLinesShapesAndDashesAlike) {
                 << X << "," << Y;
 }
 
+TEST(ClipTest, RectanglesMeetInTheirOverlap) {
+    // Against the pixels of both and against the same set reached through
+    // differences (A less what of A lies outside B), which walks the rows.
+    std::mt19937 Random(21);
+    std::uniform_int_distribution<int> Coord(-4, 16);
+    for (int Case = 0; Case < 400; ++Case) {
+        const Region A = CreateRectRgn(Coord(Random), Coord(Random), Coord(Random), Coord(Random));
+        const Region B = CreateRectRgn(Coord(Random), Coord(Random), Coord(Random), Coord(Random));
+        Region Overlap;
+        const int Kind = CombineRgn(Overlap, A, B, RGN_AND);
+        Region Outside, ByRows;
+        CombineRgn(Outside, A, B, RGN_DIFF);
+        CombineRgn(ByRows, A, Outside, RGN_DIFF);
+        ASSERT_TRUE(EqualRgn(Overlap, ByRows)) << Case;
+        int Pixels = 0;
+        for (int Y = -5; Y < 17; ++Y)
+            for (int X = -5; X < 17; ++X) {
+                const bool Want = PtInRegion(A, X, Y) && PtInRegion(B, X, Y);
+                ASSERT_EQ(PtInRegion(Overlap, X, Y), Want) << Case << " " << X << "," << Y;
+                Pixels += Want;
+            }
+        ASSERT_EQ(Kind, Pixels == 0 ? NULLREGION : SIMPLEREGION) << Case;
+        if (Pixels == 0) continue;
+        RECT Box;
+        GetRgnBox(Overlap, &Box);
+        EXPECT_EQ((Box.right - Box.left) * (Box.bottom - Box.top), Pixels) << Case;
+    }
+}
+
+TEST(ClipTest, ARegionBuiltIntoOneRectangleIsThatRectangle) {
+    // Two halves joined by rows, and a ring's hole filled again.
+    Region Joined, Ring, Filled;
+    CombineRgn(Joined, CreateRectRgn(2, 3, 12, 8), CreateRectRgn(2, 8, 12, 20), RGN_OR);
+    CombineRgn(Ring, CreateRectRgn(0, 0, 10, 10), CreateRectRgn(3, 3, 6, 6), RGN_DIFF);
+    CombineRgn(Filled, Ring, CreateRectRgn(3, 3, 6, 6), RGN_XOR);
+    EXPECT_EQ(Ring.Complexity(), COMPLEXREGION);
+    EXPECT_TRUE(Joined.IsRectangle());
+    EXPECT_TRUE(Filled.IsRectangle());
+    EXPECT_TRUE(EqualRgn(Joined, CreateRectRgn(2, 3, 12, 20)));
+    EXPECT_TRUE(EqualRgn(Filled, CreateRectRgn(0, 0, 10, 10)));
+    EXPECT_FALSE(EqualRgn(Filled, Ring));
+    // Moved, it stays one rectangle with its box.
+    EXPECT_EQ(OffsetRgn(Joined, -2, 5), SIMPLEREGION);
+    RECT Box;
+    GetRgnBox(Joined, &Box);
+    EXPECT_EQ(Box, (RECT{0, 8, 10, 25}));
+    EXPECT_TRUE(PtInRegion(Joined, 0, 8));
+    EXPECT_TRUE(PtInRegion(Joined, 9, 24));
+    EXPECT_FALSE(PtInRegion(Joined, 10, 24));
+    EXPECT_FALSE(PtInRegion(Joined, 0, 25));
+    Region Empty;
+    EXPECT_EQ(OffsetRgn(Empty, 3, 3), NULLREGION);
+    EXPECT_EQ(CombineRgn(Empty, Empty, Joined, RGN_AND), NULLREGION);
+}
+
 } // namespace
 } // namespace vur::gdi

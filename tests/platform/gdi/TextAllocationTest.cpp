@@ -1,31 +1,10 @@
 // Drawing the same labels again allocates nothing: glyphs come from the cache,
 // and creating an already realised font again finds the shared realisation.
+#include "AllocationCount.h"
+
 #include "platform/gdi/Font.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> Allocations{0};
-// Out of line so that the compiler does not pair the free with a particular new.
-[[gnu::noinline]] void Release(void* P) noexcept { std::free(P); }
-} // namespace
-
-// Counting replacements for the whole test program; they pair malloc with free
-// so that sanitizers see matching calls.
-void* operator new(std::size_t Size) {
-    ++Allocations;
-    if (void* P = std::malloc(Size == 0 ? 1 : Size)) return P;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t Size) { return operator new(Size); }
-void operator delete(void* P) noexcept { Release(P); }
-void operator delete[](void* P) noexcept { Release(P); }
-void operator delete(void* P, std::size_t) noexcept { Release(P); }
-void operator delete[](void* P, std::size_t) noexcept { Release(P); }
 
 namespace vur::gdi {
 namespace {
@@ -56,9 +35,9 @@ TEST(TextAllocationTest, RedrawingLabelsAllocatesNothing) {
         }
     };
     DrawAll();
-    const long Before = Allocations.load();
+    const long Before = testing::AllocationCount();
     for (int Round = 0; Round < 20; ++Round) DrawAll();
-    EXPECT_EQ(Allocations.load() - Before, 0);
+    EXPECT_EQ(testing::AllocationCount() - Before, 0);
     EXPECT_GT(Sink.Pixels, 0);
 }
 
