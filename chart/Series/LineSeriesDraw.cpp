@@ -203,7 +203,7 @@ bool TCustomSeries::PlainPoints() const {
 }
 
 void TCustomSeries::DrawBlocks() {
-    if (FFirstVisibleIndex < 0) return;
+    if (FFirstVisibleIndex < 0 || FLastVisibleIndex < FFirstVisibleIndex) return;
     const TChartValueList* XList = GetXValues();
     const TChartValueList* YList = GetYValues();
     const TPixelMapping Horizontal(GetHorizontalAxis(), true);
