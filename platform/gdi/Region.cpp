@@ -26,11 +26,6 @@ void Region::KeepRectangleInPlace() {
     FSpans = {};
 }
 
-int Region::Complexity() const {
-    if (Empty()) return NULLREGION;
-    return IsRectangle() ? SIMPLEREGION : COMPLEXREGION;
-}
-
 int Region::FindBand(int Y) const {
     const std::span<const Band> All = Bands();
     auto It = std::upper_bound(All.begin(), All.end(), Y, [](int V, const Band& B) { return V < B.Bottom; });

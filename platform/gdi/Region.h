@@ -46,9 +46,12 @@ public:
     // The normalised rectangle [Left, Right) x [Top, Bottom).
     Region(int Left, int Top, int Right, int Bottom);
 
-    bool Empty() const { return Bands().empty(); }
+    bool Empty() const { return FBands.empty() && !IsRectangle(); }
     // NULLREGION, SIMPLEREGION (one rectangle) or COMPLEXREGION.
-    int Complexity() const;
+    int Complexity() const {
+        if (IsRectangle()) return SIMPLEREGION;
+        return FBands.empty() ? NULLREGION : COMPLEXREGION;
+    }
     const RECT& Box() const { return FBox; }
     bool Contains(int X, int Y) const;
 
