@@ -8,6 +8,7 @@
 #include "platform/gdi/Types.h"
 #include "platform/sys/ManualClock.h"
 #include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -73,25 +74,9 @@ struct MainView : ::testing::Test {
     // Text is smoothed: blue ink is mostly blue.
     static bool Bluish(TColor C) { return ((C >> 16) & 0xFF) > 0xA0 && (C & 0xFF) < 0x60; }
 
-    // The smallest rectangle holding every pixel of Box that passes Test.
     template <class TTest>
     TRect Ink(const TRect& Box, TTest Test) {
-        TRect Result{Box.Right, Box.Bottom, Box.Left, Box.Top};
-        for (int Y = Box.Top; Y < Box.Bottom; ++Y)
-            for (int X = Box.Left; X < Box.Right; ++X)
-                if (Test(Pixel(X, Y))) {
-                    Result.Left = std::min(Result.Left, X);
-                    Result.Top = std::min(Result.Top, Y);
-                    Result.Right = std::max(Result.Right, X + 1);
-                    Result.Bottom = std::max(Result.Bottom, Y + 1);
-                }
-        return Result;
-    }
-    static std::vector<int> Inner(const TChartAxis* Axis) {
-        std::vector<int> Result;
-        for (const int P : Axis->GetTickPositions())
-            if (Axis->GetPixelStart() < P && P < Axis->GetPixelEnd()) Result.push_back(P);
-        return Result;
+        return test::InkBox(Box, [&](int X, int Y) { return Test(Pixel(X, Y)); });
     }
     // Along a grid line (Step one pixel right or down), skipping the pixels
     // where something else crosses it: grey runs of three with gaps of three.
@@ -141,8 +126,8 @@ TEST_F(MainView, ShowsTheLineInsideThePlotUnderACentredTitleWithDottedGridAndLab
     EXPECT_LE(std::abs(Title.Left + Title.Right - (21 + 668)), 3);
 
     // Grey dotted grid lines strictly inside the plot.
-    const std::vector<int> Rows = Inner(Chart->GetLeftAxis());
-    const std::vector<int> Columns = Inner(Chart->GetBottomAxis());
+    const std::vector<int> Rows = test::InnerTickPositions(Chart->GetLeftAxis());
+    const std::vector<int> Columns = test::InnerTickPositions(Chart->GetBottomAxis());
     ASSERT_GE(Rows.size(), 2U);
     ASSERT_GE(Columns.size(), 2U);
     for (const int Y : Rows)

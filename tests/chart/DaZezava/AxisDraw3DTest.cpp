@@ -6,6 +6,7 @@
 #include "chart/RoVedure/View3DOptions.h"
 #include "framework/Rounding.h"
 #include "tests/chart/PaintTestSupport.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -67,23 +68,7 @@ struct AxisDraw3DTest : ::testing::Test {
     }
     // The smallest rectangle holding every dark pixel of Box.
     TRect Ink(const TRect& Box) const {
-        TRect Result{Box.Right, Box.Bottom, Box.Left, Box.Top};
-        for (int Y = Box.Top; Y < Box.Bottom; ++Y)
-            for (int X = Box.Left; X < Box.Right; ++X)
-                if (Dark(Pixel(X, Y))) {
-                    Result.Left = std::min(Result.Left, X);
-                    Result.Top = std::min(Result.Top, Y);
-                    Result.Right = std::max(Result.Right, X + 1);
-                    Result.Bottom = std::max(Result.Bottom, Y + 1);
-                }
-        return Result;
-    }
-    // Recorded positions strictly inside the axis, where grid lines go.
-    static std::vector<int> Inner(const TChartAxis* Axis) {
-        std::vector<int> Result;
-        for (const int P : Axis->GetTickPositions())
-            if (Axis->GetPixelStart() < P && P < Axis->GetPixelEnd()) Result.push_back(P);
-        return Result;
+        return InkBox(Box, [this](int X, int Y) { return Dark(Pixel(X, Y)); });
     }
     int TextWidth(const std::string& Text) {
         Chart->GetCanvas()->AssignFont(Left->GetLabelsFont());
@@ -110,8 +95,8 @@ struct AxisDraw3DTest : ::testing::Test {
 TEST_F(AxisDraw3DTest, GridBehindTheSeriesLiesOnTheBackWallAndRunsAlongTheSideWalls) {
     Paint();
     ASSERT_GT(D, 10);
-    const std::vector<int> Rows = Inner(Left);
-    const std::vector<int> Columns = Inner(Bottom);
+    const std::vector<int> Rows = InnerTickPositions(Left);
+    const std::vector<int> Columns = InnerTickPositions(Bottom);
     ASSERT_EQ(Rows.size(), 3U);
     ASSERT_EQ(Columns.size(), 2U);
     const int Crossings = static_cast<int>(Columns.size());
@@ -138,7 +123,7 @@ TEST_F(AxisDraw3DTest, HiddenBackOrSideGridLeavesTheOtherLine) {
         Paint();
     }
     EXPECT_FALSE(Left->GetHideBackGrid());
-    for (const int P : Inner(Left)) {
+    for (const int P : InnerTickPositions(Left)) {
         EXPECT_LE(Count({R.Left + 1 + D, P - D, R.Right + D, P - D + 1}, Grey), 2) << P;
         EXPECT_GE(GreyDiagonal(R.Left, P, 1, D - 1), D / 3) << P;
     }
@@ -147,7 +132,7 @@ TEST_F(AxisDraw3DTest, HiddenBackOrSideGridLeavesTheOtherLine) {
         Paint();
     }
     EXPECT_FALSE(Left->GetHideSideGrid());
-    for (const int P : Inner(Left)) {
+    for (const int P : InnerTickPositions(Left)) {
         EXPECT_GE(Count({R.Left + 1 + D, P - D, R.Right + D, P - D + 1}, Grey), (R.Right - R.Left) * 2 / 5)
             << P;
         EXPECT_EQ(GreyDiagonal(R.Left, P, 1, D - 1), 0) << P;
@@ -159,17 +144,17 @@ TEST_F(AxisDraw3DTest, SideGridStartsAtItsZPositionAndIsLeftOutAtFullDepth) {
     Bottom->GetGrid()->SetZPosition(100);
     Paint();
     const int Half = Round(D * 0.5);
-    for (const int P : Inner(Left)) {
+    for (const int P : InnerTickPositions(Left)) {
         EXPECT_EQ(GreyDiagonal(R.Left, P, 1, Half - 2), 0) << P;
         EXPECT_GE(GreyDiagonal(R.Left, P, Half + 1, D - 1), (D - Half) / 3) << P;
     }
-    for (const int P : Inner(Bottom)) EXPECT_EQ(GreyDiagonal(P, R.Bottom, 1, D - 1), 0) << P;
+    for (const int P : InnerTickPositions(Bottom)) EXPECT_EQ(GreyDiagonal(P, R.Bottom, 1, D - 1), 0) << P;
 }
 
 TEST_F(AxisDraw3DTest, AxesInFrontDrawTheirGridOnTheFrontPlaneOnly) {
     Chart->SetAxisBehind(false);
     Paint();
-    for (const int P : Inner(Left)) {
+    for (const int P : InnerTickPositions(Left)) {
         EXPECT_GE(Count({R.Left + 1, P, R.Right, P + 1}, Grey), (R.Right - R.Left) * 2 / 5) << P;
         EXPECT_LE(Count({R.Right + 1, P - D, R.Right + D, P - D + 1}, Grey), 0) << P;
         EXPECT_EQ(GreyDiagonal(R.Left, P, 1, D - 1), 0) << P;
@@ -187,7 +172,7 @@ TEST_F(AxisDraw3DTest, RightAxisDrawnAgainOverItsWallLeavesItsBackGridUnderTheSe
     Series->Fill = clBlue;
     Paint();
     ASSERT_TRUE(Chart->GetWalls()->DrawRightWallAfter());
-    const std::vector<int> Rows = Inner(Right);
+    const std::vector<int> Rows = InnerTickPositions(Right);
     ASSERT_EQ(Rows.size(), 3U);
     for (const int P : Rows) {
         // Drawn before the series, which covers it, and not again.
@@ -207,7 +192,7 @@ TEST_F(AxisDraw3DTest, BackWallInFrontGetsTheHorizontalAxesGridsAgainWithoutThei
     Series->Fill = clBlue;
     Paint();
     ASSERT_TRUE(Chart->DrawBackWallAfter(D));
-    const std::vector<int> Columns = Inner(Bottom);
+    const std::vector<int> Columns = InnerTickPositions(Bottom);
     ASSERT_EQ(Columns.size(), 2U);
     for (const int P : Columns) {
         EXPECT_GE(GreyNear({P, R.Top + 1, D}, {P, R.Bottom, D}), 10) << P;
@@ -216,7 +201,8 @@ TEST_F(AxisDraw3DTest, BackWallInFrontGetsTheHorizontalAxesGridsAgainWithoutThei
     // The vertical axis is not drawn again: its back lines stay under the
     // series (looked at short of where the grid lines above cross them).
     const int Crossing = *std::min_element(Columns.begin(), Columns.end());
-    for (const int P : Inner(Left)) EXPECT_EQ(GreyNear({R.Left + 1, P, D}, {Crossing - 3, P, D}), 0) << P;
+    for (const int P : InnerTickPositions(Left))
+        EXPECT_EQ(GreyNear({R.Left + 1, P, D}, {Crossing - 3, P, D}), 0) << P;
 }
 
 // ---------------------------------------------------------------- depth axes
