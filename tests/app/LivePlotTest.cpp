@@ -5,6 +5,7 @@
 #include "framework/Random.h"
 #include "platform/sys/ManualClock.h"
 #include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/app/LivePlotClock.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace vur;
+using vur::test::May17At9;
 
 namespace {
 
@@ -20,15 +22,6 @@ namespace {
 // January to April hold 121 days).
 constexpr double May17 = 45429.0;
 constexpr std::int64_t NineOClock = 9 * 3600000LL;
-
-sys::SystemTime May17At9() {
-    sys::SystemTime T;
-    T.Year = 2024;
-    T.Month = 5;
-    T.Day = 17;
-    T.Hour = 9;
-    return T;
-}
 
 // The stated generator recurrence, independent of the code under test.
 struct Reference {

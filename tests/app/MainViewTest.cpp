@@ -8,6 +8,7 @@
 #include "platform/gdi/Types.h"
 #include "platform/sys/ManualClock.h"
 #include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/app/LivePlotClock.h"
 #include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,11 @@
 #include <vector>
 
 using namespace vur;
+using vur::test::May17At9;
 
 namespace {
 
 constexpr TColor Grey = 0x808080;
-
-sys::SystemTime May17At9() {
-    sys::SystemTime T;
-    T.Year = 2024;
-    T.Month = 5;
-    T.Day = 17;
-    T.Hour = 9;
-    return T;
-}
 
 struct MainView : ::testing::Test {
     sys::ManualClock Clock{May17At9()};

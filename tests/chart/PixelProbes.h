@@ -1,4 +1,5 @@
-// Probes that read a painted chart back: where ink landed, where grid lines go.
+// Probes that read a painted picture back: how much ink, where it landed,
+// where grid lines go.
 #pragma once
 
 #include "chart/DaZezava/Axis.h"
@@ -23,6 +24,15 @@ TRect InkBox(const TRect& Box, TTest Test) {
                 Result.Bottom = std::max(Result.Bottom, Y + 1);
             }
     return Result;
+}
+
+// How many pixels of Box pass Test(X, Y).
+template <class TTest>
+int CountPixels(const TRect& Box, TTest Test) {
+    int N = 0;
+    for (int Y = Box.Top; Y < Box.Bottom; ++Y)
+        for (int X = Box.Left; X < Box.Right; ++X) N += Test(X, Y) ? 1 : 0;
+    return N;
 }
 
 // Recorded tick positions strictly inside the axis, where grid lines go.

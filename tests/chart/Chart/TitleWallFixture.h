@@ -8,6 +8,7 @@
 #include "chart/Chart/Walls.h"
 #include "chart/Series/LineSeries.h"
 #include "chart/VurProcs/BackImage.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -56,10 +57,7 @@ protected:
     TColor Pixel(int X, int Y) const { return Chart->GetWindowImage().GetImage().GetPixel(X, Y); }
 
     int Count(TColor Color, const TRect& R) const {
-        int N = 0;
-        for (int Y = R.Top; Y < R.Bottom; ++Y)
-            for (int X = R.Left; X < R.Right; ++X) N += Pixel(X, Y) == Color;
-        return N;
+        return test::CountPixels(R, [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
 
     // Within 64 of Color on each channel (text edges are smoothed).
@@ -73,16 +71,7 @@ protected:
 
     // The smallest rectangle holding every pixel near Color inside R; empty when none.
     TRect Ink(TColor Color, const TRect& R) const {
-        TRect Result{R.Right, R.Bottom, R.Left, R.Top};
-        for (int Y = R.Top; Y < R.Bottom; ++Y)
-            for (int X = R.Left; X < R.Right; ++X)
-                if (Near(Pixel(X, Y), Color)) {
-                    Result.Left = std::min(Result.Left, X);
-                    Result.Top = std::min(Result.Top, Y);
-                    Result.Right = std::max(Result.Right, X + 1);
-                    Result.Bottom = std::max(Result.Bottom, Y + 1);
-                }
-        return Result;
+        return InkBox(R, [this, Color](int X, int Y) { return Near(Pixel(X, Y), Color); });
     }
 
     // The height and width of texts in a title's default font, measured on a

@@ -55,10 +55,7 @@ struct AxisDraw3DTest : ::testing::Test {
         return (C & 0xFF) < 0x60 && ((C >> 8) & 0xFF) < 0x60 && ((C >> 16) & 0xFF) < 0x60;
     }
     int Count(const TRect& Box, TColor Color) const {
-        int N = 0;
-        for (int Y = Box.Top; Y < Box.Bottom; ++Y)
-            for (int X = Box.Left; X < Box.Right; ++X) N += Pixel(X, Y) == Color ? 1 : 0;
-        return N;
+        return CountPixels(Box, [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
     // Grey pixels on the diagonal from (X, Y) up and to the right, First..Last steps.
     int GreyDiagonal(int X, int Y, int First, int Last) const {

@@ -8,6 +8,7 @@
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/RoVedure/VurCanvas3D.h"
 #include "framework/Graphics.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -75,24 +76,14 @@ protected:
     void Clear() { Bitmap.GetCanvas()->GetHandle().GetSurface().Fill(clWhite); }
 
     int Count(TColor Color) const {
-        int N = 0;
-        for (int Y = 0; Y < Height; ++Y)
-            for (int X = 0; X < Width; ++X) N += Pixel(X, Y) == Color;
-        return N;
+        return test::CountPixels(TRect{0, 0, Width, Height},
+                                 [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
 
     // The smallest rectangle holding every pixel that is not white.
     TRect Ink() const {
-        TRect R{Width, Height, 0, 0};
-        for (int Y = 0; Y < Height; ++Y)
-            for (int X = 0; X < Width; ++X)
-                if (Pixel(X, Y) != clWhite) {
-                    R.Left = std::min(R.Left, X);
-                    R.Top = std::min(R.Top, Y);
-                    R.Right = std::max(R.Right, X + 1);
-                    R.Bottom = std::max(R.Bottom, Y + 1);
-                }
-        return R;
+        return test::InkBox(TRect{0, 0, Width, Height},
+                            [this](int X, int Y) { return Pixel(X, Y) != clWhite; });
     }
 
     TBitmap Bitmap;

@@ -6,6 +6,7 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurCanvas3D.h"
 #include "framework/Graphics.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -36,26 +37,15 @@ protected:
     TColor Pixel(int X, int Y) const { return Bitmap.GetImage().GetPixel(X, Y); }
 
     int Count(TColor Color, const TRect& R) const {
-        int N = 0;
-        for (int Y = R.Top; Y < R.Bottom; ++Y)
-            for (int X = R.Left; X < R.Right; ++X) N += Pixel(X, Y) == Color;
-        return N;
+        return test::CountPixels(R, [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
 
     int Count(TColor Color) const { return Count(Color, TRect{0, 0, Width, Height}); }
 
     // The smallest rectangle holding every pixel that is not white; empty when none.
     TRect Ink() const {
-        TRect R{Width, Height, 0, 0};
-        for (int Y = 0; Y < Height; ++Y)
-            for (int X = 0; X < Width; ++X)
-                if (Pixel(X, Y) != clWhite) {
-                    R.Left = std::min(R.Left, X);
-                    R.Top = std::min(R.Top, Y);
-                    R.Right = std::max(R.Right, X + 1);
-                    R.Bottom = std::max(R.Bottom, Y + 1);
-                }
-        return R;
+        return test::InkBox(TRect{0, 0, Width, Height},
+                            [this](int X, int Y) { return Pixel(X, Y) != clWhite; });
     }
 
     void Clear() { Bitmap.GetCanvas()->GetHandle().GetSurface().Fill(clWhite); }

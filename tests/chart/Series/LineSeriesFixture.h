@@ -7,6 +7,7 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/Series/LineSeries.h"
 #include "framework/Graphics.h"
+#include "tests/chart/PixelProbes.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -70,10 +71,7 @@ protected:
     void Clear() { Bitmap.GetCanvas()->GetHandle().GetSurface().Fill(clWhite); }
     TColor Pixel(int X, int Y) const { return Bitmap.GetImage().GetPixel(X, Y); }
     int Count(TColor Color, const TRect& R) const {
-        int N = 0;
-        for (int Y = R.Top; Y < R.Bottom; ++Y)
-            for (int X = R.Left; X < R.Right; ++X) N += Pixel(X, Y) == Color;
-        return N;
+        return test::CountPixels(R, [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
     int Count(TColor Color) const { return Count(Color, TRect{0, 0, Width, Height}); }
 
