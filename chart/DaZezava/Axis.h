@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -272,9 +273,9 @@ public:
     int CalcXPosValue(double Value) const { return (this->*FCalcXPosValue)(Value); }
     int CalcYPosValue(double Value) const { return (this->*FCalcYPosValue)(Value); }
     int CalcPosValue(double Value) const { return (this->*FCalcPosValue)(Value); }
-    using TPosValue = int (TChartAxis::*)(double) const;
-    TPosValue GetCalcXPosValue() const { return FCalcXPosValue; }
-    TPosValue GetCalcYPosValue() const { return FCalcYPosValue; }
+    // CalcXPosValue (AsX) or CalcYPosValue of every value into Pixels, of
+    // the same size; the linear forms run without a call per value.
+    void CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const;
     void SetCalcPosValue();
     int XPosValue(double Value) const;
     int YPosValue(double Value) const;
@@ -379,6 +380,8 @@ protected:
     bool FInverted = false;
 
 private:
+    using TPosValue = int (TChartAxis::*)(double) const;
+
     bool Loading() const;
     // Increment helpers.
     bool FewPointsOnAxis(int N) const;

@@ -7,20 +7,23 @@
 #include "framework/Rounding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace vur {
 
 namespace {
 
-// Rounds to nearest with ties to even inside +-PixelLimit (adding and taking
-// away 1.5 * 2^52 leaves the integer the default rounding mode chose), and
-// clamps beyond it; not-a-number goes to the high limit.
+// Rounds to nearest with ties to even inside +-PixelLimit (adding 1.5 * 2^52
+// leaves the integer the default rounding mode chose in the low bits), and
+// clamps beyond it; not-a-number goes to the high limit. Branch-free, so runs
+// of values map in vector code.
 inline int PixelOf(double Position) {
-    if (!(Position <= PixelLimit)) return PixelLimit;
-    if (Position < -PixelLimit) return -PixelLimit;
+    constexpr double Limit = PixelLimit;
     constexpr double Shifter = 6755399441055744.0;
-    return static_cast<int>((Position + Shifter) - Shifter);
+    Position = std::max(-Limit, std::min(Limit, Position));
+    return static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(Position + Shifter)));
 }
 
 // Adds a rounded offset to an end pixel without overflowing int.
@@ -271,6 +274,33 @@ int TChartAxis::YPosValue(double Value) const {
     if (FRangeIsZero) return FPixelCenter;
     const int R = PixelOf((Value - FRangeMinimum) * FPixelsPerValue);
     return FInverted ? WrapAdd(FPixelStart, R) : WrapAdd(FPixelEnd, -R);
+}
+
+void TChartAxis::CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const {
+    const TPosValue Chosen = AsX ? FCalcXPosValue : FCalcYPosValue;
+    const bool Checked = Chosen == &TChartAxis::XPosValueCheck || Chosen == &TChartAxis::YPosValueCheck;
+    const bool Unchecked = Chosen == &TChartAxis::XPosValue || Chosen == &TChartAxis::YPosValue;
+    if (FRangeIsZero || !(Checked || Unchecked)) {
+        for (std::size_t I = 0; I < Values.size(); ++I) Pixels[I] = (this->*Chosen)(Values[I]);
+        return;
+    }
+    // As the forms above, with the end and the direction fixed for the run;
+    // locals, since the stores into Pixels could otherwise change members.
+    const bool FromStart = AsX != FInverted;
+    const int Base = FromStart ? FPixelStart : FPixelEnd;
+    const double Minimum = FRangeMinimum;
+    const double Scale = FPixelsPerValue;
+    if (Checked) {
+        // Turning the sign round is exact, so it may go into the scale.
+        const double BaseValue = Base;
+        const double SignedScale = FromStart ? Scale : -Scale;
+        for (std::size_t I = 0; I < Values.size(); ++I)
+            Pixels[I] = PixelOf(BaseValue + (Values[I] - Minimum) * SignedScale);
+    } else {
+        const int Sign = FromStart ? 1 : -1;
+        for (std::size_t I = 0; I < Values.size(); ++I)
+            Pixels[I] = WrapAdd(Base, Sign * PixelOf((Values[I] - Minimum) * Scale));
+    }
 }
 
 int TChartAxis::XPosValueCheck(double Value) const {

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <span>
 #include <typeinfo>
@@ -58,75 +57,6 @@ public:
 private:
     T& FVariable;
     T FKept;
-};
-
-// One axis' value-to-pixel mapping for the length of a pass. The linear
-// forms the axis chose run here inline, with the axis' own arithmetic (the
-// offset scaled, then added to an end or rounded and then added); any other
-// goes through the axis.
-class TPixelMapping {
-public:
-    TPixelMapping(const TChartAxis* Axis, bool Horizontal)
-        : FAxis(Axis), FChosen(Horizontal ? Axis->GetCalcXPosValue() : Axis->GetCalcYPosValue()),
-          FMinimum(Axis->GetRangeMinimum()), FPixelsPerValue(Axis->GetPixelsPerValue()) {
-        if (Axis->GetRangeIsZero()) return;
-        if (FChosen == &TChartAxis::XPosValueCheck || FChosen == &TChartAxis::YPosValueCheck)
-            FForm = Checked;
-        else if (FChosen == &TChartAxis::XPosValue || FChosen == &TChartAxis::YPosValue)
-            FForm = Unchecked;
-        // Pixels grow along the values from the start end, or shrink from the other.
-        const bool FromStart = Horizontal != Axis->GetInverted();
-        FBase = FromStart ? Axis->GetPixelStart() : Axis->GetPixelEnd();
-        FSign = FromStart ? 1 : -1;
-    }
-
-    void Map(std::span<const double> Values, std::span<int> Pixels) const {
-        // Locals: the stores into Pixels could otherwise change the members.
-        const double Minimum = FMinimum;
-        const double Scale = FPixelsPerValue;
-        const int Base = FBase;
-        const int Sign = FSign;
-        switch (FForm) {
-        case Checked: {
-            // Turning the sign round is exact, so it may go into the scale.
-            const double BaseValue = Base;
-            const double SignedScale = Sign * Scale;
-            for (std::size_t I = 0; I < Values.size(); ++I)
-                Pixels[I] = PixelOf(BaseValue + (Values[I] - Minimum) * SignedScale);
-            break;
-        }
-        case Unchecked:
-            for (std::size_t I = 0; I < Values.size(); ++I)
-                Pixels[I] = WrapAdd(Base, Sign * PixelOf((Values[I] - Minimum) * Scale));
-            break;
-        case Other:
-            for (std::size_t I = 0; I < Values.size(); ++I) Pixels[I] = (FAxis->*FChosen)(Values[I]);
-            break;
-        }
-    }
-
-private:
-    // Rounds to nearest, ties to even, inside +-PixelLimit, clamps beyond it
-    // and takes not-a-number to the high limit, as the axis does. Adding
-    // 1.5 * 2^52 leaves the integer the rounding mode chose in the low bits.
-    static int PixelOf(double Position) {
-        constexpr double Limit = PixelLimit;
-        constexpr double Shifter = 6755399441055744.0;
-        Position = std::max(-Limit, std::min(Limit, Position));
-        return static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(Position + Shifter)));
-    }
-    static int WrapAdd(int A, int B) {
-        return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B));
-    }
-
-    enum TForm : std::uint8_t { Checked, Unchecked, Other };
-    const TChartAxis* FAxis;
-    TChartAxis::TPosValue FChosen;
-    TForm FForm = Other;
-    double FMinimum;
-    double FPixelsPerValue;
-    int FBase = 0;
-    int FSign = 1;
 };
 
 } // namespace
@@ -206,8 +136,8 @@ void TCustomSeries::DrawBlocks() {
     if (FFirstVisibleIndex < 0 || FLastVisibleIndex < FFirstVisibleIndex) return;
     const TChartValueList* XList = GetXValues();
     const TChartValueList* YList = GetYValues();
-    const TPixelMapping Horizontal(GetHorizontalAxis(), true);
-    const TPixelMapping Vertical(GetVerticalAxis(), false);
+    const TChartAxis* Horizontal = GetHorizontalAxis();
+    const TChartAxis* Vertical = GetVerticalAxis();
     // Without a colour list every point takes the pass's line colour.
     const bool PointColours = GetColorList() != nullptr || GetColorEachPoint();
     const TColor Colour = LineColor();
@@ -227,8 +157,8 @@ void TCustomSeries::DrawBlocks() {
         // drawing's branches in between.
         const auto Low = static_cast<std::size_t>(std::min(Index, Stop - Step) - Start);
         const auto Length = static_cast<std::size_t>(std::abs(Stop - Index));
-        Horizontal.Map(Xs.subspan(Low, Length), std::span(PixelX).subspan(Low, Length));
-        Vertical.Map(Ys.subspan(Low, Length), std::span(PixelY).subspan(Low, Length));
+        Horizontal->CalcPosValues(Xs.subspan(Low, Length), std::span(PixelX).subspan(Low, Length), true);
+        Vertical->CalcPosValues(Ys.subspan(Low, Length), std::span(PixelY).subspan(Low, Length), false);
         while (Index != Stop) {
             const auto Slot = static_cast<std::size_t>(Index - Start);
             if (Columns && PixelX[Slot] == FColumn.X && PixelX[Slot] == FPreviousX &&
