@@ -1,7 +1,5 @@
 #include "platform/gdi/DC.h"
 
-#include "platform/gdi/PixelRun.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -153,8 +151,7 @@ int DC::FillRect(const RECT& R, const Brush& B) {
     if (Source.Kind == FillSource::Solid && !P.Clip().Shape && R.left <= 0 && R.right >= FSurface->Width() &&
         Box.left == 0 && Box.right == FSurface->Width() && Top < Bottom) {
         // Whole rows are one run of memory: a clear of the bitmap is one fill.
-        FillPixels(FSurface->Row(Top), static_cast<std::size_t>(Bottom - Top) * FSurface->Width(),
-                   Source.Fore & 0xFFFFFF);
+        FSurface->FillRows(Top, Bottom, Source.Fore & 0xFFFFFF);
         return 1;
     }
     for (int Y = Top; Y < Bottom; ++Y) P.FillSpan(Y, R.left, R.right, Source);

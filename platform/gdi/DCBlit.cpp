@@ -73,6 +73,18 @@ void CopyUnscaled(Painter& P, const Bitmap& Source, std::int64_t DLeft, std::int
     }
 }
 
+// Whether an unscaled copy replaces every pixel of Target by the pixel at the
+// same place in an equally sized Source with no top bits to clear: Target can
+// then share Source's pixels instead.
+bool CoversWhole(const ClipArea& Clip, const Bitmap& Target, const Bitmap& Source, std::int64_t DLeft,
+                 std::int64_t DTop, std::int64_t W, std::int64_t H, std::int64_t OffX, std::int64_t OffY) {
+    const RECT& Box = Clip.Box;
+    return &Source != &Target && OffX == 0 && OffY == 0 && !Clip.Shape && !Source.MayHoldAlpha() &&
+           Source.Width() == Target.Width() && Source.Height() == Target.Height() && Box.left == 0 &&
+           Box.top == 0 && Box.right == Target.Width() && Box.bottom == Target.Height() && DLeft <= 0 &&
+           DTop <= 0 && DLeft + W >= Target.Width() && DTop + H >= Target.Height();
+}
+
 } // namespace
 
 void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSrc, int YSrc, int WidthSrc,
@@ -87,6 +99,10 @@ void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSr
     const unsigned Code = (Rop >> 16) & 0xFF;
     if (Code == 0xCC && Source && W == Sw && H == Sh && !MirrorX && !MirrorY) {
         Painter Plain(*FSurface, Clip(), R2_COPYPEN);
+        if (CoversWhole(Plain.Clip(), *FSurface, *Source, DLeft, DTop, W, H, SLeft - DLeft, STop - DTop)) {
+            FSurface->ShareFrom(*Source);
+            return;
+        }
         if (Source != FSurface || !Plain.Clip().Shape) {
             CopyUnscaled(Plain, *Source, DLeft, DTop, W, H, SLeft - DLeft, STop - DTop);
             return;

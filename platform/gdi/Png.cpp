@@ -19,11 +19,12 @@ void Bitmap::SavePng(const std::string& Path) const {
     Image.width = static_cast<png_uint_32>(FWidth);
     Image.height = static_cast<png_uint_32>(FHeight);
     Image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> Rgb(FPixels.size() * 3);
-    for (std::size_t I = 0; I < FPixels.size(); ++I) {
-        Rgb[I * 3] = static_cast<png_byte>(FPixels[I] >> 16);
-        Rgb[I * 3 + 1] = static_cast<png_byte>(FPixels[I] >> 8);
-        Rgb[I * 3 + 2] = static_cast<png_byte>(FPixels[I]);
+    const std::uint32_t* Pixels = Row(0);
+    std::vector<png_byte> Rgb(Count() * 3);
+    for (std::size_t I = 0; I < Count(); ++I) {
+        Rgb[I * 3] = static_cast<png_byte>(Pixels[I] >> 16);
+        Rgb[I * 3 + 1] = static_cast<png_byte>(Pixels[I] >> 8);
+        Rgb[I * 3 + 2] = static_cast<png_byte>(Pixels[I]);
     }
     if (!png_image_write_to_file(&Image, Path.c_str(), 0, Rgb.data(), FWidth * 3, nullptr))
         throw EGdiError("Cannot write PNG file " + Path + ": " + Image.message);
@@ -39,12 +40,15 @@ Bitmap Bitmap::LoadPng(const std::string& Path) {
     const bool HasAlpha = (Image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     Image.format = PNG_FORMAT_BGRA;
     Bitmap Result(static_cast<int>(Image.width), static_cast<int>(Image.height));
-    if (!png_image_finish_read(&Image, nullptr, Result.FPixels.data(), Result.FWidth * 4, nullptr)) {
+    std::uint32_t* Pixels = Result.Row(0);
+    if (!png_image_finish_read(&Image, nullptr, Pixels, Result.FWidth * 4, nullptr)) {
         png_image_free(&Image);
         throw EGdiError("Cannot read PNG file " + Path + ": " + Image.message);
     }
-    if (!HasAlpha)
-        for (auto& Pixel : Result.FPixels) Pixel &= 0xFFFFFF;
+    if (HasAlpha)
+        Result.FMayHoldAlpha = true;
+    else
+        for (std::size_t I = 0; I < Result.Count(); ++I) Pixels[I] &= 0xFFFFFF;
     return Result;
 }
 
