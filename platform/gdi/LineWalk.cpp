@@ -83,40 +83,85 @@ LineSetup SetupLine(int X0, int Y0, int X1, int Y1, const RECT& Box) {
 
 namespace {
 
-// The bitmap's pixels by address, held outside the bitmap so that pixel
-// stores cannot be taken to change its size or buffer between two pixels.
-struct PixelGrid {
-    explicit PixelGrid(Bitmap& Surface) : Base(Surface.Row(0)), Stride(Surface.Stride()) {}
-    std::uint32_t& At(int X, int Y) const { return Base[static_cast<std::ptrdiff_t>(Y) * Stride + X]; }
+// A line walked over the bitmap's pixels by index, one Bresenham step at a
+// time; the index stays inside the bitmap as long as only visible steps are
+// taken.
+struct PixelWalk {
     std::uint32_t* Base;
-    std::ptrdiff_t Stride;
+    std::ptrdiff_t At;
+    std::ptrdiff_t MajorStep, MinorStep;
+    std::int64_t Err, TwoMaj, TwoMin, Bias;
+
+    // Count steps, storing Pixel at each when Store.
+    template <bool Store>
+    void Run(std::int64_t Count, std::uint32_t Pixel) {
+        for (; Count > 0; --Count) {
+            if constexpr (Store) Base[At] = Pixel;
+            if (Err + Bias > 0) {
+                At += MinorStep;
+                Err -= TwoMaj;
+            }
+            Err += TwoMin;
+            At += MajorStep;
+        }
+    }
+    // Count steps along a horizontal or vertical line.
+    void Straight(std::int64_t Count, bool Store, std::uint32_t Pixel) {
+        if (Store) {
+            if (MajorStep == 1 || MajorStep == -1)
+                FillPixels(Base + (MajorStep == 1 ? At : At - (Count - 1)), static_cast<std::size_t>(Count),
+                           Pixel);
+            else
+                for (std::int64_t K = 0; K < Count; ++K) Base[At + K * MajorStep] = Pixel;
+        }
+        At += Count * MajorStep;
+    }
 };
 
-// A horizontal or vertical line drawn by plain stores: each dash (or the
-// whole line when solid) is one run of pixels.
-void StraightLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel,
-                  PixelDash& Dash) {
+// A line drawn by plain stores: no clip shape and the pen copied. The dash
+// pattern is looked at once per dash or gap, not per pixel.
+void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
+                PixelDash& Dash) {
     const detail::LineSetup L = detail::SetupLine(X0, Y0, X1, Y1, Box);
+    if (L.First > L.Last) {
+        Dash.Skip(L.Steps);
+        return;
+    }
+    const std::ptrdiff_t Stride = Surface.Stride();
+    const std::int64_t Ma = L.Major + L.MajorStep * L.First, Mi = L.Minor + L.MinorStep * L.MinorOffset;
+    PixelWalk W{Surface.Row(0),
+                static_cast<std::ptrdiff_t>(L.XMajor ? Mi * Stride + Ma : Ma * Stride + Mi),
+                L.MajorStep * (L.XMajor ? std::ptrdiff_t{1} : Stride),
+                L.MinorStep * (L.XMajor ? Stride : std::ptrdiff_t{1}),
+                L.Err,
+                2 * L.DMaj,
+                2 * L.DMin,
+                L.Bias};
+    const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
+    const bool Straight = L.DMin == 0;
+    const std::int64_t Visible = L.Last - L.First + 1;
+    if (Dash.Solid()) {
+        if (Straight)
+            W.Straight(Visible, true, Pen);
+        else
+            W.Run<true>(Visible, Pen);
+        return;
+    }
+    // Walked in a local copy, which the pixel stores cannot alias.
     PixelDash Local = Dash;
     Local.Skip(L.First);
-    if (L.First <= L.Last) {
-        const PixelGrid Grid(Surface);
-        const std::int64_t Major = L.Major + L.MajorStep * L.First;
-        const auto MajorAt = static_cast<int>(Major), MinorAt = static_cast<int>(L.Minor);
-        std::uint32_t* At = &Grid.At(L.XMajor ? MajorAt : MinorAt, L.XMajor ? MinorAt : MajorAt);
-        const std::ptrdiff_t Step = L.MajorStep * (L.XMajor ? std::ptrdiff_t{1} : Grid.Stride);
-        for (std::int64_t Left = L.Last - L.First + 1; Left > 0;) {
-            const std::int64_t Count = std::min(Left, Local.RunLeft());
-            if (Local.On()) {
-                if (Step == 1 || Step == -1)
-                    FillPixels(Step == 1 ? At : At - (Count - 1), static_cast<std::size_t>(Count), Pixel);
-                else
-                    for (std::int64_t K = 0; K < Count; ++K) At[K * Step] = Pixel;
-            }
-            At += Count * Step;
-            Left -= Count;
-            Local.Advance(Count);
-        }
+    for (std::int64_t Left = Visible; Left > 0;) {
+        const std::int64_t Count = std::min(Left, Local.RunLeft());
+        const bool Store = Local.On() || Ink.Opaque;
+        const std::uint32_t Pixel = Local.On() ? Pen : Back;
+        if (Straight)
+            W.Straight(Count, Store, Pixel);
+        else if (Store)
+            W.Run<true>(Count, Pixel);
+        else
+            W.Run<false>(Count, Pixel);
+        Left -= Count;
+        Local.Advance(Count);
     }
     Local.Skip(L.Steps - (L.Last + 1));
     Dash = Local;
@@ -125,51 +170,23 @@ void StraightLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int 
 } // namespace
 
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash) {
-    const ClipArea& Clip = Target.Clip();
-    if ((X0 == X1 || Y0 == Y1) && !Clip.Shape && Target.CopiesPen() && (Dash.Solid() || !Ink.Opaque)) {
-        // Grid lines, ticks, frames and the columns of dense series.
-        StraightLine(Target.Target(), Clip.Box, X0, Y0, X1, Y1, Ink.Pen & 0xFFFFFF, Dash);
-        return;
-    }
-    if (Dash.Solid() && !Clip.Shape && Target.CopiesPen()) {
-        // The common case: straight stores.
-        const PixelGrid Grid(Target.Target());
-        const std::uint32_t Pixel = Ink.Pen & 0xFFFFFF;
-        WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t) { Grid.At(X, Y) = Pixel; });
+    if (!Target.Clip().Shape && Target.CopiesPen()) {
+        // Grid lines, ticks, frames and series: every pixel a plain store.
+        StoredLine(Target.Target(), Target.Clip().Box, X0, Y0, X1, Y1, Ink, Dash);
         return;
     }
     // The visible steps are consecutive: the pattern skips the hidden ones
     // before the first and after the last.
     std::int64_t Done = -1;
-    const auto Advance = [&](std::int64_t I) {
+    const std::int64_t Steps = WalkLine(X0, Y0, X1, Y1, Target.Clip().Box, [&](int X, int Y, std::int64_t I) {
         if (Done < 0) Dash.Skip(I);
         Done = I + 1;
-    };
-    std::int64_t Steps = 0;
-    if (!Clip.Shape && Target.CopiesPen() && !Ink.Opaque) {
-        // Dotted grid lines: plain stores of the dashes. The pattern is
-        // walked in a local copy, which the pixel stores cannot alias, so it
-        // stays in registers.
-        const PixelGrid Grid(Target.Target());
-        const std::uint32_t Pixel = Ink.Pen & 0xFFFFFF;
-        PixelDash Local = Dash;
-        Steps = WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t I) {
-            if (Done < 0) Local.Skip(I);
-            Done = I + 1;
-            if (Local.On()) Grid.At(X, Y) = Pixel;
-            Local.Step();
-        });
-        Dash = Local;
-    } else {
-        Steps = WalkLine(X0, Y0, X1, Y1, Clip.Box, [&](int X, int Y, std::int64_t I) {
-            Advance(I);
-            if (Dash.On())
-                Target.PlotInBox(X, Y, Ink.Pen);
-            else if (Ink.Opaque)
-                Target.PlotInBox(X, Y, Ink.Back);
-            Dash.Step();
-        });
-    }
+        if (Dash.On())
+            Target.PlotInBox(X, Y, Ink.Pen);
+        else if (Ink.Opaque)
+            Target.PlotInBox(X, Y, Ink.Back);
+        Dash.Step();
+    });
     Dash.Skip(Steps - std::max<std::int64_t>(Done, 0));
 }
 

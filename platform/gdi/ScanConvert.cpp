@@ -77,28 +77,40 @@ void ScanConverter::Fill(int FillMode, const RECT& Clip, RowSink& Sink) {
     std::size_t Next = 0;
     for (std::int64_t Y = FirstRow; Y < EndRow; ++Y) {
         const std::int64_t Sample = Y * 16;
-        while (Next < FEdges.size() && FEdges[Next].Y0 <= Sample) FActive.push_back(static_cast<int>(Next++));
-        std::erase_if(FActive, [&](int I) { return FEdges[I].Y0 + FEdges[I].Dy <= Sample; });
-        FCrossings.clear();
-        for (int I : FActive) {
-            const Edge& E = FEdges[I];
-            // X = X0 + (Sample - Y0) Dx / Dy; the first column at or right of X / 16.
-            const std::int64_t T = (Sample - E.Y0) * E.Dx;
-            const std::int64_t Q = FloorDiv(T, E.Dy);
-            const std::int64_t A = E.X0 + Q;
-            const std::int64_t Column = (T - Q * E.Dy == 0) ? CeilDiv(A, 16) : FloorDiv(A, 16) + 1;
-            FCrossings.push_back(Crossing{Column, E.Dir});
+        std::erase_if(FActive, [&](const Active& A) { return A.E->Y0 + A.E->Dy <= Sample; });
+        for (Active& A : FActive) {
+            A.Q += A.StepQ;
+            A.R += A.StepR;
+            if (A.R >= A.E->Dy) {
+                A.R -= A.E->Dy;
+                ++A.Q;
+            }
         }
-        std::sort(FCrossings.begin(), FCrossings.end(),
-                  [](const Crossing& A, const Crossing& B) { return A.X < B.X; });
+        for (; Next < FEdges.size() && FEdges[Next].Y0 <= Sample; ++Next) {
+            const Edge& E = FEdges[Next];
+            if (E.Y0 + E.Dy <= Sample) continue;
+            // X = X0 + (Sample - Y0) Dx / Dy, and its change per row.
+            const std::int64_t T = (Sample - E.Y0) * E.Dx, Step = 16 * E.Dx;
+            const std::int64_t Q = FloorDiv(T, E.Dy), StepQ = FloorDiv(Step, E.Dy);
+            FActive.push_back(Active{Q, T - Q * E.Dy, StepQ, Step - StepQ * E.Dy, &E, 0});
+        }
+        // The column is the first at or right of X / 16; then the edges are
+        // kept in column order, which changes little from row to row.
+        for (std::size_t I = 0; I < FActive.size(); ++I) {
+            Active& A = FActive[I];
+            const std::int64_t X = A.E->X0 + A.Q;
+            A.Column = A.R == 0 ? (X + 15) >> 4 : (X >> 4) + 1;
+            for (std::size_t J = I; J > 0 && FActive[J].Column < FActive[J - 1].Column; --J)
+                std::swap(FActive[J], FActive[J - 1]);
+        }
         FRow.clear();
         int Winding = 0;
-        for (std::size_t I = 0; I + 1 < FCrossings.size(); ++I) {
-            Winding += FillMode == WINDING ? FCrossings[I].Dir : 1;
+        for (std::size_t I = 0; I + 1 < FActive.size(); ++I) {
+            Winding += FillMode == WINDING ? FActive[I].E->Dir : 1;
             const bool Inside = FillMode == WINDING ? Winding != 0 : (Winding & 1) != 0;
             if (!Inside) continue;
-            const std::int64_t X0 = std::max<std::int64_t>(FCrossings[I].X, Clip.left);
-            const std::int64_t X1 = std::min<std::int64_t>(FCrossings[I + 1].X, Clip.right);
+            const std::int64_t X0 = std::max<std::int64_t>(FActive[I].Column, Clip.left);
+            const std::int64_t X1 = std::min<std::int64_t>(FActive[I + 1].Column, Clip.right);
             if (X0 >= X1) continue;
             if (!FRow.empty() && FRow.back().X1 >= X0)
                 FRow.back().X1 = std::max(FRow.back().X1, static_cast<int>(X1));

@@ -46,17 +46,19 @@ private:
         std::int64_t Dx, Dy; // Dy > 0
         int Dir;             // +1 when the figure runs downwards here
     };
-    struct Crossing {
-        std::int64_t X; // first pixel column at or right of the crossing
-        int Dir;
+    // An edge crossing the current sample line at X0 + Q + R / Dy (28.4),
+    // 0 <= R < Dy, stepped one row down by adding StepQ + StepR / Dy.
+    struct Active {
+        std::int64_t Q, R, StepQ, StepR;
+        const Edge* E;
+        std::int64_t Column; // first pixel column at or right of the crossing
     };
     void AddEdge(std::int64_t X0, std::int64_t Y0, std::int64_t X1, std::int64_t Y1);
     template <class P, class F>
     void AddPoints(const P* Points, int Count, F ToFixed);
 
     std::vector<Edge> FEdges;
-    std::vector<int> FActive;
-    std::vector<Crossing> FCrossings;
+    std::vector<Active> FActive;
     std::vector<Span> FRow;
 };
 

@@ -44,7 +44,7 @@ StrokeStyle StrokeStyle::FromPen(const Pen& P, double MiterLimit) {
     if (P.IsGeometric()) {
         S.EndCap = P.GetEndCap();
         S.Join = P.GetJoin();
-        S.Dashes.assign(P.GetDashes().begin(), P.GetDashes().end());
+        S.Dashes = P.GetDashes();
     }
     S.MiterLimit = std::max(MiterLimit, 1.0);
     return S;
@@ -161,20 +161,19 @@ void Stroker::Solid(std::span<const PointF> Input, bool Closed, const StrokeStyl
 
 void Stroker::Dashed(std::span<const PointF> Points, bool Closed, const StrokeStyle& Style,
                      StrokeSink& Sink) {
-    const std::vector<double>& Dashes = Style.Dashes;
+    const std::span<const double> Dashes = Style.Dashes;
     const std::size_t Count = Dashes.size();
     double Period = 0;
     for (double D : Dashes) Period += std::max(D, 0.0);
     std::size_t Index = 0;
     double Left = std::max(Dashes[0], 0.0);
     FDash.clear();
-    // The dash in progress is stroked separately, so copy the figure first.
-    const std::vector<PointF> Figure(Points.begin(), Points.end());
+    // Each finished dash is stroked on its own; Solid copies it before
+    // writing any of the stroker's buffers.
     auto Flush = [&] {
         if (!FDash.empty()) {
-            const std::vector<PointF> Piece = FDash;
+            Solid(FDash, false, Style, Sink);
             FDash.clear();
-            Solid(Piece, false, Style, Sink);
         }
     };
     auto Advance = [&](double Distance) {
@@ -188,10 +187,10 @@ void Stroker::Dashed(std::span<const PointF> Points, bool Closed, const StrokeSt
         Left -= Distance;
     };
     const double Margin = Style.Width * std::max(Style.MiterLimit, 2.0) + 2;
-    const std::size_t N = Figure.size();
+    const std::size_t N = Points.size();
     const std::size_t Segments = N < 2 ? 0 : (Closed ? N : N - 1);
     for (std::size_t I = 0; I < Segments; ++I) {
-        const PointF A = Figure[I], B = Figure[(I + 1) % N];
+        const PointF A = Points[I], B = Points[(I + 1) % N];
         const double L = Length(Sub(B, A));
         if (L == 0) continue;
         double T0, T1;

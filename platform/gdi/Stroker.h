@@ -31,8 +31,9 @@ struct StrokeStyle {
     unsigned EndCap = PS_ENDCAP_ROUND;
     unsigned Join = PS_JOIN_ROUND;
     double MiterLimit = 10;
-    std::vector<double> Dashes; // empty: solid
+    std::span<const double> Dashes; // empty: solid
 
+    // Dashes refers to the pen's list, so the pen must outlive the style.
     static StrokeStyle FromPen(const Pen& P, double MiterLimit);
 };
 
