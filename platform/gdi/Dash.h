@@ -4,6 +4,7 @@
 // skipped; a pattern without runs is solid.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -31,6 +32,34 @@ public:
         if (FPos >= FPeriod) FPos -= FPeriod;
         FLeft -= static_cast<int>(Count);
         if (FLeft == 0) Next();
+    }
+    // Visit(On, Length) for the dashes and gaps of the next Count pixels,
+    // cut to Count, moving on past them. The pattern is walked in locals, so
+    // the caller's pixel stores cannot make it reload its place.
+    template <class F>
+    void Runs(std::int64_t Count, F&& Visit) {
+        if (Count <= 0) return;
+        if (FCount == 0) {
+            Visit(true, Count);
+            return;
+        }
+        FPos = (FPos + Count % FPeriod) % FPeriod;
+        int Index = FIndex;
+        std::int64_t Left = FLeft;
+        while (true) {
+            const std::int64_t Length = std::min(Count, Left);
+            Visit((Index & 1) == 0, Length);
+            Count -= Length;
+            Left -= Length;
+            if (Left == 0) {
+                do Index = Index + 1 == FCount ? 0 : Index + 1;
+                while (FLengths[Index] == 0);
+                Left = FLengths[Index];
+            }
+            if (Count == 0) break;
+        }
+        FIndex = Index;
+        FLeft = static_cast<int>(Left);
     }
     void Skip(std::int64_t Count) {
         if (FCount == 0 || Count <= 0) return;

@@ -105,10 +105,11 @@ struct PixelWalk {
             At += MajorStep;
         }
     }
-    // Count steps along a horizontal or vertical line.
+    // Count steps along a horizontal or vertical line. Dots and short dashes
+    // are cheaper stored in place than through the vector fill.
     void Straight(std::int64_t Count, bool Store, std::uint32_t Pixel) {
         if (Store) {
-            if (MajorStep == 1 || MajorStep == -1)
+            if ((MajorStep == 1 || MajorStep == -1) && Count > 8)
                 FillPixels(Base + (MajorStep == 1 ? At : At - (Count - 1)), static_cast<std::size_t>(Count),
                            Pixel);
             else
@@ -138,33 +139,18 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
                 2 * L.DMin,
                 L.Bias};
     const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
-    const bool Straight = L.DMin == 0;
-    const std::int64_t Visible = L.Last - L.First + 1;
-    if (Dash.Solid()) {
+    const bool Straight = L.DMin == 0, Opaque = Ink.Opaque;
+    Dash.Skip(L.First);
+    Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
+        const std::uint32_t Pixel = On ? Pen : Back;
         if (Straight)
-            W.Straight(Visible, true, Pen);
-        else
-            W.Run<true>(Visible, Pen);
-        return;
-    }
-    // Walked in a local copy, which the pixel stores cannot alias.
-    PixelDash Local = Dash;
-    Local.Skip(L.First);
-    for (std::int64_t Left = Visible; Left > 0;) {
-        const std::int64_t Count = std::min(Left, Local.RunLeft());
-        const bool Store = Local.On() || Ink.Opaque;
-        const std::uint32_t Pixel = Local.On() ? Pen : Back;
-        if (Straight)
-            W.Straight(Count, Store, Pixel);
-        else if (Store)
+            W.Straight(Count, On || Opaque, Pixel);
+        else if (On || Opaque)
             W.Run<true>(Count, Pixel);
         else
             W.Run<false>(Count, Pixel);
-        Left -= Count;
-        Local.Advance(Count);
-    }
-    Local.Skip(L.Steps - (L.Last + 1));
-    Dash = Local;
+    });
+    Dash.Skip(L.Steps - (L.Last + 1));
 }
 
 } // namespace
