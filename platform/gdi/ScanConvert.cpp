@@ -75,14 +75,19 @@ void ScanConverter::Fill(int FillMode, const RECT& Clip, RowSink& Sink) {
     const std::int64_t EndRow = std::min<std::int64_t>(Clip.bottom, CeilDiv(MaxY, 16));
     FActive.clear();
     std::size_t Next = 0;
+    std::int64_t NextEnd = MaxY; // the first sample line at which an active edge ends
     for (std::int64_t Y = FirstRow; Y < EndRow; ++Y) {
         const std::int64_t Sample = Y * 16;
-        std::erase_if(FActive, [&](const Active& A) { return A.E->Y0 + A.E->Dy <= Sample; });
+        if (NextEnd <= Sample) {
+            std::erase_if(FActive, [&](const Active& A) { return A.End <= Sample; });
+            NextEnd = MaxY;
+            for (const Active& A : FActive) NextEnd = std::min(NextEnd, A.End);
+        }
         for (Active& A : FActive) {
             A.Q += A.StepQ;
             A.R += A.StepR;
-            if (A.R >= A.E->Dy) {
-                A.R -= A.E->Dy;
+            if (A.R >= A.Dy) {
+                A.R -= A.Dy;
                 ++A.Q;
             }
         }
@@ -92,13 +97,15 @@ void ScanConverter::Fill(int FillMode, const RECT& Clip, RowSink& Sink) {
             // X = X0 + (Sample - Y0) Dx / Dy, and its change per row.
             const std::int64_t T = (Sample - E.Y0) * E.Dx, Step = 16 * E.Dx;
             const std::int64_t Q = FloorDiv(T, E.Dy), StepQ = FloorDiv(Step, E.Dy);
-            FActive.push_back(Active{Q, T - Q * E.Dy, StepQ, Step - StepQ * E.Dy, &E, 0});
+            FActive.push_back(
+                Active{Q, T - Q * E.Dy, StepQ, Step - StepQ * E.Dy, E.Dy, E.X0, E.Y0 + E.Dy, 0, E.Dir});
+            NextEnd = std::min(NextEnd, E.Y0 + E.Dy);
         }
         // The column is the first at or right of X / 16; then the edges are
         // kept in column order, which changes little from row to row.
         for (std::size_t I = 0; I < FActive.size(); ++I) {
             Active& A = FActive[I];
-            const std::int64_t X = A.E->X0 + A.Q;
+            const std::int64_t X = A.X0 + A.Q;
             A.Column = A.R == 0 ? (X + 15) >> 4 : (X >> 4) + 1;
             for (std::size_t J = I; J > 0 && FActive[J].Column < FActive[J - 1].Column; --J)
                 std::swap(FActive[J], FActive[J - 1]);
@@ -106,7 +113,7 @@ void ScanConverter::Fill(int FillMode, const RECT& Clip, RowSink& Sink) {
         FRow.clear();
         int Winding = 0;
         for (std::size_t I = 0; I + 1 < FActive.size(); ++I) {
-            Winding += FillMode == WINDING ? FActive[I].E->Dir : 1;
+            Winding += FillMode == WINDING ? FActive[I].Dir : 1;
             const bool Inside = FillMode == WINDING ? Winding != 0 : (Winding & 1) != 0;
             if (!Inside) continue;
             const std::int64_t X0 = std::max<std::int64_t>(FActive[I].Column, Clip.left);

@@ -47,11 +47,12 @@ private:
         int Dir;             // +1 when the figure runs downwards here
     };
     // An edge crossing the current sample line at X0 + Q + R / Dy (28.4),
-    // 0 <= R < Dy, stepped one row down by adding StepQ + StepR / Dy.
+    // 0 <= R < Dy, stepped one row down by adding StepQ + StepR / Dy; it
+    // leaves the active list at the sample line End.
     struct Active {
-        std::int64_t Q, R, StepQ, StepR;
-        const Edge* E;
+        std::int64_t Q, R, StepQ, StepR, Dy, X0, End;
         std::int64_t Column; // first pixel column at or right of the crossing
+        int Dir;
     };
     void AddEdge(std::int64_t X0, std::int64_t Y0, std::int64_t X1, std::int64_t Y1);
     template <class P, class F>
