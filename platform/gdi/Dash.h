@@ -61,6 +61,33 @@ public:
         FIndex = Index;
         FLeft = static_cast<int>(Left);
     }
+    // Visit(On, First, Length) for the dashes and gaps of the next Count
+    // pixels, cut to them, moving on past them. Unlike Runs, each run of the
+    // pattern comes with all its repeats in turn (First counts from the
+    // current pixel), so a straight line stores one run period after period
+    // instead of stepping through the pattern.
+    template <class F>
+    void Repeats(std::int64_t Count, F&& Visit) {
+        if (Count <= 0) return;
+        if (FCount == 0) {
+            Visit(true, std::int64_t{0}, Count);
+            return;
+        }
+        std::int64_t Start = 0;
+        for (int I = 0; I < FCount; ++I) {
+            const std::int64_t Length = FLengths[I];
+            // Where this run begins relative to the current pixel; a run the
+            // current pixel is already past comes round again a period later.
+            std::int64_t First = Start - FPos;
+            if (First + Length <= 0) First += FPeriod;
+            for (; First < Count; First += FPeriod) {
+                const std::int64_t From = std::max<std::int64_t>(First, 0);
+                if (Length > 0) Visit((I & 1) == 0, From, std::min(First + Length, Count) - From);
+            }
+            Start += Length;
+        }
+        Skip(Count);
+    }
     void Skip(std::int64_t Count) {
         if (FCount == 0 || Count <= 0) return;
         std::int64_t Pos = (FPos + Count % FPeriod) % FPeriod;

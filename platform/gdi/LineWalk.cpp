@@ -105,17 +105,16 @@ struct PixelWalk {
             At += MajorStep;
         }
     }
-    // Count steps along a horizontal or vertical line. Dots and short dashes
-    // are cheaper stored in place than through the vector fill.
-    void Straight(std::int64_t Count, bool Store, std::uint32_t Pixel) {
-        if (Store) {
-            if ((MajorStep == 1 || MajorStep == -1) && Count > 8)
-                FillPixels(Base + (MajorStep == 1 ? At : At - (Count - 1)), static_cast<std::size_t>(Count),
-                           Pixel);
-            else
-                for (std::int64_t K = 0; K < Count; ++K) Base[At + K * MajorStep] = Pixel;
-        }
-        At += Count * MajorStep;
+    // Count steps of a horizontal or vertical line from step First on. Dots
+    // and short dashes are cheaper stored in place than through the vector
+    // fill.
+    void Straight(std::int64_t First, std::int64_t Count, std::uint32_t Pixel) const {
+        const std::ptrdiff_t From = At + First * MajorStep;
+        if ((MajorStep == 1 || MajorStep == -1) && Count > 8)
+            FillPixels(Base + (MajorStep == 1 ? From : From - (Count - 1)), static_cast<std::size_t>(Count),
+                       Pixel);
+        else
+            for (std::int64_t K = 0; K < Count; ++K) Base[From + K * MajorStep] = Pixel;
     }
 };
 
@@ -141,15 +140,17 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
     const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
     const bool Straight = L.DMin == 0, Opaque = Ink.Opaque;
     Dash.Skip(L.First);
-    Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
-        const std::uint32_t Pixel = On ? Pen : Back;
-        if (Straight)
-            W.Straight(Count, On || Opaque, Pixel);
-        else if (On || Opaque)
-            W.Run<true>(Count, Pixel);
-        else
-            W.Run<false>(Count, Pixel);
-    });
+    if (Straight)
+        Dash.Repeats(L.Last - L.First + 1, [&](bool On, std::int64_t First, std::int64_t Count) {
+            if (On || Opaque) W.Straight(First, Count, On ? Pen : Back);
+        });
+    else
+        Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
+            if (On || Opaque)
+                W.Run<true>(Count, On ? Pen : Back);
+            else
+                W.Run<false>(Count, Back);
+        });
     Dash.Skip(L.Steps - (L.Last + 1));
 }
 
