@@ -100,13 +100,14 @@ BENCHMARK(BM_Render1000Labels)->UseManualTime();
 void BM_Render1000LabelsTurned90(benchmark::State& State) { RenderLabels(State, 900); }
 BENCHMARK(BM_Render1000LabelsTurned90)->UseManualTime();
 
-void BM_TextOut1000Labels(benchmark::State& State) {
+void TextOutLabels(benchmark::State& State, int BkMode) {
     Bitmap Surface(FrameWidth, FrameHeight);
     Surface.Fill(RGB(255, 255, 255));
     DC Device(Surface);
     Device.SelectObject(Font(DefaultChartFont()));
     Device.SetTextAlign(TA_CENTER | TA_TOP);
     Device.SetTextColor(RGB(0, 0, 0));
+    Device.SetBkMode(BkMode);
     const std::vector<std::string> Texts = Labels();
     AgainstClear(State, [&] {
         for (int I = 0; I < 1000; ++I)
@@ -115,7 +116,14 @@ void BM_TextOut1000Labels(benchmark::State& State) {
         benchmark::DoNotOptimize(Surface.Row(0));
     });
 }
+
+// The cell filled with the background colour first.
+void BM_TextOut1000Labels(benchmark::State& State) { TextOutLabels(State, OPAQUE); }
 BENCHMARK(BM_TextOut1000Labels)->UseManualTime();
+
+// Glyphs only, as the chart draws its labels.
+void BM_TextOut1000LabelsTransparent(benchmark::State& State) { TextOutLabels(State, TRANSPARENT); }
+BENCHMARK(BM_TextOut1000LabelsTransparent)->UseManualTime();
 
 void BM_Measure1000Labels(benchmark::State& State) {
     const Font F(DefaultChartFont());

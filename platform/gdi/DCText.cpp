@@ -27,24 +27,45 @@ public:
     }
 
     void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) override {
+        Block(FPainter.Clip().Box, X0, Y, Count, 1, Coverage);
+    }
+
+    void Block(const RECT&, long long Left, long long Top, int Width, int Height,
+               const std::uint8_t* Coverage) override {
         const RECT& Box = FPainter.Clip().Box;
-        if (Y < Box.top || Y >= Box.bottom) return;
-        std::uint32_t* Row = FPainter.Target().Row(Y);
+        const int X0 = static_cast<int>(std::max<long long>(Left, Box.left));
+        const int X1 = static_cast<int>(std::min<long long>(Left + Width, Box.right));
+        const int Y0 = static_cast<int>(std::max<long long>(Top, Box.top));
+        const int Y1 = static_cast<int>(std::min<long long>(Top + Height, Box.bottom));
+        if (X0 >= X1 || Y0 >= Y1) return;
+        const auto Pitch = static_cast<std::size_t>(Width);
+        const std::uint8_t* First =
+            Coverage + static_cast<std::size_t>(Y0 - Top) * Pitch + static_cast<std::size_t>(X0 - Left);
+        // The pen decision is made once per glyph, outside the pixel loops.
+        const std::uint32_t Ink = FInk;
         const RasterOp& Rop = FPainter.Rop();
-        for (const auto& S : FPainter.RowSpans(Y)) {
-            const int A = std::max({S.X0, X0, Box.left});
-            const int B =
-                static_cast<int>(std::min<std::int64_t>({S.X1, std::int64_t{X0} + Count, Box.right}));
-            for (int X = A; X < B; ++X) {
-                const unsigned C = Coverage[X - X0];
-                if (C == 0) continue;
-                const std::uint32_t D = Row[X];
-                const std::uint32_t Ink = FPainter.CopiesPen() ? FInk : Rop(FInk, D);
-                if (C == 255) {
-                    Row[X] = Ink & 0xFFFFFF;
-                    continue;
-                }
-                Row[X] = CoverPixel(Ink, D, C);
+        const bool Copy = FPainter.CopiesPen();
+        Bitmap& Target = FPainter.Target();
+        const auto Stride = static_cast<std::size_t>(Target.Stride());
+        const auto Lay = [&](std::uint32_t* To, const CoverageRows& Rows) {
+            if (Copy)
+                CoverPixels(To, Stride, Rows, Ink);
+            else
+                CoverPixels(To, Stride, Rows, Ink, Rop);
+        };
+        if (!FPainter.Clip().Shape) {
+            // A clip that is only its box: the whole block in one call.
+            const auto Count = static_cast<std::size_t>(X1 - X0);
+            Lay(Target.Row(Y0) + X0, CoverageRows{First, Pitch, Count, static_cast<std::size_t>(Y1 - Y0)});
+            return;
+        }
+        for (int Y = Y0; Y < Y1; ++Y) {
+            std::uint32_t* Row = Target.Row(Y);
+            const std::uint8_t* Line = First + static_cast<std::size_t>(Y - Y0) * Pitch;
+            for (const auto& S : FPainter.RowSpans(Y)) {
+                const int A = std::max(S.X0, X0), B = std::min(S.X1, X1);
+                if (A < B)
+                    Lay(Row + A, CoverageRows{Line + (A - X0), Pitch, static_cast<std::size_t>(B - A), 1});
             }
         }
     }

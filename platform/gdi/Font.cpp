@@ -78,6 +78,11 @@ void OutlineBar(const TextPlacement& P, const TextBar& Bar, OutlineSink& Sink) {
 
 RECT CoverageSink::ClipBox() const { return RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}; }
 
+void CoverageSink::Block(const RECT& Clip, long long Left, long long Top, int Width, int Height,
+                         const std::uint8_t* Coverage) {
+    detail::EmitCoverage(*this, Clip, Left, Top, Width, Height, Coverage);
+}
+
 Font::Font() : Font(LOGFONT{}) {}
 
 Font::Font(const LOGFONT& LogFont) : FInstance(FontEngine::Get().Acquire(LogFont)) {}
@@ -112,16 +117,20 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
 
     const RECT Clip = Sink.ClipBox();
     FontEngine& Engine = FontEngine::Get();
+    // Unturned text starts on a whole pixel, so its glyph origins are whole
+    // too and need no rounding.
+    const bool Straight = !P.Direction.Rotated;
+    const long long StartX = Straight ? Round64(P.X) : 0;
+    const long long StartY = Straight ? Round64(P.Y) : 0;
     long long Pen = 0;
     for (const char C : Text) {
         const Glyph& G = F.GlyphOf(static_cast<unsigned char>(C));
         const double Along = static_cast<double>(Pen);
-        const long long OriginX = Round64(P.PointX(Along, 0.0));
-        const long long OriginY = Round64(P.PointY(Along, 0.0));
+        const long long OriginX = Straight ? StartX + Pen : Round64(P.PointX(Along, 0.0));
+        const long long OriginY = Straight ? StartY : Round64(P.PointY(Along, 0.0));
         if (G.HasBitmap) {
             if (G.Width > 0)
-                detail::EmitCoverage(Sink, Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows,
-                                     G.Coverage.data());
+                Sink.Block(Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows, G.Coverage.data());
         } else {
             detail::RasterizeToSink(Engine.Library(), Engine.Mutex(), G.Outline.View(), OriginX, OriginY,
                                     F.Mono(), Clip, Sink);

@@ -116,14 +116,21 @@ struct TEXTMETRIC {
 
 // Receives rendered text in device pixels. Cell comes first, once per call,
 // with the corners of the text cell in order (start, top), (end, top),
-// (end, bottom), (start, bottom); then Span once per horizontal run of
-// antialiased coverage (0..255). ClipBox lets the receiver say which pixels it
-// can use at all, so that huge or far-away text is not rasterised in vain; it
-// is a hint, the receiver still clips.
+// (end, bottom), (start, bottom); then the coverage (0..255), a block per
+// glyph. ClipBox lets the receiver say which pixels it can use at all, so
+// that huge or far-away text is not rasterised in vain; it is a hint, the
+// receiver still clips.
 class CoverageSink {
 public:
     virtual void Cell(const POINT (&Corners)[4]) = 0;
+    // One horizontal run of coverage.
     virtual void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) = 0;
+    // Height rows of Width coverage bytes, the first row's first pixel at
+    // (Left, Top); Clip is the ClipBox() the caller asked for. By default each
+    // row's inked part inside Clip goes to Span; a receiver that can take a
+    // glyph whole saves a call per row.
+    virtual void Block(const RECT& Clip, long long Left, long long Top, int Width, int Height,
+                       const std::uint8_t* Coverage);
     virtual RECT ClipBox() const;
 
 protected:

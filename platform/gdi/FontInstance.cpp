@@ -161,7 +161,7 @@ FontInstance::FontInstance(const LOGFONT& LogFont)
     FTransformed = FDirection.Rotated || FSynthItalic;
 
     if (FMetrics.tmAveCharWidth == 0) {
-        Load('x');
+        Cache('x');
         FMetrics.tmAveCharWidth = FGlyphs['x'].Advance;
     }
 }
@@ -224,16 +224,23 @@ void FontInstance::ComputeMetrics(int Weight, bool FaceItalic) {
 }
 
 void FontInstance::Prepare(std::string_view Text) {
+    if (std::all_of(Text.begin(), Text.end(),
+                    [this](char C) { return Cached(static_cast<unsigned char>(C)); }))
+        return;
     std::lock_guard<std::mutex> Guard(FontEngine::Get().Mutex());
     for (const char C : Text) {
         const auto Char = static_cast<unsigned char>(C);
-        if (!FGlyphs[Char].Ready) Load(Char);
+        if (!Cached(Char)) Cache(Char);
     }
+}
+
+void FontInstance::Cache(unsigned char Char) {
+    Load(Char);
+    FCached[Char >> 6].fetch_or(std::uint64_t{1} << (Char & 63u), std::memory_order_release);
 }
 
 void FontInstance::Load(unsigned char Char) {
     Glyph& G = FGlyphs[Char];
-    G.Ready = true;
     G.HasBitmap = true;
     if (FFace == nullptr) return;
     FT_Face Face = FFace->Face;

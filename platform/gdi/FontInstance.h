@@ -10,6 +10,8 @@
 #include FT_FREETYPE_H
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -51,13 +53,19 @@ public:
     const TextBar& Underline() const { return FUnderline; }
     const TextBar& StrikeOut() const { return FStrikeOut; }
 
-    // Makes sure every character of Text is in the cache (locks the engine).
+    // Makes sure every character of Text is in the cache; locks the engine
+    // only when one is missing.
     void Prepare(std::string_view Text);
     // A cached glyph; valid for characters passed to Prepare before.
     const Glyph& GlyphOf(unsigned char Char) const { return FGlyphs[Char]; }
 
 private:
     void ComputeMetrics(int Weight, bool FaceItalic);
+    bool Cached(unsigned char Char) const {
+        return (FCached[Char >> 6].load(std::memory_order_acquire) >> (Char & 63u) & 1u) != 0;
+    }
+    // With the engine's mutex held: loads a glyph and marks it cached.
+    void Cache(unsigned char Char);
     void Load(unsigned char Char);
 
     LOGFONT FLogFont;
@@ -79,6 +87,9 @@ private:
     TextBar FUnderline;
     TextBar FStrikeOut;
     std::array<Glyph, 256> FGlyphs;
+    // One bit per character, set once its glyph is complete; a glyph never
+    // changes after that, so readers that see the bit need no lock.
+    std::array<std::atomic<std::uint64_t>, 4> FCached{};
 };
 
 } // namespace vur::gdi::detail

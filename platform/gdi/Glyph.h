@@ -32,7 +32,6 @@ struct GlyphOutline {
 };
 
 struct Glyph {
-    bool Ready = false;
     int Advance = 0;
     GlyphOutline Outline;
     // Coverage rows of Width bytes, the first row's top-left pixel at

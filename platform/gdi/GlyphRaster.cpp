@@ -92,7 +92,7 @@ void RasterizeToSink(FT_Library Library, std::mutex& Lock, const FT_Outline& Out
             RasterizeRegion(Library, Outline, static_cast<int>(Col0 - OriginX),
                             static_cast<int>(OriginY - (Top + Rows)), Width, Rows, Mono, S.Band.data());
         }
-        EmitCoverage(Sink, Clip, Col0, Top, Width, Rows, S.Band.data());
+        Sink.Block(Clip, Col0, Top, Width, Rows, S.Band.data());
     }
 }
 

@@ -38,6 +38,16 @@ TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y,
 }
 
 void CellCorners(const TextPlacement& P, POINT (&Corners)[4]) {
+    if (!P.Direction.Rotated) {
+        // An upright cell: two columns and two rows.
+        const int Left = Round(P.X), Right = Round(P.X + static_cast<double>(P.Width));
+        const int Top = Round(P.Y - P.Ascent), Bottom = Round(P.Y + P.Descent);
+        Corners[0] = POINT{Left, Top};
+        Corners[1] = POINT{Right, Top};
+        Corners[2] = POINT{Right, Bottom};
+        Corners[3] = POINT{Left, Bottom};
+        return;
+    }
     const double Along[4] = {0.0, static_cast<double>(P.Width), static_cast<double>(P.Width), 0.0};
     const double Down[4] = {-static_cast<double>(P.Ascent), -static_cast<double>(P.Ascent),
                             static_cast<double>(P.Descent), static_cast<double>(P.Descent)};

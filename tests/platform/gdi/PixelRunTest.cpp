@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <vector>
@@ -58,17 +59,26 @@ TEST(PixelRunTest, OverlappingCopiesReadTheWholeSourceFirst) {
 unsigned Mean(unsigned Ink, unsigned Dest, unsigned C) { return (Ink * C + Dest * (255 - C) + 127) / 255; }
 
 TEST(PixelRunTest, CoverageMixIsTheRoundedWeightedMeanOfEveryChannel) {
-    for (unsigned C = 0; C < 256; ++C)
-        for (unsigned I = 0; I < 256; ++I)
-            for (unsigned D = 0; D < 256; ++D) {
-                // Red (I, D), green (255 - I, D), blue (I, 255 - D); the top
-                // bytes are set to be ignored.
-                const std::uint32_t Ink = 0xAB000000u | I << 16 | (255 - I) << 8 | I;
-                const std::uint32_t Dest = 0x5C000000u | D << 16 | D << 8 | (255 - D);
+    // One run per ink and destination value, its pixels under coverage 0 to
+    // 255: every coverage of every channel pair.
+    std::uint8_t Coverage[256];
+    for (unsigned C = 0; C < 256; ++C) Coverage[C] = static_cast<std::uint8_t>(C);
+    std::vector<std::uint32_t> Run(256);
+    for (unsigned I = 0; I < 256; ++I)
+        for (unsigned D = 0; D < 256; ++D) {
+            // Red (I, D), green (255 - I, D), blue (I, 255 - D); the top
+            // bytes are set to be ignored, and kept where nothing is laid.
+            const std::uint32_t Ink = 0xAB000000u | I << 16 | (255 - I) << 8 | I;
+            const std::uint32_t Dest = 0x5C000000u | D << 16 | D << 8 | (255 - D);
+            std::fill(Run.begin(), Run.end(), Dest);
+            CoverPixels(Run.data(), Run.size(), CoverageRows{Coverage, 256, 256, 1}, Ink);
+            ASSERT_EQ(Run[0], Dest);
+            for (unsigned C = 1; C < 256; ++C) {
                 const std::uint32_t Expected =
                     Mean(I, D, C) << 16 | Mean(255 - I, D, C) << 8 | Mean(I, 255 - D, C);
-                ASSERT_EQ(CoverPixel(Ink, Dest, C), Expected) << C << " " << I << " " << D;
+                ASSERT_EQ(Run[C], Expected) << C << " " << I << " " << D;
             }
+        }
 }
 
 // Every pixel of the destination rectangle inside the bitmap and the clip
