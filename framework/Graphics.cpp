@@ -167,18 +167,35 @@ TFont::TFont() {
 
 void TFont::Assign(const TPersistent* Source) {
     if (const auto* Font = dynamic_cast<const TFont*>(Source)) {
-        if (Font == this) return;
-        FLogFont = Font->FLogFont;
-        FColor = Font->FColor;
-        FHandle = Font->FHandle;
-        if (Font->FPixelsPerInch != FPixelsPerInch) {
-            FLogFont.Height = -MulDiv(Font->GetSize(), FPixelsPerInch, 72);
-            FHandle.reset();
-        }
-        Changed();
+        AssignFrom(*Font);
         return;
     }
     TPersistent::Assign(Source);
+}
+
+void TFont::AssignFrom(const TFont& Font) {
+    if (&Font == this) return;
+    if (Font.FPixelsPerInch != FPixelsPerInch) {
+        FLogFont = Font.FLogFont;
+        FLogFont.Height = -MulDiv(Font.GetSize(), FPixelsPerInch, 72);
+        FColor = Font.FColor;
+        FHandle.reset();
+        Changed();
+        return;
+    }
+    // The same description keeps the device font this one already has (or
+    // takes the source's), so a canvas handed the same font for every label
+    // neither realises nor selects it again.
+    const bool SameFont = FLogFont == Font.FLogFont;
+    if (SameFont) {
+        if (!FHandle) FHandle = Font.FHandle;
+    } else {
+        FLogFont = Font.FLogFont;
+        FHandle = Font.FHandle;
+    }
+    if (SameFont && FColor == Font.FColor) return;
+    FColor = Font.FColor;
+    Changed();
 }
 
 void TFont::PropertyChanged() {

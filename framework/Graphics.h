@@ -148,8 +148,11 @@ class TFont : public TGraphicsObject {
 public:
     TFont();
     std::string ClassName() const override { return "TFont"; }
-    // Copies everything; when the pixels per inch differ, the point size is kept.
+    // Copies everything; when the pixels per inch differ, the point size is
+    // kept. Notifies only when something changed.
     void Assign(const TPersistent* Source) override;
+    // Assign from a source known to be a font, without asking its class.
+    void AssignFrom(const TFont& Source);
 
     const std::string& GetName() const { return FLogFont.FaceName; }
     void SetName(const std::string& Value);

@@ -173,7 +173,10 @@ void TVurCanvas::AssignBrushColor(const TChartBrush* Brush, TColor Color, TColor
 void TVurCanvas::AssignFont(TVurFont* Font) {
     if (!Font) return;
     Font->SetPixelsPerInch(FFont->GetPixelsPerInch());
-    FFont->Assign(Font);
+    // Realised once on the chart's own font, the device font is shared from
+    // there each time the canvas takes this font back.
+    Font->GetHandle();
+    FFont->AssignFrom(*Font);
     if (FFontZoom != 100) FFont->SetSize(Round(FFont->GetSize() * FFontZoom * 0.01));
     if (GetMonochrome()) FFont->SetColor(clBlack);
     gdi::DC& DC = FCanvas->GetHandle();
