@@ -120,8 +120,8 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
     // Unturned text starts on a whole pixel, so its glyph origins are whole
     // too and need no rounding.
     const bool Straight = !P.Direction.Rotated;
-    const long long StartX = Straight ? Round64(P.X) : 0;
-    const long long StartY = Straight ? Round64(P.Y) : 0;
+    const long long StartX = Straight ? Trunc64(P.X) : 0;
+    const long long StartY = Straight ? Trunc64(P.Y) : 0;
     long long Pen = 0;
     for (const char C : Text) {
         const Glyph& G = F.GlyphOf(static_cast<unsigned char>(C));

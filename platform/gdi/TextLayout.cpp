@@ -2,6 +2,9 @@
 
 #include "framework/Rounding.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace vur::gdi::detail {
 
 long long TextWidth(const FontInstance& Font, std::string_view Text, int ExtraSpacing) {
@@ -39,9 +42,12 @@ TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y,
 
 void CellCorners(const TextPlacement& P, POINT (&Corners)[4]) {
     if (!P.Direction.Rotated) {
-        // An upright cell: two columns and two rows.
-        const int Left = Round(P.X), Right = Round(P.X + static_cast<double>(P.Width));
-        const int Top = Round(P.Y - P.Ascent), Bottom = Round(P.Y + P.Descent);
+        // An upright cell: two columns and two rows, all whole already.
+        const auto Whole = [](double V) {
+            return static_cast<int>(std::clamp<long long>(Trunc64(V), INT_MIN, INT_MAX));
+        };
+        const int Left = Whole(P.X), Right = Whole(P.X + static_cast<double>(P.Width));
+        const int Top = Whole(P.Y - P.Ascent), Bottom = Whole(P.Y + P.Descent);
         Corners[0] = POINT{Left, Top};
         Corners[1] = POINT{Right, Top};
         Corners[2] = POINT{Right, Bottom};
