@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <span>
 
 namespace vur::gdi {
@@ -22,16 +21,6 @@ public:
         if (FCount == 0) return;
         if (++FPos == FPeriod) FPos = 0;
         if (--FLeft == 0) Next();
-    }
-    // Pixels left in the current dash or gap (unbounded when solid).
-    std::int64_t RunLeft() const { return FCount == 0 ? std::numeric_limits<std::int64_t>::max() : FLeft; }
-    // Moves on by Count pixels, at most RunLeft().
-    void Advance(std::int64_t Count) {
-        if (FCount == 0) return;
-        FPos += Count;
-        if (FPos >= FPeriod) FPos -= FPeriod;
-        FLeft -= static_cast<int>(Count);
-        if (FLeft == 0) Next();
     }
     // Visit(On, Length) for the dashes and gaps of the next Count pixels,
     // cut to Count, moving on past them. The pattern is walked in locals, so
