@@ -5,6 +5,7 @@
 #include "chart/DaZezava/Axis.h"
 
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/RoVedure/MultiLineText.h"
 #include "framework/Rounding.h"
 
 #include <array>
@@ -279,8 +280,13 @@ void TChartAxis::DrawAxisLabel(int X, int Y, int Angle, const std::string& Text,
     int A = Angle % 360;
     if (A < 0) A += 360;
     const TAxisSide Side = FHorizontal ? (FOtherSide ? asTop : asBottom) : (FOtherSide ? asRight : asLeft);
-    int Lines = 0;
-    const int Width = FParentChart->MultiLineTextWidth(Text, Lines);
+    TAxisLabelFormat* Box = Format != nullptr ? Format : FItems->GetFormat();
+    // Only a label turned 45 degrees under the axis and an opaque box need the
+    // width; the usual label is not measured here.
+    int Lines = MultiLineTextLines(Text);
+    const int Width = (A == 45 && Side == asBottom) || !Box->GetTransparent()
+                          ? FParentChart->MultiLineTextWidth(Text, Lines)
+                          : 0;
 
     unsigned Align = TA_LEFT;
     switch (A) {
@@ -361,7 +367,6 @@ void TChartAxis::DrawAxisLabel(int X, int Y, int Angle, const std::string& Text,
         Y -= Round(L * 0.5 * (Lines + 1));
     }
 
-    TAxisLabelFormat* Box = Format != nullptr ? Format : FItems->GetFormat();
     if (!Box->GetTransparent()) DrawLabelBox(X, Y, A, Align, Lines, Width, H);
 
     Canvas->SetTextAlign(Align);
@@ -370,7 +375,7 @@ void TChartAxis::DrawAxisLabel(int X, int Y, int Angle, const std::string& Text,
     std::string Shown = Text;
     if (OnDrawLabel) {
         OnDrawLabel(this, X, Y, Z, Shown, DrawLabel);
-        if (DrawLabel) FParentChart->MultiLineTextWidth(Shown, Lines);
+        if (DrawLabel) Lines = MultiLineTextLines(Shown);
     }
     if (DrawLabel) {
         std::size_t Start = 0;

@@ -20,4 +20,7 @@ struct TMultiLineSize {
 // Measured in the canvas' current font; an empty text has no lines.
 TMultiLineSize MultiLineTextSize(TVurCanvas& Canvas, const std::string& Text);
 
+// The lines alone, for callers that need no width.
+int MultiLineTextLines(const std::string& Text);
+
 } // namespace vur

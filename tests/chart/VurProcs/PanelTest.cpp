@@ -1,6 +1,7 @@
 // The panel's frame of a paint: the plot rectangle from margins and frame,
 // its repair, the 3D depth, the bevels, border and shadow in pixels, the
 // off-screen buffer handed to the window and the erase-background rule.
+#include "chart/RoVedure/MultiLineText.h"
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
 #include "framework/SystemColors.h"
@@ -245,6 +246,12 @@ TEST_F(PanelFixture, MultiLineTextIsAsWideAsItsWidestLine) {
     EXPECT_EQ(Lines, 3);
     EXPECT_EQ(Chart.MultiLineTextWidth("Wednesday\r", Lines), Wide);
     EXPECT_EQ(Lines, 1);
+    // Counting alone agrees with measuring, separators at either end included.
+    for (const std::string Text :
+         {"", "Mon", "Mon\rWednesday\rFri", "Wednesday\r", "\rMon", "\r", "\r\r", "A\r\rB"}) {
+        Chart.MultiLineTextWidth(Text, Lines);
+        EXPECT_EQ(MultiLineTextLines(Text), Lines) << Text;
+    }
 }
 
 // ---- the window side
