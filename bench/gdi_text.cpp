@@ -1,6 +1,7 @@
 // Text output: 1000 renders of 8-character labels in the default chart font
 // (Arial -11), through the device context's TextOut and straight from the font,
-// each measured against clearing a full-HD frame in the same iterations.
+// and the 20 labels of a chart's axes on a plain background, each measured
+// against clearing a full-HD frame in the same iterations.
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,13 +47,15 @@ private:
 
 // Times Work and, right after it in the same iteration, one clear of a full-HD
 // frame, so that both see the same machine load; the reported time is Work's,
-// the "x_clear" counter the ratio of the two totals.
-template <typename F>
-void AgainstClear(benchmark::State& State, F&& Work) {
+// the "x_clear" counter the ratio of the two totals. Setup runs before Work,
+// untimed.
+template <typename F, typename S>
+void AgainstClear(benchmark::State& State, F&& Work, S&& Setup) {
     std::vector<std::uint32_t> Frame(static_cast<std::size_t>(FrameWidth) * FrameHeight);
     double WorkSeconds = 0.0, ClearSeconds = 0.0;
     std::uint32_t Colour = 0;
     for (auto _ : State) {
+        Setup();
         const auto Start = std::chrono::steady_clock::now();
         Work();
         const auto Middle = std::chrono::steady_clock::now();
@@ -65,6 +69,11 @@ void AgainstClear(benchmark::State& State, F&& Work) {
         State.SetIterationTime(Seconds);
     }
     State.counters["x_clear"] = WorkSeconds / ClearSeconds;
+}
+
+template <typename F>
+void AgainstClear(benchmark::State& State, F&& Work) {
+    AgainstClear(State, std::forward<F>(Work), [] {});
 }
 
 std::vector<std::string> Labels() {
@@ -124,6 +133,34 @@ BENCHMARK(BM_TextOut1000Labels)->UseManualTime();
 // Glyphs only, as the chart draws its labels.
 void BM_TextOut1000LabelsTransparent(benchmark::State& State) { TextOutLabels(State, TRANSPARENT); }
 BENCHMARK(BM_TextOut1000LabelsTransparent)->UseManualTime();
+
+// The labels of a chart's axes, drawn as a paint draws them: 20 short
+// transparent labels on a freshly cleared plain background.
+void BM_TextOut20AxisLabels(benchmark::State& State) {
+    Bitmap Surface(689, 257);
+    DC Device(Surface);
+    Device.SelectObject(Font(DefaultChartFont()));
+    Device.SetTextColor(RGB(0, 0, 0));
+    Device.SetBkMode(TRANSPARENT);
+    std::vector<std::string> Texts;
+    for (int I = 0; I < 11; ++I) Texts.push_back("12:34:" + std::to_string(10 + I * 4));
+    for (int I = 1; I < 10; ++I) Texts.push_back(std::to_string(I * 10));
+    AgainstClear(
+        State,
+        [&] {
+            for (std::size_t I = 0; I < 11; ++I) {
+                Device.SetTextAlign(TA_CENTER | TA_TOP);
+                Device.TextOut(60 + static_cast<int>(I) * 60, 235, Texts[I]);
+            }
+            for (std::size_t I = 11; I < Texts.size(); ++I) {
+                Device.SetTextAlign(TA_RIGHT | TA_TOP);
+                Device.TextOut(30, 210 - static_cast<int>(I - 11) * 24, Texts[I]);
+            }
+            benchmark::DoNotOptimize(Surface.Row(0));
+        },
+        [&] { Surface.Fill(RGB(240, 240, 240)); });
+}
+BENCHMARK(BM_TextOut20AxisLabels)->UseManualTime();
 
 void BM_Measure1000Labels(benchmark::State& State) {
     const Font F(DefaultChartFont());

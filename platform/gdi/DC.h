@@ -10,6 +10,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/GlyphCellCache.h"
 #include "platform/gdi/LineWalk.h"
 #include "platform/gdi/Painter.h"
 #include "platform/gdi/Path.h"
@@ -207,6 +208,8 @@ private:
     Stroker FStroker;
     std::vector<PointF> FFloatPoints;
     std::vector<POINT> FIntPoints;
+    // Glyphs premixed in recent text colours over recent backgrounds.
+    GlyphCellCache FGlyphCells;
 };
 
 } // namespace vur::gdi

@@ -15,8 +15,9 @@ namespace {
 
 class TextPainter : public CoverageSink {
 public:
-    TextPainter(Painter& P, ScanConverter& Converter, std::uint32_t Ink, std::uint32_t Back, bool Opaque)
-        : FPainter(P), FConverter(Converter), FInk(Ink), FBack(Back), FOpaque(Opaque) {}
+    TextPainter(Painter& P, ScanConverter& Converter, GlyphCellCache& Cells, std::uint32_t Ink,
+                std::uint32_t Back, bool Opaque)
+        : FPainter(P), FConverter(Converter), FCells(Cells), FInk(Ink), FBack(Back), FOpaque(Opaque) {}
 
     void Cell(const POINT (&Corners)[4]) override {
         if (!FOpaque) return;
@@ -27,11 +28,25 @@ public:
     }
 
     void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) override {
-        Block(FPainter.Clip().Box, X0, Y, Count, 1, Coverage);
+        Lay(X0, Y, Count, 1, Coverage, false);
     }
 
     void Block(const RECT&, long long Left, long long Top, int Width, int Height,
                const std::uint8_t* Coverage) override {
+        Lay(Left, Top, Width, Height, Coverage, false);
+    }
+
+    void GlyphBlock(const RECT&, long long Left, long long Top, int Width, int Height,
+                    const std::uint8_t* Coverage) override {
+        Lay(Left, Top, Width, Height, Coverage, true);
+    }
+
+    RECT ClipBox() const override { return FPainter.Clip().Box; }
+
+private:
+    // Kept says the coverage is a cached glyph's, which may go through a
+    // premixed cell.
+    void Lay(long long Left, long long Top, int Width, int Height, const std::uint8_t* Coverage, bool Kept) {
         const RECT& Box = FPainter.Clip().Box;
         const int X0 = static_cast<int>(std::max<long long>(Left, Box.left));
         const int X1 = static_cast<int>(std::min<long long>(Left + Width, Box.right));
@@ -39,40 +54,47 @@ public:
         const int Y1 = static_cast<int>(std::min<long long>(Top + Height, Box.bottom));
         if (X0 >= X1 || Y0 >= Y1) return;
         const auto Pitch = static_cast<std::size_t>(Width);
-        const std::uint8_t* First =
-            Coverage + static_cast<std::size_t>(Y0 - Top) * Pitch + static_cast<std::size_t>(X0 - Left);
+        const std::size_t Start =
+            static_cast<std::size_t>(Y0 - Top) * Pitch + static_cast<std::size_t>(X0 - Left);
         // The pen decision is made once per glyph, outside the pixel loops.
         const std::uint32_t Ink = FInk;
         const RasterOp& Rop = FPainter.Rop();
         const bool Copy = FPainter.CopiesPen();
         Bitmap& Target = FPainter.Target();
         const auto Stride = static_cast<std::size_t>(Target.Stride());
-        const auto Lay = [&](std::uint32_t* To, const CoverageRows& Rows) {
-            if (Copy)
-                CoverPixels(To, Stride, Rows, Ink);
+        // Two opposite corners alike suggest a plain background; groups of
+        // pixels that are not on it are mixed as usual all the same.
+        const std::uint32_t Back = Target.Row(Y0)[X0];
+        const std::uint32_t* Premixed = nullptr;
+        if (Kept && Copy && Target.Row(Y1 - 1)[X1 - 1] == Back)
+            Premixed = FCells.Cell(Coverage, Width, Height, Ink, Back);
+        const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t Count, std::size_t Rows) {
+            const CoverageRows Block{Coverage + At, Pitch, Count, Rows};
+            if (Premixed)
+                CoverPixels(To, Stride, Block, Ink, PremixedRows{Premixed + At, Pitch, Back});
+            else if (Copy)
+                CoverPixels(To, Stride, Block, Ink);
             else
-                CoverPixels(To, Stride, Rows, Ink, Rop);
+                CoverPixels(To, Stride, Block, Ink, Rop);
         };
         if (!FPainter.Clip().Shape) {
             // A clip that is only its box: the whole block in one call.
-            const auto Count = static_cast<std::size_t>(X1 - X0);
-            Lay(Target.Row(Y0) + X0, CoverageRows{First, Pitch, Count, static_cast<std::size_t>(Y1 - Y0)});
+            Cover(Target.Row(Y0) + X0, Start, static_cast<std::size_t>(X1 - X0),
+                  static_cast<std::size_t>(Y1 - Y0));
             return;
         }
         for (int Y = Y0; Y < Y1; ++Y) {
             std::uint32_t* Row = Target.Row(Y);
-            const std::uint8_t* Line = First + static_cast<std::size_t>(Y - Y0) * Pitch;
+            const std::size_t Line = Start + static_cast<std::size_t>(Y - Y0) * Pitch;
             for (const auto& S : FPainter.RowSpans(Y)) {
                 const int A = std::max(S.X0, X0), B = std::min(S.X1, X1);
                 if (A < B)
-                    Lay(Row + A, CoverageRows{Line + (A - X0), Pitch, static_cast<std::size_t>(B - A), 1});
+                    Cover(Row + A, Line + static_cast<std::size_t>(A - X0), static_cast<std::size_t>(B - A),
+                          1);
             }
         }
     }
 
-    RECT ClipBox() const override { return FPainter.Clip().Box; }
-
-private:
     struct CellRows : RowSink {
         CellRows(Painter& P, std::uint32_t Back) : FPainter(P), FBack(Back) {}
         void Row(int Y, std::span<const gdi::Span> Spans) override {
@@ -83,6 +105,7 @@ private:
     };
     Painter& FPainter;
     ScanConverter& FConverter;
+    GlyphCellCache& FCells;
     std::uint32_t FInk, FBack;
     bool FOpaque;
 };
@@ -121,8 +144,9 @@ bool DC::TextOut(int X, int Y, std::string_view Text) {
         F.TextOutline(Text, X, Y, Placement, FState.CharExtra, Outline);
     } else {
         Painter P(*FSurface, Clip(), FState.Rop2);
-        TextPainter Sink(P, FConverter, PixelFromColor(FState.TextColor), PixelFromColor(FState.BkColor),
-                         FState.BkMode == OPAQUE);
+        FGlyphCells.UseFont(F);
+        TextPainter Sink(P, FConverter, FGlyphCells, PixelFromColor(FState.TextColor),
+                         PixelFromColor(FState.BkColor), FState.BkMode == OPAQUE);
         F.RenderText(Text, X, Y, Placement, FState.CharExtra, Sink);
     }
     if (UpdateCP) {

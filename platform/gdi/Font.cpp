@@ -83,6 +83,11 @@ void CoverageSink::Block(const RECT& Clip, long long Left, long long Top, int Wi
     detail::EmitCoverage(*this, Clip, Left, Top, Width, Height, Coverage);
 }
 
+void CoverageSink::GlyphBlock(const RECT& Clip, long long Left, long long Top, int Width, int Height,
+                              const std::uint8_t* Coverage) {
+    Block(Clip, Left, Top, Width, Height, Coverage);
+}
+
 Font::Font() : Font(LOGFONT{}) {}
 
 Font::Font(const LOGFONT& LogFont) : FInstance(FontEngine::Get().Acquire(LogFont)) {}
@@ -130,7 +135,7 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
         const long long OriginY = Straight ? StartY : Round64(P.PointY(Along, 0.0));
         if (G.HasBitmap) {
             if (G.Width > 0)
-                Sink.Block(Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows, G.Coverage.data());
+                Sink.GlyphBlock(Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows, G.Coverage.data());
         } else {
             detail::RasterizeToSink(Engine.Library(), Engine.Mutex(), G.Outline.View(), OriginX, OriginY,
                                     F.Mono(), Clip, Sink);

@@ -131,6 +131,11 @@ public:
     // glyph whole saves a call per row.
     virtual void Block(const RECT& Clip, long long Left, long long Top, int Width, int Height,
                        const std::uint8_t* Coverage);
+    // A Block of a cached glyph: the same bytes stay at Coverage for as long
+    // as the font lives, so a receiver may key what it derives from them by
+    // the address. By default a plain Block.
+    virtual void GlyphBlock(const RECT& Clip, long long Left, long long Top, int Width, int Height,
+                            const std::uint8_t* Coverage);
     virtual RECT ClipBox() const;
 
 protected:

@@ -1,5 +1,6 @@
 #include "platform/gdi/PixelRun.h"
 
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -64,26 +65,11 @@ using Words8 = std::uint16_t __attribute__((vector_size(16)));
     return (Dest & Empty) | (Mixed & ColourBits & ~Empty);
 }
 
-// A run four pixels at a time: groups without coverage are passed over
-// (glyph rows are mostly empty) and whole coverage is a plain store of the
-// ink. The last one to three pixels are gathered into a group of their own,
+// The last one to three pixels of a run, gathered into a group of their own
 // padded with empty coverage.
 template <typename InkOf>
-[[gnu::always_inline]] inline void CoverRun(std::uint32_t* To, const std::uint8_t* Coverage,
-                                            std::size_t Count, InkOf InkFor) {
-    std::size_t I = 0;
-    for (; I + Lanes <= Count; I += Lanes) {
-        std::uint32_t C;
-        std::memcpy(&C, Coverage + I, sizeof C);
-        if (C == 0) continue;
-        const Vec D = Load(To + I);
-        const Vec Ink = InkFor(D);
-        Store(To + I, C == 0xFFFFFFFFu ? Ink & ColourBits : CoverFour(D, Ink, C));
-    }
-    const std::size_t Rest = Count - I;
-    if (Rest == 0) return;
-    To += I;
-    Coverage += I;
+[[gnu::always_inline]] inline void CoverTail(std::uint32_t* To, const std::uint8_t* Coverage,
+                                             std::size_t Rest, InkOf InkFor) {
     std::uint32_t C = Coverage[0];
     Vec D{To[0], 0, 0, 0};
     if (Rest > 1) {
@@ -99,6 +85,58 @@ template <typename InkOf>
     To[0] = Out[0];
     if (Rest > 1) To[1] = Out[1];
     if (Rest > 2) To[2] = Out[2];
+}
+
+// A run four pixels at a time: groups without coverage are passed over
+// (glyph rows are mostly empty) and whole coverage is a plain store of the
+// ink.
+template <typename InkOf>
+[[gnu::always_inline]] inline void CoverRun(std::uint32_t* To, const std::uint8_t* Coverage,
+                                            std::size_t Count, InkOf InkFor) {
+    std::size_t I = 0;
+    for (; I + Lanes <= Count; I += Lanes) {
+        std::uint32_t C;
+        std::memcpy(&C, Coverage + I, sizeof C);
+        if (C == 0) continue;
+        const Vec D = Load(To + I);
+        const Vec Ink = InkFor(D);
+        Store(To + I, C == 0xFFFFFFFFu ? Ink & ColourBits : CoverFour(D, Ink, C));
+    }
+    if (I < Count) CoverTail(To + I, Coverage + I, Count - I, InkFor);
+}
+
+// Every bit of the two groups alike.
+[[gnu::always_inline]] inline bool Same(Vec A, Vec B) {
+    const auto Diff = std::bit_cast<std::array<std::uint64_t, 2>>(A ^ B);
+    return (Diff[0] | Diff[1]) == 0;
+}
+
+// CoverRun with the pen's ink, taking the premixed pixels of groups that lie
+// wholly on the background. Under coverage 0 a premixed pixel is the
+// background itself, so a group on the background is stored whole.
+[[gnu::always_inline]] inline void CoverRunOver(std::uint32_t* To, const std::uint8_t* Coverage,
+                                                const std::uint32_t* Premixed, std::size_t Count, Vec Pen,
+                                                Vec Back) {
+    std::size_t I = 0;
+    for (; I + Lanes <= Count; I += Lanes) {
+        std::uint32_t C;
+        std::memcpy(&C, Coverage + I, sizeof C);
+        if (C == 0) continue;
+        const Vec D = Load(To + I);
+        if (Same(D, Back))
+            Store(To + I, Load(Premixed + I));
+        else
+            Store(To + I, C == 0xFFFFFFFFu ? Pen & ColourBits : CoverFour(D, Pen, C));
+    }
+    const std::size_t Rest = Count - I;
+    if (Rest == 0) return;
+    bool OnBack = true;
+    for (std::size_t K = 0; K < Rest; ++K) OnBack &= To[I + K] == Back[0];
+    if (!OnBack) {
+        CoverTail(To + I, Coverage + I, Rest, [Pen](Vec) { return Pen; });
+        return;
+    }
+    for (std::size_t K = 0; K < Rest; ++K) To[I + K] = Premixed[I + K];
 }
 
 template <typename InkOf>
@@ -158,6 +196,19 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
     const Vec DestOnly = ~P & Rop.DestOnly, Neither = ~P & Rop.Neither;
     CoverRows(To, Stride, Coverage,
               [=](Vec D) { return (D & Both) | (~D & PenOnly) | (D & DestOnly) | (~D & Neither); });
+}
+
+void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
+                 const PremixedRows& Premixed) {
+    const Vec Pen = Vec{} + Ink, Back = Vec{} + Premixed.Back;
+    const std::uint8_t* From = Coverage.First;
+    const std::uint32_t* Mixed = Premixed.First;
+    for (std::size_t Row = 0; Row < Coverage.Rows; ++Row) {
+        CoverRunOver(To, From, Mixed, Coverage.Count, Pen, Back);
+        To += Stride;
+        From += Coverage.Pitch;
+        Mixed += Premixed.Pitch;
+    }
 }
 
 } // namespace vur::gdi

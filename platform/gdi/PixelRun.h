@@ -36,4 +36,19 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
 void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
                  const RasterOp& Rop);
 
+// What the first CoverPixels makes of a block of pixels that all equal Back
+// (top byte included): rows of Coverage.Count pixels, the first at First and
+// each Pitch pixels after the one before.
+struct PremixedRows {
+    const std::uint32_t* First = nullptr;
+    std::size_t Pitch = 0;
+    std::uint32_t Back = 0;
+};
+
+// The first CoverPixels, where groups of four pixels that all equal
+// Premixed.Back take their premixed pixels instead of being mixed; the
+// result is the same, without the arithmetic.
+void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
+                 const PremixedRows& Premixed);
+
 } // namespace vur::gdi
