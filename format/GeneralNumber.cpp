@@ -3,23 +3,29 @@
 #include "format/DecimalDigits.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace vur {
 
 namespace {
-constexpr int GeneralDigits = 15;
-}
 
-std::string GeneralNumberText(double Value, char DecimalSeparator) {
-    if (std::isnan(Value)) return "NAN";
-    if (std::isinf(Value)) return Value > 0 ? "INF" : "-INF";
+constexpr int GeneralDigits = 15;
+constexpr int GeneralTextSize = 40;
+
+// The text into Text, returning its end. At most: sign, 15 digits, separator,
+// "E-324", or "0." and four zeros.
+char* WriteGeneralNumber(double Value, char DecimalSeparator, char (&Text)[GeneralTextSize]) {
+    char* P = Text;
+    const auto Put = [&](std::string_view Word) {
+        for (const char C : Word) *P++ = C;
+        return P;
+    };
+    if (std::isnan(Value)) return Put("NAN");
+    if (std::isinf(Value)) return Put(Value > 0 ? "INF" : "-INF");
     TDecimalDigits Number = DecimalDigitsOf(Value);
     RoundToSignificant(Number, GeneralDigits);
-    if (Number.Count == 0) return "0";
+    if (Number.Count == 0) return Put("0");
 
-    // At most: sign, 15 digits, separator, "E-324", or "0." and four zeros.
-    char Text[40];
-    char* P = Text;
     if (Value < 0) *P++ = '-';
     const auto PutSeparator = [&] {
         if (DecimalSeparator != '\0') *P++ = DecimalSeparator;
@@ -45,7 +51,22 @@ std::string GeneralNumberText(double Value, char DecimalSeparator) {
         if (Number.Count > Number.Exponent) PutSeparator();
         for (int I = Number.Exponent; I < Number.Count; ++I) *P++ = Number.Digits[I];
     }
-    return std::string(Text, P);
+    return P;
+}
+
+} // namespace
+
+std::string GeneralNumberText(double Value, char DecimalSeparator) {
+    char Text[GeneralTextSize];
+    return std::string(Text, WriteGeneralNumber(Value, DecimalSeparator, Text));
+}
+
+bool SameGeneralNumberText(double A, double B) {
+    const char Separator = FormatSettings().DecimalSeparatorChar;
+    char TextA[GeneralTextSize], TextB[GeneralTextSize];
+    const char* EndA = WriteGeneralNumber(A, Separator, TextA);
+    const char* EndB = WriteGeneralNumber(B, Separator, TextB);
+    return std::string_view(TextA, EndA) == std::string_view(TextB, EndB);
 }
 
 std::string GeneralNumberText(double Value, const TFormatSettings& Settings) {

@@ -15,4 +15,8 @@ std::string GeneralNumberText(double Value, char DecimalSeparator);
 std::string GeneralNumberText(double Value, const TFormatSettings& Settings);
 std::string GeneralNumberText(double Value);
 
+// Whether GeneralNumberText(A) == GeneralNumberText(B), without making either
+// string.
+bool SameGeneralNumberText(double A, double B);
+
 } // namespace vur

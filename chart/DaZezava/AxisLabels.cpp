@@ -111,7 +111,7 @@ void TChartAxis::DrawLinearLabels(double Increment, TDateTimeStep Step) {
     double Value = FRangeMaximum;
     if (FAxisIsDateTime && FExactDateTime && Step != dtNone && Step >= dtOneDay) {
         Value = VurRoundDate(FRangeMaximum, Step);
-    } else if (GeneralNumberText(FRangeMinimum) != GeneralNumberText(FRangeMaximum) && FRoundFirstLabel) {
+    } else if (!SameGeneralNumberText(FRangeMinimum, FRangeMaximum) && FRoundFirstLabel) {
         const double Multiples = FRangeMaximum / Increment;
         // Beyond 2^53 multiples are not distinct doubles: start at the maximum.
         if (std::fabs(Multiples) < 9007199254740992.0)
@@ -124,7 +124,7 @@ void TChartAxis::DrawLinearLabels(double Increment, TDateTimeStep Step) {
         if (!(Value < Before)) return;
     }
     if (FRangeIsZero || std::fabs(FRangeMaximum - FRangeMinimum) < 1e-10 ||
-        GeneralNumberText(Value) == GeneralNumberText(Value - Increment)) {
+        SameGeneralNumberText(Value, Value - Increment)) {
         DrawValueLabel(Value);
         return;
     }

@@ -39,11 +39,39 @@ TEST(GeneralNumber, NonFiniteValues) {
 }
 
 TEST(GeneralNumber, SameTextExactlyWhenValuesAgreeToFifteenDigits) {
-    EXPECT_EQ(GeneralNumberText(1, '.'), GeneralNumberText(1.000000000000001, '.'));
-    EXPECT_EQ(GeneralNumberText(0.3, '.'), GeneralNumberText(0.1 + 0.2, '.'));
-    EXPECT_EQ(GeneralNumberText(1e20, '.'), GeneralNumberText(1.0000000000000004e20, '.'));
-    EXPECT_NE(GeneralNumberText(1, '.'), GeneralNumberText(1.00000000000001, '.'));
-    EXPECT_NE(GeneralNumberText(123456.789012345, '.'), GeneralNumberText(123456.789012346, '.'));
+    const double NaN = std::numeric_limits<double>::quiet_NaN(),
+                 Inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double A, B;
+        bool Same;
+    } Pairs[] = {{1, 1.000000000000001, true},
+                 {0.3, 0.1 + 0.2, true},
+                 {1e20, 1.0000000000000004e20, true},
+                 {0, -0.0, true},
+                 {NaN, NaN, true},
+                 {1, 1.00000000000001, false},
+                 {123456.789012345, 123456.789012346, false},
+                 {1, -1, false},
+                 {Inf, -Inf, false},
+                 {Inf, 1e308, false},
+                 {1.5, 15, false}};
+    for (const auto& P : Pairs) {
+        EXPECT_EQ(GeneralNumberText(P.A, '.') == GeneralNumberText(P.B, '.'), P.Same) << P.A << " " << P.B;
+        EXPECT_EQ(SameGeneralNumberText(P.A, P.B), P.Same) << P.A << " " << P.B;
+    }
+    // The comparison without strings agrees with comparing the strings, for
+    // neighbours a few units apart and for one-second steps of a time axis.
+    std::mt19937_64 Random(7);
+    std::uniform_real_distribution<double> Mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> Exponent(-30, 60), Units(0, 40);
+    for (int I = 0; I < 20000; ++I) {
+        const double A = std::ldexp(Mantissa(Random), Exponent(Random));
+        double B = A;
+        for (int Step = Units(Random); Step > 0; --Step) B = std::nextafter(B, Inf);
+        ASSERT_EQ(SameGeneralNumberText(A, B), GeneralNumberText(A) == GeneralNumberText(B)) << A << " " << B;
+        const double Time = 45000 + I / 86400.0;
+        ASSERT_FALSE(SameGeneralNumberText(Time, Time - 1 / 86400.0)) << Time;
+    }
 }
 
 TEST(GeneralNumber, ValueOfTheTextAgreesWithPrintfToFifteenDigits) {
