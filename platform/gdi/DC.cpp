@@ -72,6 +72,7 @@ bool DC::RestoreDC(int Level) {
     if (Target < 1 || Target > Count) return false;
     FState = FSaved[Target - 1];
     FSaved.resize(Target - 1);
+    ClipChanged();
     return true;
 }
 
@@ -79,16 +80,23 @@ bool DC::LPtoDP(POINT*, int Count) const { return Count >= 0; }
 bool DC::DPtoLP(POINT*, int Count) const { return Count >= 0; }
 
 ClipArea DC::Clip() const {
-    ClipArea Area;
-    Area.Box = RECT{0, 0, FSurface->Width(), FSurface->Height()};
-    if (FState.Clip) {
-        const RECT& B = FState.Clip->Box();
-        if (FState.Clip->Empty()) return ClipArea{};
-        Area.Box = RECT{std::max(Area.Box.left, B.left), std::max(Area.Box.top, B.top),
-                        std::min(Area.Box.right, B.right), std::min(Area.Box.bottom, B.bottom)};
-        if (FState.Clip->Complexity() == COMPLEXREGION) Area.Shape = &*FState.Clip;
+    const int Width = FSurface->Width(), Height = FSurface->Height();
+    if (Width != FClipWidth || Height != FClipHeight) {
+        FClipBox = RECT{0, 0, Width, Height};
+        FClipShaped = false;
+        if (FState.Clip) {
+            const RECT& B = FState.Clip->Box();
+            if (FState.Clip->Empty())
+                FClipBox = RECT{};
+            else
+                FClipBox = RECT{std::max(FClipBox.left, B.left), std::max(FClipBox.top, B.top),
+                                std::min(FClipBox.right, B.right), std::min(FClipBox.bottom, B.bottom)};
+            FClipShaped = !FState.Clip->Empty() && FState.Clip->Complexity() == COMPLEXREGION;
+        }
+        FClipWidth = Width;
+        FClipHeight = Height;
     }
-    return Area;
+    return ClipArea{FClipBox, FClipShaped ? &*FState.Clip : nullptr};
 }
 
 FillSource DC::BrushSource(const Brush& B) const {
@@ -175,6 +183,7 @@ COLORREF DC::GetPixel(int X, int Y) const {
 // Clipping.
 
 int DC::SelectClipRgn(const Region* Rgn) {
+    ClipChanged();
     if (!Rgn) {
         FState.Clip.reset();
         return SIMPLEREGION;
@@ -190,6 +199,7 @@ int DC::CombineClip(const Region& Rgn, int Mode) {
     Region Result;
     if (CombineRgn(Result, Current, Rgn, Mode) == ERROR) return ERROR;
     FState.Clip = std::move(Result);
+    ClipChanged();
     return FState.Clip->Complexity();
 }
 

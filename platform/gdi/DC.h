@@ -175,7 +175,10 @@ private:
         std::optional<Region> Clip;
     };
 
+    // The clip box and shape of the current state, worked out again only
+    // after the clip or the surface's size changed.
     ClipArea Clip() const;
+    void ClipChanged() { FClipWidth = -1; }
     FillSource BrushSource(const Brush& B) const;
     LineInk PenInk() const;
     bool Recording() const { return FRecording; }
@@ -199,6 +202,10 @@ private:
 
     Bitmap* FSurface;
     State FState;
+    // The box Clip() last worked out, for a surface of this size (-1: none).
+    mutable RECT FClipBox{};
+    mutable bool FClipShaped = false;
+    mutable int FClipWidth = -1, FClipHeight = -1;
     std::vector<State> FSaved;
     Path FPath;
     bool FRecording = false;

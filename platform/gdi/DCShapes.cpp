@@ -2,6 +2,7 @@
 // one is open, otherwise the brush fill first and the pen outline on top.
 #include "platform/gdi/DC.h"
 
+#include "platform/gdi/AxisStroke.h"
 #include "platform/gdi/LineWalk.h"
 #include "platform/gdi/RoundShape.h"
 
@@ -101,14 +102,28 @@ bool DC::LineTo(int X, int Y) {
     }
     const Pen& CurPen = FState.CurPen;
     if (CurPen.IsNull()) return true;
+    const ClipArea Area = Clip();
     if (CurPen.IsCosmeticLine()) {
-        Painter P(*FSurface, Clip(), FState.Rop2);
+        // Ticks and frames: a solid pen copied through a box needs no
+        // pattern and no painter.
+        if (!Area.Shape && FState.Rop2 == R2_COPYPEN && CurPen.GetDashes().empty()) {
+            SolidLine(*FSurface, Area.Box, From.x, From.y, X, Y, PixelFromColor(CurPen.GetColor()));
+            return true;
+        }
+        Painter P(*FSurface, Area, FState.Rop2);
         PixelDash Dash(CurPen.GetDashes());
         CosmeticLine(P, From.x, From.y, X, Y, PenInk(), Dash);
-    } else {
-        const PointF Line[2] = {ToF(From), ToF(To)};
-        WideStroke(Line, false);
+        return true;
     }
+    const StrokeStyle Style = StrokeStyle::FromPen(CurPen, FState.MiterLimit);
+    if ((From.x == X || From.y == Y) && !Style.Dashed()) {
+        // Axis lines: rows worked out directly instead of scan converted.
+        Painter P(*FSurface, Area, FState.Rop2);
+        StrokeAxisSegment(P, From, To, CurPen.GetWidth(), Style.EndCap, PixelFromColor(CurPen.GetColor()));
+        return true;
+    }
+    const PointF Line[2] = {ToF(From), ToF(To)};
+    WideStroke(Line, false);
     return true;
 }
 

@@ -8,7 +8,11 @@ namespace vur::gdi {
 PixelDash::PixelDash(std::span<const double> Dashes) {
     const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), 16) & ~std::size_t{1});
     for (int I = 0; I < Count; ++I) {
-        FLengths[I] = static_cast<int>(std::clamp(std::lround(Dashes[I]), 0L, 1L << 20));
+        // Whole lengths, the usual case, need no rounding call.
+        const double D = Dashes[I];
+        FLengths[I] = D >= 0 && D <= (1 << 20) && D == static_cast<int>(D)
+                          ? static_cast<int>(D)
+                          : static_cast<int>(std::clamp(std::lround(D), 0L, 1L << 20));
         FPeriod += FLengths[I];
     }
     // Without a positive dash and a positive gap the line is solid.

@@ -32,7 +32,7 @@ public:
             Visit(true, Count);
             return;
         }
-        FPos = (FPos + Count % FPeriod) % FPeriod;
+        FPos = PosAfter(Count);
         int Index = FIndex;
         std::int64_t Left = FLeft;
         while (true) {
@@ -50,44 +50,68 @@ public:
         FIndex = Index;
         FLeft = static_cast<int>(Left);
     }
-    // Visit(On, First, Length) for the dashes and gaps of the next Count
-    // pixels, cut to them, moving on past them. Unlike Runs, each run of the
-    // pattern comes with all its repeats in turn (First counts from the
-    // current pixel), so a straight line stores one run period after period
-    // instead of stepping through the pattern.
+    // Visit(On, First, Length, Times) for the dashes and gaps of the next
+    // Count pixels, cut to them, moving on past them: the pixels First +
+    // k Period() + [0, Length) for k < Times, First counting from the current
+    // pixel. Unlike Runs, each run of the pattern comes with all its repeats
+    // at once, so a straight line stores one run period after period instead
+    // of stepping through the pattern; a repeat cut by either end comes on
+    // its own.
     template <class F>
     void Repeats(std::int64_t Count, F&& Visit) {
         if (Count <= 0) return;
         if (FCount == 0) {
-            Visit(true, std::int64_t{0}, Count);
+            Visit(true, std::int64_t{0}, Count, std::int64_t{1});
             return;
         }
+        // Whole periods in Count, the one division here; each run repeats
+        // whole that often, give or take one.
+        const std::int64_t Periods = Count < FPeriod ? 0 : Count / FPeriod;
         std::int64_t Start = 0;
         for (int I = 0; I < FCount; ++I) {
             const std::int64_t Length = FLengths[I];
+            const bool On = (I & 1) == 0;
             // Where this run begins relative to the current pixel; a run the
             // current pixel is already past comes round again a period later.
             std::int64_t First = Start - FPos;
-            if (First + Length <= 0) First += FPeriod;
-            for (; First < Count; First += FPeriod) {
-                const std::int64_t From = std::max<std::int64_t>(First, 0);
-                if (Length > 0) Visit((I & 1) == 0, From, std::min(First + Length, Count) - From);
-            }
             Start += Length;
+            if (Length == 0) continue;
+            if (First + Length <= 0) First += FPeriod;
+            if (First < 0) {
+                Visit(On, std::int64_t{0}, std::min(First + Length, Count), std::int64_t{1});
+                First += FPeriod;
+            }
+            if (First >= Count) continue;
+            // Repeats k with k Period() <= Room fit whole.
+            const std::int64_t Room = Count - Length - First;
+            std::int64_t Whole = Room < 0 ? 0 : Periods + 1;
+            while (Whole > 0 && (Whole - 1) * FPeriod > Room) --Whole;
+            if (Whole > 0) Visit(On, First, Length, Whole);
+            const std::int64_t Tail = First + Whole * FPeriod;
+            if (Tail < Count) Visit(On, Tail, Count - Tail, std::int64_t{1});
         }
-        Skip(Count);
+        const std::int64_t Pos = FPos + (Count - Periods * FPeriod);
+        Place(Pos >= FPeriod ? Pos - FPeriod : Pos);
     }
+    std::int64_t Period() const { return FPeriod; }
     void Skip(std::int64_t Count) {
         if (FCount == 0 || Count <= 0) return;
-        std::int64_t Pos = (FPos + Count % FPeriod) % FPeriod;
-        FPos = Pos;
-        for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
-        FLeft = static_cast<int>(FLengths[FIndex] - Pos);
+        Place(PosAfter(Count));
     }
     // Back to the start of the pattern.
     void Restart();
 
 private:
+    // The position Count pixels on; short counts need no division.
+    std::int64_t PosAfter(std::int64_t Count) const {
+        const std::int64_t Pos = FPos + (Count < FPeriod ? Count : Count % FPeriod);
+        return Pos >= FPeriod ? Pos - FPeriod : Pos;
+    }
+    void Place(std::int64_t Pos) {
+        FPos = Pos;
+        for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
+        FLeft = static_cast<int>(FLengths[FIndex] - Pos);
+    }
     void Next() {
         do FIndex = FIndex + 1 == FCount ? 0 : FIndex + 1;
         while (FLengths[FIndex] == 0);

@@ -11,9 +11,6 @@ namespace detail {
 
 namespace {
 
-// Far beyond any device; keeps every product below 2^62.
-constexpr std::int64_t Limit = std::int64_t{1} << 27;
-
 std::int64_t FloorDiv(std::int64_t A, std::int64_t B) {
     std::int64_t Q = A / B;
     if ((A % B != 0) && ((A < 0) != (B < 0))) --Q;
@@ -74,7 +71,8 @@ LineSetup SetupLine(int X0, int Y0, int X1, int Y1, const RECT& Box) {
     if (First > Last) return L;
     L.First = First;
     L.Last = Last;
-    L.MinorOffset = FloorDiv(2 * First * L.DMin + L.DMaj + L.Bias - 1, 2 * L.DMaj);
+    // A straight line stays on its start row or column.
+    L.MinorOffset = L.DMin == 0 ? 0 : FloorDiv(2 * First * L.DMin + L.DMaj + L.Bias - 1, 2 * L.DMaj);
     L.Err = 2 * L.DMin * (First + 1) - L.DMaj - 2 * L.DMaj * L.MinorOffset;
     return L;
 }
@@ -105,16 +103,44 @@ struct PixelWalk {
             At += MajorStep;
         }
     }
-    // Count steps of a horizontal or vertical line from step First on. Dots
-    // and short dashes are cheaper stored in place than through the vector
-    // fill.
-    void Straight(std::int64_t First, std::int64_t Count, std::uint32_t Pixel) const {
-        const std::ptrdiff_t From = At + First * MajorStep;
-        if ((MajorStep == 1 || MajorStep == -1) && Count > 8)
-            FillPixels(Base + (MajorStep == 1 ? From : From - (Count - 1)), static_cast<std::size_t>(Count),
-                       Pixel);
-        else
-            for (std::int64_t K = 0; K < Count; ++K) Base[From + K * MajorStep] = Pixel;
+    // Times runs of Length steps of a horizontal or vertical line, the
+    // first from step First on and each Period steps after the one before.
+    // Indices step by adding, so a vertical run costs no multiply per pixel;
+    // long runs of a row go to the vector fill.
+    void Straight(std::int64_t First, std::int64_t Length, std::int64_t Times, std::int64_t Period,
+                  std::uint32_t Pixel) const {
+        const std::ptrdiff_t Jump = Period * MajorStep, Run = Length * MajorStep;
+        std::ptrdiff_t From = At + First * MajorStep;
+        if ((MajorStep == 1 || MajorStep == -1) && Length > 8) {
+            for (; Times > 0; --Times, From += Jump)
+                FillPixels(Base + (MajorStep == 1 ? From : From - (Length - 1)),
+                           static_cast<std::size_t>(Length), Pixel);
+            return;
+        }
+        // Dots and short dashes (the grid's three pixels) unrolled, along a
+        // row with the step known to the compiler.
+        if (Length <= 3 && (MajorStep == 1 || MajorStep == -1)) {
+            const std::ptrdiff_t Left = MajorStep == 1 ? From : From - (Length - 1);
+            if (Length == 1) return Repeat<1, 1>(Left, Times, Jump, Pixel);
+            if (Length == 2) return Repeat<2, 1>(Left, Times, Jump, Pixel);
+            return Repeat<3, 1>(Left, Times, Jump, Pixel);
+        }
+        if (Length == 1) return Repeat<1, 0>(From, Times, Jump, Pixel);
+        if (Length == 2) return Repeat<2, 0>(From, Times, Jump, Pixel);
+        if (Length == 3) return Repeat<3, 0>(From, Times, Jump, Pixel);
+        for (; Times > 0; --Times, From += Jump)
+            for (std::ptrdiff_t K = From, End = From + Run; K != End; K += MajorStep) Base[K] = Pixel;
+    }
+    // Length pixels each Jump apart, Step apart within a run (0: the major
+    // step).
+    template <int Length, int Step>
+    void Repeat(std::ptrdiff_t From, std::int64_t Times, std::ptrdiff_t Jump, std::uint32_t Pixel) const {
+        const std::ptrdiff_t S = Step != 0 ? Step : MajorStep;
+        for (; Times > 0; --Times, From += Jump) {
+            Base[From] = Pixel;
+            if constexpr (Length > 1) Base[From + S] = Pixel;
+            if constexpr (Length > 2) Base[From + 2 * S] = Pixel;
+        }
     }
 };
 
@@ -141,9 +167,11 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
     const bool Straight = L.DMin == 0, Opaque = Ink.Opaque;
     Dash.Skip(L.First);
     if (Straight)
-        Dash.Repeats(L.Last - L.First + 1, [&](bool On, std::int64_t First, std::int64_t Count) {
-            if (On || Opaque) W.Straight(First, Count, On ? Pen : Back);
-        });
+        Dash.Repeats(L.Last - L.First + 1,
+                     [&, Period = Dash.Period()](bool On, std::int64_t First, std::int64_t Length,
+                                                 std::int64_t Times) {
+                         if (On || Opaque) W.Straight(First, Length, Times, Period, On ? Pen : Back);
+                     });
     else
         Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
             if (On || Opaque)
@@ -155,6 +183,40 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
 }
 
 } // namespace
+
+void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel) {
+    if (X0 != X1 && Y0 != Y1) {
+        PixelDash Solid;
+        StoredLine(Surface, Box, X0, Y0, X1, Y1, LineInk{Pixel}, Solid);
+        return;
+    }
+    // Ends held where the walk holds them; the pixels run from the first end
+    // towards the second, which is left out.
+    const std::int64_t Ax = std::clamp<std::int64_t>(X0, -detail::Limit, detail::Limit),
+                       Ay = std::clamp<std::int64_t>(Y0, -detail::Limit, detail::Limit),
+                       Bx = std::clamp<std::int64_t>(X1, -detail::Limit, detail::Limit),
+                       By = std::clamp<std::int64_t>(Y1, -detail::Limit, detail::Limit);
+    const std::uint32_t Ink = Pixel & 0xFFFFFF;
+    if (Ay == By) {
+        if (Ay < Box.top || Ay >= Box.bottom) return;
+        const std::int64_t Lo = std::max<std::int64_t>(Ax < Bx ? Ax : Bx + 1, Box.left),
+                           Hi = std::min<std::int64_t>(Ax < Bx ? Bx : Ax + 1, Box.right);
+        if (Lo >= Hi) return;
+        std::uint32_t* Row = Surface.Row(static_cast<int>(Ay));
+        if (Hi - Lo > 8)
+            FillPixels(Row + Lo, static_cast<std::size_t>(Hi - Lo), Ink);
+        else
+            for (std::int64_t X = Lo; X < Hi; ++X) Row[X] = Ink;
+        return;
+    }
+    if (Ax < Box.left || Ax >= Box.right) return;
+    const std::int64_t Lo = std::max<std::int64_t>(Ay < By ? Ay : By + 1, Box.top),
+                       Hi = std::min<std::int64_t>(Ay < By ? By : Ay + 1, Box.bottom);
+    if (Lo >= Hi) return;
+    std::uint32_t* Base = Surface.Row(0);
+    const std::ptrdiff_t Stride = Surface.Stride();
+    for (std::ptrdiff_t K = Lo * Stride + Ax, End = Hi * Stride + Ax; K != End; K += Stride) Base[K] = Ink;
+}
 
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash) {
     if (!Target.Clip().Shape && Target.CopiesPen()) {

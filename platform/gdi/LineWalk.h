@@ -23,12 +23,19 @@ struct LineInk {
 // Dash is advanced by the line's length; pass a solid one for plain lines.
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash);
 
+// A solid line stored plainly inside Box: for a device with no clip shape
+// and the pen copied. Horizontal and vertical lines skip the walk's setup.
+void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel);
+
 // The steps of a line that fall inside a box: Visit(X, Y, StepIndex) for
 // StepIndex in the visible range, in order. Returns the number of steps.
 template <class F>
 std::int64_t WalkLine(int X0, int Y0, int X1, int Y1, const RECT& Box, F&& Visit);
 
 namespace detail {
+// Ends are held within this; far beyond any device, it keeps every product
+// below 2^62.
+constexpr std::int64_t Limit = std::int64_t{1} << 27;
 struct LineSetup {
     std::int64_t First = 0, Last = -1; // visible step range
     std::int64_t Steps = 0;

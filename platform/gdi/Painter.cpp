@@ -88,6 +88,28 @@ void Painter::SolidSpan(int Y, int X0, int X1, std::uint32_t Pixel) {
     }
 }
 
+void Painter::SolidBlock(int Top, int Bottom, int X0, int X1, std::uint32_t Pixel) {
+    Top = std::max(Top, FClip.Box.top);
+    Bottom = std::min(Bottom, FClip.Box.bottom);
+    X0 = std::max(X0, FClip.Box.left);
+    X1 = std::min(X1, FClip.Box.right);
+    if (Top >= Bottom || X0 >= X1) return;
+    if (FClip.Shape || !FCopy) {
+        for (int Y = Top; Y < Bottom; ++Y) SolidSpan(Y, X0, X1, Pixel);
+        return;
+    }
+    const std::uint32_t Ink = Pixel & 0xFFFFFF;
+    const std::size_t Count = static_cast<std::size_t>(X1 - X0);
+    const std::ptrdiff_t Stride = FTarget.Stride();
+    std::uint32_t* Base = FTarget.Row(0) + X0;
+    const std::ptrdiff_t End = Bottom * Stride;
+    if (Count > 8)
+        for (std::ptrdiff_t At = Top * Stride; At != End; At += Stride) FillPixels(Base + At, Count, Ink);
+    else
+        for (std::ptrdiff_t At = Top * Stride; At != End; At += Stride)
+            for (std::size_t K = 0; K < Count; ++K) Base[At + K] = Ink;
+}
+
 void Painter::FillSpan(int Y, int X0, int X1, const FillSource& Source) {
     if (Source.Kind == FillSource::Pattern && (!Source.Image || Source.Image->Empty())) return;
     X0 = std::max(X0, FClip.Box.left);

@@ -43,6 +43,9 @@ public:
     // [X0, X1) on row Y in one pixel value.
     void SolidSpan(int Y, int X0, int X1, std::uint32_t Pixel);
     void FillSpan(int Y, int X0, int X1, const FillSource& Source);
+    // Rows [Top, Bottom) of [X0, X1) in one pixel value: SolidSpan row by
+    // row, but a plain store through a box steps from row to row in place.
+    void SolidBlock(int Top, int Bottom, int X0, int X1, std::uint32_t Pixel);
     void Plot(int X, int Y, std::uint32_t Pixel);
     // Plot for callers that already cut to Clip().Box; still honours the region.
     void PlotInBox(int X, int Y, std::uint32_t Pixel) {

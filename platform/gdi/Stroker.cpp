@@ -50,6 +50,12 @@ StrokeStyle StrokeStyle::FromPen(const Pen& P, double MiterLimit) {
     return S;
 }
 
+bool StrokeStyle::Dashed() const {
+    double Period = 0;
+    for (double D : Dashes) Period += std::max(D, 0.0);
+    return Dashes.size() >= 2 && Period > 0;
+}
+
 void DiscPolygon(PointF Centre, double Width, std::vector<PointF>& Out) {
     Out.clear();
     const int N = std::clamp(static_cast<int>(Width * 2), 8, 64);
@@ -80,9 +86,7 @@ void Stroker::Emit(StrokeSink& Sink, std::initializer_list<PointF> Polygon) {
 
 void Stroker::Stroke(std::span<const PointF> Points, bool Closed, const StrokeStyle& Style,
                      StrokeSink& Sink) {
-    double Period = 0;
-    for (double D : Style.Dashes) Period += std::max(D, 0.0);
-    if (Style.Dashes.size() >= 2 && Period > 0)
+    if (Style.Dashed())
         Dashed(Points, Closed, Style, Sink);
     else
         Solid(Points, Closed, Style, Sink);

@@ -33,6 +33,8 @@ struct StrokeStyle {
     double MiterLimit = 10;
     std::span<const double> Dashes; // empty: solid
 
+    // A pattern with some positive length; otherwise the stroke is solid.
+    bool Dashed() const;
     // Dashes refers to the pen's list, so the pen must outlive the style.
     static StrokeStyle FromPen(const Pen& P, double MiterLimit);
 };
