@@ -32,8 +32,9 @@ struct Disc {
 
 } // namespace
 
-void StrokeAxisSegment(Painter& Target, POINT From, POINT To, int Width, unsigned EndCap,
+void StrokeAxisSegment(Painter& Target, int X0, int Y0, int X1, int Y1, int Width, unsigned EndCap,
                        std::uint32_t Pixel) {
+    const POINT From{X0, Y0}, To{X1, Y1};
     const RECT& Clip = Target.Clip().Box;
     if (Target.Clip().Empty()) return;
     const std::int64_t W = Width, Before = W / 2, After = W - W / 2;

@@ -14,10 +14,10 @@
 
 namespace vur::gdi {
 
-// The segment must be horizontal, vertical or a point; EndCap is one of the
-// PS_ENDCAP_ values. Each pixel is painted once, through the painter's clip
-// and raster operation.
-void StrokeAxisSegment(Painter& Target, POINT From, POINT To, int Width, unsigned EndCap,
+// The segment (X0, Y0)-(X1, Y1) must be horizontal, vertical or a point;
+// EndCap is one of the PS_ENDCAP_ values. Each pixel is painted once,
+// through the painter's clip and raster operation.
+void StrokeAxisSegment(Painter& Target, int X0, int Y0, int X1, int Y1, int Width, unsigned EndCap,
                        std::uint32_t Pixel);
 
 } // namespace vur::gdi

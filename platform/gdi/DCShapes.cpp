@@ -94,10 +94,13 @@ bool DC::MoveToEx(int X, int Y, POINT* Previous) {
 }
 
 bool DC::LineTo(int X, int Y) {
-    const POINT From = FState.Position, To{X, Y};
-    FState.Position = To;
+    // Field by field: MoveToEx has just stored them one at a time, and one
+    // wide load of both would wait for those stores to reach the cache.
+    const int X0 = FState.Position.x, Y0 = FState.Position.y;
+    FState.Position = POINT{X, Y};
+    const PointF Line[2] = {{double(X0), double(Y0)}, {double(X), double(Y)}};
     if (FRecording) {
-        FPath.LineTo(ToF(From), ToF(To));
+        FPath.LineTo(Line[0], Line[1]);
         return true;
     }
     const Pen& CurPen = FState.CurPen;
@@ -107,22 +110,22 @@ bool DC::LineTo(int X, int Y) {
         // Ticks and frames: a solid pen copied through a box needs no
         // pattern and no painter.
         if (!Area.Shape && FState.Rop2 == R2_COPYPEN && CurPen.GetDashes().empty()) {
-            SolidLine(*FSurface, Area.Box, From.x, From.y, X, Y, PixelFromColor(CurPen.GetColor()));
+            SolidLine(*FSurface, Area.Box, X0, Y0, X, Y, PixelFromColor(CurPen.GetColor()));
             return true;
         }
         Painter P(*FSurface, Area, FState.Rop2);
         PixelDash Dash(CurPen.GetDashes());
-        CosmeticLine(P, From.x, From.y, X, Y, PenInk(), Dash);
+        CosmeticLine(P, X0, Y0, X, Y, PenInk(), Dash);
         return true;
     }
     const StrokeStyle Style = StrokeStyle::FromPen(CurPen, FState.MiterLimit);
-    if ((From.x == X || From.y == Y) && !Style.Dashed()) {
+    if ((X0 == X || Y0 == Y) && !Style.Dashed()) {
         // Axis lines: rows worked out directly instead of scan converted.
         Painter P(*FSurface, Area, FState.Rop2);
-        StrokeAxisSegment(P, From, To, CurPen.GetWidth(), Style.EndCap, PixelFromColor(CurPen.GetColor()));
+        StrokeAxisSegment(P, X0, Y0, X, Y, CurPen.GetWidth(), Style.EndCap,
+                          PixelFromColor(CurPen.GetColor()));
         return true;
     }
-    const PointF Line[2] = {ToF(From), ToF(To)};
     WideStroke(Line, false);
     return true;
 }
