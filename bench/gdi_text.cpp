@@ -45,13 +45,14 @@ private:
     std::vector<std::uint32_t>& FFrame;
 };
 
-// Times Work and, right after it in the same iteration, one clear of a full-HD
-// frame, so that both see the same machine load; the reported time is Work's,
-// the "x_clear" counter the ratio of the two totals. Setup runs before Work,
-// untimed.
+// Times Work and, right after it in the same iteration, one clear of a frame
+// of Pixels pixels (full HD unless given), so that both see the same machine
+// load; the reported time is Work's, the "x_clear" counter the ratio of the
+// two totals. Setup runs before Work, untimed.
 template <typename F, typename S>
-void AgainstClear(benchmark::State& State, F&& Work, S&& Setup) {
-    std::vector<std::uint32_t> Frame(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+void AgainstClear(benchmark::State& State, F&& Work, S&& Setup,
+                  std::size_t Pixels = static_cast<std::size_t>(FrameWidth) * FrameHeight) {
+    std::vector<std::uint32_t> Frame(Pixels);
     double WorkSeconds = 0.0, ClearSeconds = 0.0;
     std::uint32_t Colour = 0;
     for (auto _ : State) {
@@ -135,9 +136,11 @@ void BM_TextOut1000LabelsTransparent(benchmark::State& State) { TextOutLabels(St
 BENCHMARK(BM_TextOut1000LabelsTransparent)->UseManualTime();
 
 // The labels of a chart's axes, drawn as a paint draws them: 20 short
-// transparent labels on a freshly cleared plain background.
+// transparent labels on a freshly cleared plain background, against a clear
+// of a picture of that chart's size.
 void BM_TextOut20AxisLabels(benchmark::State& State) {
-    Bitmap Surface(689, 257);
+    constexpr int Width = 689, Height = 257;
+    Bitmap Surface(Width, Height);
     DC Device(Surface);
     Device.SelectObject(Font(DefaultChartFont()));
     Device.SetTextColor(RGB(0, 0, 0));
@@ -158,7 +161,7 @@ void BM_TextOut20AxisLabels(benchmark::State& State) {
             }
             benchmark::DoNotOptimize(Surface.Row(0));
         },
-        [&] { Surface.Fill(RGB(240, 240, 240)); });
+        [&] { Surface.Fill(RGB(240, 240, 240)); }, static_cast<std::size_t>(Width) * Height);
 }
 BENCHMARK(BM_TextOut20AxisLabels)->UseManualTime();
 

@@ -68,29 +68,36 @@ private:
         const std::uint32_t* Premixed = nullptr;
         if (Kept && Copy && Target.Row(Y1 - 1)[X1 - 1] == Back)
             Premixed = FCells.Cell(Coverage, Width, Height, Ink, Back);
-        const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t Count, std::size_t Rows) {
+        const std::size_t CellPitch = Pitch + GlyphCellCache::Pad;
+        const std::size_t CellStart =
+            static_cast<std::size_t>(Y0 - Top) * CellPitch + static_cast<std::size_t>(X0 - Left);
+        const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t CellAt, std::size_t Count,
+                               std::size_t Rows, bool Padded) {
             const CoverageRows Block{Coverage + At, Pitch, Count, Rows};
             if (Premixed)
-                CoverPixels(To, Stride, Block, Ink, PremixedRows{Premixed + At, Pitch, Back});
+                CoverPixels(To, Stride, Block, Ink, PremixedRows{Premixed + CellAt, CellPitch, Back, Padded});
             else if (Copy)
                 CoverPixels(To, Stride, Block, Ink);
             else
                 CoverPixels(To, Stride, Block, Ink, Rop);
         };
+        const auto Count = static_cast<std::size_t>(X1 - X0);
         if (!FPainter.Clip().Shape) {
-            // A clip that is only its box: the whole block in one call.
-            Cover(Target.Row(Y0) + X0, Start, static_cast<std::size_t>(X1 - X0),
-                  static_cast<std::size_t>(Y1 - Y0));
+            // A clip that is only its box: the whole block in one call, its
+            // rows in whole groups of four where the box has room for them.
+            const bool Padded = X0 + static_cast<long long>((Count + 3) & ~std::size_t{3}) <= Box.right;
+            Cover(Target.Row(Y0) + X0, Start, CellStart, Count, static_cast<std::size_t>(Y1 - Y0), Padded);
             return;
         }
         for (int Y = Y0; Y < Y1; ++Y) {
             std::uint32_t* Row = Target.Row(Y);
-            const std::size_t Line = Start + static_cast<std::size_t>(Y - Y0) * Pitch;
+            const auto Down = static_cast<std::size_t>(Y - Y0);
             for (const auto& S : FPainter.RowSpans(Y)) {
                 const int A = std::max(S.X0, X0), B = std::min(S.X1, X1);
-                if (A < B)
-                    Cover(Row + A, Line + static_cast<std::size_t>(A - X0), static_cast<std::size_t>(B - A),
-                          1);
+                if (A >= B) continue;
+                const auto Skip = static_cast<std::size_t>(A - X0);
+                Cover(Row + A, Start + Down * Pitch + Skip, CellStart + Down * CellPitch + Skip,
+                      static_cast<std::size_t>(B - A), 1, false);
             }
         }
     }

@@ -107,21 +107,18 @@ int Font::CharAdvance(unsigned char Char) const {
 }
 
 SIZE Font::TextExtent(std::string_view Text, int ExtraSpacing) const {
-    FInstance->Prepare(Text);
-    return SIZE{ClampToInt(detail::TextWidth(*FInstance, Text, ExtraSpacing)), FInstance->Metrics().tmHeight};
+    return SIZE{ClampToInt(FInstance->Prepare(Text, ExtraSpacing)), FInstance->Metrics().tmHeight};
 }
 
 void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, int ExtraSpacing,
                       CoverageSink& Sink) const {
     const FontInstance& F = *FInstance;
-    FInstance->Prepare(Text);
-    const TextPlacement P = detail::PlaceText(F, detail::TextWidth(F, Text, ExtraSpacing), X, Y, AlignFlags);
+    const TextPlacement P = detail::PlaceText(F, FInstance->Prepare(Text, ExtraSpacing), X, Y, AlignFlags);
     POINT Corners[4];
     detail::CellCorners(P, Corners);
     Sink.Cell(Corners);
 
     const RECT Clip = Sink.ClipBox();
-    FontEngine& Engine = FontEngine::Get();
     // Unturned text starts on a whole pixel, so its glyph origins are whole
     // too and need no rounding.
     const bool Straight = !P.Direction.Rotated;
@@ -137,6 +134,7 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
             if (G.Width > 0)
                 Sink.GlyphBlock(Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows, G.Coverage.data());
         } else {
+            FontEngine& Engine = FontEngine::Get();
             detail::RasterizeToSink(Engine.Library(), Engine.Mutex(), G.Outline.View(), OriginX, OriginY,
                                     F.Mono(), Clip, Sink);
         }
@@ -149,8 +147,7 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
 void Font::TextOutline(std::string_view Text, int X, int Y, unsigned AlignFlags, int ExtraSpacing,
                        OutlineSink& Sink) const {
     const FontInstance& F = *FInstance;
-    FInstance->Prepare(Text);
-    const TextPlacement P = detail::PlaceText(F, detail::TextWidth(F, Text, ExtraSpacing), X, Y, AlignFlags);
+    const TextPlacement P = detail::PlaceText(F, FInstance->Prepare(Text, ExtraSpacing), X, Y, AlignFlags);
     long long Pen = 0;
     for (const char C : Text) {
         const Glyph& G = F.GlyphOf(static_cast<unsigned char>(C));

@@ -223,10 +223,20 @@ void FontInstance::ComputeMetrics(int Weight, bool FaceItalic) {
     FStrikeOut.Top = -RoundHalfUp(U.StrikePosition * Scale);
 }
 
-void FontInstance::Prepare(std::string_view Text) {
-    if (std::all_of(Text.begin(), Text.end(),
-                    [this](char C) { return Cached(static_cast<unsigned char>(C)); }))
-        return;
+long long FontInstance::Prepare(std::string_view Text, int ExtraSpacing) {
+    long long Width = 0;
+    for (const char C : Text) {
+        const auto Char = static_cast<unsigned char>(C);
+        if (!Cached(Char)) [[unlikely]] {
+            CacheMissing(Text);
+            return Prepare(Text, ExtraSpacing);
+        }
+        Width += static_cast<long long>(FGlyphs[Char].Advance) + ExtraSpacing;
+    }
+    return Width;
+}
+
+void FontInstance::CacheMissing(std::string_view Text) {
     std::lock_guard<std::mutex> Guard(FontEngine::Get().Mutex());
     for (const char C : Text) {
         const auto Char = static_cast<unsigned char>(C);

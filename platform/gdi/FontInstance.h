@@ -53,9 +53,10 @@ public:
     const TextBar& Underline() const { return FUnderline; }
     const TextBar& StrikeOut() const { return FStrikeOut; }
 
-    // Makes sure every character of Text is in the cache; locks the engine
-    // only when one is missing.
-    void Prepare(std::string_view Text);
+    // Makes sure every character of Text is in the cache, locking the engine
+    // only when one is missing, and gives the width of Text: the advances plus
+    // ExtraSpacing per character.
+    long long Prepare(std::string_view Text, int ExtraSpacing = 0);
     // A cached glyph; valid for characters passed to Prepare before.
     const Glyph& GlyphOf(unsigned char Char) const { return FGlyphs[Char]; }
 
@@ -64,6 +65,8 @@ private:
     bool Cached(unsigned char Char) const {
         return (FCached[Char >> 6].load(std::memory_order_acquire) >> (Char & 63u) & 1u) != 0;
     }
+    // Locks the engine and caches the characters of Text that are missing.
+    void CacheMissing(std::string_view Text);
     // With the engine's mutex held: loads a glyph and marks it cached.
     void Cache(unsigned char Char);
     void Load(unsigned char Char);

@@ -31,9 +31,10 @@ struct GlyphOutline {
     void Flatten(double OriginX, double OriginY, OutlineSink& Sink) const;
 };
 
+// What drawing and measuring read comes first, so that a glyph drawn from
+// its bitmap touches one cache line of it.
 struct Glyph {
     int Advance = 0;
-    GlyphOutline Outline;
     // Coverage rows of Width bytes, the first row's top-left pixel at
     // (origin x + Left, origin y + Top) in device coordinates.
     bool HasBitmap = false;
@@ -42,6 +43,7 @@ struct Glyph {
     int Width = 0;
     int Rows = 0;
     std::vector<std::uint8_t> Coverage;
+    GlyphOutline Outline;
 };
 
 // Glyphs up to this many pixels keep a bitmap; larger ones are rasterised from

@@ -36,7 +36,7 @@ const std::uint32_t* GlyphCellCache::Cell(const std::uint8_t* Coverage, int Widt
                                           std::uint32_t Ink, std::uint32_t Back) {
     if (Width <= 0 || Height <= 0) return nullptr;
     const auto Count = static_cast<std::size_t>(Width), Rows = static_cast<std::size_t>(Height);
-    const std::size_t Pixels = Count * Rows;
+    const std::size_t Pitch = Count + Pad, Pixels = Pitch * Rows;
     if (Pixels > MaxCellPixels) return nullptr;
     if (FEntries.empty()) {
         FEntries.resize(Slots);
@@ -58,7 +58,7 @@ const std::uint32_t* GlyphCellCache::Cell(const std::uint8_t* Coverage, int Widt
     FPool.resize(FPool.size() + Pixels);
     std::uint32_t* Mixed = FPool.data() + E.Offset;
     FillPixels(Mixed, Pixels, Back);
-    CoverPixels(Mixed, Count, CoverageRows{Coverage, Count, Count, Rows}, Ink);
+    CoverPixels(Mixed, Pitch, CoverageRows{Coverage, Count, Count, Rows}, Ink);
     return Mixed;
 }
 

@@ -32,11 +32,15 @@ public:
     // the cache holds cells of them.
     void UseFont(const Font& F);
 
+    // Pixels of Back after each row of a cell, so that a row can be taken in
+    // whole groups of four from any pixel of it.
+    static constexpr std::size_t Pad = 3;
+
     // The cell of the glyph whose coverage is Width x Height bytes at Coverage
-    // (rows Width bytes apart), in Ink over Back: Width x Height pixels, rows
-    // Width pixels apart. Nullptr when the glyph is too large to keep. The
-    // coverage must belong to a font passed to UseFont since the last call
-    // that changed fonts.
+    // (rows Width bytes apart), in Ink over Back: Height rows of Width pixels
+    // and Pad pixels of Back, Width + Pad pixels apart. Nullptr when the glyph
+    // is too large to keep. The coverage must belong to a font passed to
+    // UseFont since the last call that changed fonts.
     const std::uint32_t* Cell(const std::uint8_t* Coverage, int Width, int Height, std::uint32_t Ink,
                               std::uint32_t Back);
 

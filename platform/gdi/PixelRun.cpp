@@ -113,30 +113,38 @@ template <typename InkOf>
 
 // CoverRun with the pen's ink, taking the premixed pixels of groups that lie
 // wholly on the background. Under coverage 0 a premixed pixel is the
-// background itself, so a group on the background is stored whole.
+// background itself, so a group on the background is stored whole without
+// looking at its coverage.
 [[gnu::always_inline]] inline void CoverRunOver(std::uint32_t* To, const std::uint8_t* Coverage,
                                                 const std::uint32_t* Premixed, std::size_t Count, Vec Pen,
-                                                Vec Back) {
+                                                Vec Back, bool Padded) {
     std::size_t I = 0;
     for (; I + Lanes <= Count; I += Lanes) {
+        const Vec D = Load(To + I);
+        if (Same(D, Back)) {
+            Store(To + I, Load(Premixed + I));
+            continue;
+        }
         std::uint32_t C;
         std::memcpy(&C, Coverage + I, sizeof C);
-        if (C == 0) continue;
-        const Vec D = Load(To + I);
-        if (Same(D, Back))
-            Store(To + I, Load(Premixed + I));
-        else
-            Store(To + I, C == 0xFFFFFFFFu ? Pen & ColourBits : CoverFour(D, Pen, C));
+        if (C != 0) Store(To + I, C == 0xFFFFFFFFu ? Pen & ColourBits : CoverFour(D, Pen, C));
     }
     const std::size_t Rest = Count - I;
     if (Rest == 0) return;
-    bool OnBack = true;
-    for (std::size_t K = 0; K < Rest; ++K) OnBack &= To[I + K] == Back[0];
-    if (!OnBack) {
-        CoverTail(To + I, Coverage + I, Rest, [Pen](Vec) { return Pen; });
-        return;
+    if (Padded) {
+        if (Same(Load(To + I), Back)) {
+            Store(To + I, Load(Premixed + I));
+            return;
+        }
+    } else {
+        bool OnBack = true;
+        for (std::size_t K = 0; K < Rest; ++K) OnBack &= To[I + K] == Back[0];
+        if (OnBack) {
+            for (std::size_t K = 0; K < Rest; ++K) To[I + K] = Premixed[I + K];
+            return;
+        }
     }
-    for (std::size_t K = 0; K < Rest; ++K) To[I + K] = Premixed[I + K];
+    CoverTail(To + I, Coverage + I, Rest, [Pen](Vec) { return Pen; });
 }
 
 template <typename InkOf>
@@ -204,7 +212,7 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
     const std::uint8_t* From = Coverage.First;
     const std::uint32_t* Mixed = Premixed.First;
     for (std::size_t Row = 0; Row < Coverage.Rows; ++Row) {
-        CoverRunOver(To, From, Mixed, Coverage.Count, Pen, Back);
+        CoverRunOver(To, From, Mixed, Coverage.Count, Pen, Back, Premixed.Padded);
         To += Stride;
         From += Coverage.Pitch;
         Mixed += Premixed.Pitch;

@@ -7,13 +7,6 @@
 
 namespace vur::gdi::detail {
 
-long long TextWidth(const FontInstance& Font, std::string_view Text, int ExtraSpacing) {
-    long long Width = 0;
-    for (const char C : Text)
-        Width += static_cast<long long>(Font.GlyphOf(static_cast<unsigned char>(C)).Advance) + ExtraSpacing;
-    return Width;
-}
-
 TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y, unsigned AlignFlags) {
     TextPlacement P;
     P.Width = Width;

@@ -27,9 +27,6 @@ struct TextPlacement {
     double PointY(double Along, double Down) const { return Y + Along * Direction.Uy + Down * Direction.Vy; }
 };
 
-// Width of Text in the font: advances plus ExtraSpacing per character.
-long long TextWidth(const FontInstance& Font, std::string_view Text, int ExtraSpacing);
-
 TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y, unsigned AlignFlags);
 
 // Corners of the text cell, rounded: (start, top), (end, top), (end, bottom),

@@ -75,36 +75,39 @@ std::uint32_t GroundPixel(Ground G, std::uint32_t Back, std::mt19937& Random) {
 TEST(GlyphCellCacheTest, PremixedRunsEqualThePlainRuleOnAnyDestination) {
     std::mt19937 Random(23);
     constexpr std::uint32_t Guard = 0xC3C3C3C3;
-    for (Ground G : {Ground::Plain, Ground::Partly, Ground::OtherPlain, Ground::OtherTopByte}) {
-        for (int Case = 0; Case < 600; ++Case) {
-            const std::size_t Count = Random() % 20, Rows = 1 + Random() % 4, Left = Random() % 4;
-            const std::size_t Stride = Count + Left + 5, Pitch = Count + 3, CellPitch = Count + 2;
-            const std::vector<std::uint8_t> Coverage = RandomCoverage(Random, Pitch * Rows);
-            // Half the backgrounds carry top-byte bits, which only a pixel
-            // equal in all 32 bits shares.
-            const std::uint32_t Back =
-                static_cast<std::uint32_t>(Random()) & (Case % 2 ? 0xFFFFFFFF : 0xFFFFFF);
-            const std::uint32_t Pen = static_cast<std::uint32_t>(Random()) & 0xFFFFFF;
-            std::vector<std::uint32_t> Premixed(CellPitch * Rows, Guard);
-            for (std::size_t R = 0; R < Rows; ++R)
-                for (std::size_t I = 0; I < Count; ++I)
-                    Premixed[R * CellPitch + I] = Lay(Back, Pen, Coverage[R * Pitch + I]);
-            std::vector<std::uint32_t> Pixels(Stride * (Rows + 1), Guard);
-            for (std::size_t R = 0; R < Rows; ++R)
-                for (std::size_t I = 0; I < Count; ++I)
-                    Pixels[R * Stride + Left + I] = GroundPixel(G, Back, Random);
-            std::vector<std::uint32_t> Expected = Pixels;
-            for (std::size_t R = 0; R < Rows; ++R)
-                for (std::size_t I = 0; I < Count; ++I) {
-                    std::uint32_t& P = Expected[R * Stride + Left + I];
-                    P = Lay(P, Pen, Coverage[R * Pitch + I]);
-                }
-            CoverPixels(Pixels.data() + Left, Stride, CoverageRows{Coverage.data(), Pitch, Count, Rows}, Pen,
-                        PremixedRows{Premixed.data(), CellPitch, Back});
-            ASSERT_EQ(Pixels, Expected)
-                << "ground " << static_cast<int>(G) << " case " << Case << ": " << Count << " x " << Rows;
+    for (const bool Padded : {false, true})
+        for (Ground G : {Ground::Plain, Ground::Partly, Ground::OtherPlain, Ground::OtherTopByte}) {
+            for (int Case = 0; Case < 600; ++Case) {
+                const std::size_t Count = Random() % 20, Rows = 1 + Random() % 4, Left = Random() % 4;
+                const std::size_t Stride = Count + Left + 5, Pitch = Count + 3, CellPitch = Count + 3;
+                const std::vector<std::uint8_t> Coverage = RandomCoverage(Random, Pitch * Rows);
+                // Half the backgrounds carry top-byte bits, which only a pixel
+                // equal in all 32 bits shares.
+                const std::uint32_t Back =
+                    static_cast<std::uint32_t>(Random()) & (Case % 2 ? 0xFFFFFFFF : 0xFFFFFF);
+                const std::uint32_t Pen = static_cast<std::uint32_t>(Random()) & 0xFFFFFF;
+                // Padded rows go on with the background in the cell and with
+                // pixels the run must leave as they are in the destination.
+                std::vector<std::uint32_t> Premixed(CellPitch * Rows, Padded ? Back : Guard);
+                for (std::size_t R = 0; R < Rows; ++R)
+                    for (std::size_t I = 0; I < Count; ++I)
+                        Premixed[R * CellPitch + I] = Lay(Back, Pen, Coverage[R * Pitch + I]);
+                std::vector<std::uint32_t> Pixels(Stride * (Rows + 1), Guard);
+                for (std::size_t R = 0; R < Rows; ++R)
+                    for (std::size_t I = 0; I < (Padded ? Count + 3 : Count); ++I)
+                        Pixels[R * Stride + Left + I] = GroundPixel(G, Back, Random);
+                std::vector<std::uint32_t> Expected = Pixels;
+                for (std::size_t R = 0; R < Rows; ++R)
+                    for (std::size_t I = 0; I < Count; ++I) {
+                        std::uint32_t& P = Expected[R * Stride + Left + I];
+                        P = Lay(P, Pen, Coverage[R * Pitch + I]);
+                    }
+                CoverPixels(Pixels.data() + Left, Stride, CoverageRows{Coverage.data(), Pitch, Count, Rows},
+                            Pen, PremixedRows{Premixed.data(), CellPitch, Back, Padded});
+                ASSERT_EQ(Pixels, Expected) << (Padded ? "padded " : "") << "ground " << static_cast<int>(G)
+                                            << " case " << Case << ": " << Count << " x " << Rows;
+            }
         }
-    }
 }
 
 TEST(GlyphCellCacheTest, CellsArePlainMixesKeptPerGlyphInkAndBackground) {
@@ -113,11 +116,14 @@ TEST(GlyphCellCacheTest, CellsArePlainMixesKeptPerGlyphInkAndBackground) {
     const Font F;
     Cache.UseFont(F);
     const std::vector<std::uint8_t> A = RandomCoverage(Random, 7 * 9), B = RandomCoverage(Random, 7 * 9);
+    // Rows of the glyph's pixels, then the background up to the next row.
     const auto Check = [&](const std::vector<std::uint8_t>& Coverage, std::uint32_t Ink, std::uint32_t Back) {
         const std::uint32_t* Cell = Cache.Cell(Coverage.data(), 7, 9, Ink, Back);
         ASSERT_NE(Cell, nullptr);
-        for (std::size_t I = 0; I < Coverage.size(); ++I)
-            ASSERT_EQ(Cell[I], Lay(Back, Ink, Coverage[I])) << I;
+        const std::size_t Pitch = 7 + GlyphCellCache::Pad;
+        for (std::size_t Row = 0; Row < 9; ++Row)
+            for (std::size_t I = 0; I < Pitch; ++I)
+                ASSERT_EQ(Cell[Row * Pitch + I], I < 7 ? Lay(Back, Ink, Coverage[Row * 7 + I]) : Back) << I;
     };
     Check(A, 0x102030, 0xF0F0F0);
     Check(B, 0x102030, 0xF0F0F0);
@@ -137,7 +143,7 @@ TEST(GlyphCellCacheTest, CellsArePlainMixesKeptPerGlyphInkAndBackground) {
     EXPECT_EQ(Cache.Made(), 124u);
     // Nothing to keep for an empty glyph or one past the size limit.
     EXPECT_EQ(Cache.Cell(A.data(), 0, 9, 0, 0), nullptr);
-    const std::vector<std::uint8_t> Huge(GlyphCellCache::MaxCellPixels + 1, 128);
+    const std::vector<std::uint8_t> Huge(GlyphCellCache::MaxCellPixels, 128);
     EXPECT_EQ(Cache.Cell(Huge.data(), static_cast<int>(Huge.size()), 1, 0, 0), nullptr);
 }
 
@@ -151,14 +157,16 @@ TEST(GlyphCellCacheTest, AFullTableStartsOverAndStillGivesTheRightCells) {
     for (int Round = 0; Round < 2; ++Round)
         for (std::size_t I = 0; I <= GlyphCellCache::MaxCells; ++I) {
             const std::uint32_t Back = static_cast<std::uint32_t>(I) * 0x010101u;
-            const std::uint32_t* Cell = Cache.Cell(Coverage.data() + I, 4, 2, 0x0000FF, Back);
+            const std::uint32_t* Cell = Cache.Cell(Coverage.data() + I, 8, 1, 0x0000FF, Back);
             ASSERT_NE(Cell, nullptr);
             for (std::size_t K = 0; K < 8; ++K) ASSERT_EQ(Cell[K], Lay(Back, 0x0000FF, Coverage[I + K]));
         }
     for (std::size_t I = 0; I < 8; ++I) {
-        const std::uint32_t* Cell = Cache.Cell(Coverage.data() + I, 64, 64, 0x00FF00, 0);
+        const std::uint32_t* Cell =
+            Cache.Cell(Coverage.data() + I, 4096 - GlyphCellCache::Pad, 1, 0x00FF00, 0);
         ASSERT_NE(Cell, nullptr);
-        for (std::size_t K = 0; K < 4096; ++K) ASSERT_EQ(Cell[K], Lay(0, 0x00FF00, Coverage[I + K]));
+        for (std::size_t K = 0; K + GlyphCellCache::Pad < 4096; ++K)
+            ASSERT_EQ(Cell[K], Lay(0, 0x00FF00, Coverage[I + K]));
     }
 }
 
