@@ -22,17 +22,7 @@
 namespace vur::gdi {
 namespace {
 
-unsigned Mix(unsigned Ink, unsigned Dest, unsigned C) { return (Ink * C + Dest * (255 - C) + 127) / 255; }
-
-// The plain rule for one pixel, as TextBlendTest states it.
-std::uint32_t Lay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, int Rop2 = R2_COPYPEN) {
-    if (C == 0) return Dest;
-    const std::uint32_t Ink = RasterOp(Rop2)(Pen, Dest);
-    std::uint32_t Out = 0;
-    for (int Shift = 0; Shift < 24; Shift += 8)
-        Out |= Mix(Ink >> Shift & 0xFF, Dest >> Shift & 0xFF, C) << Shift;
-    return Out;
-}
+using testing::ReferenceLay;
 
 std::vector<std::uint8_t> RandomCoverage(std::mt19937& Random, std::size_t Size) {
     std::vector<std::uint8_t> Coverage(Size);
@@ -91,7 +81,7 @@ TEST(GlyphCellCacheTest, PremixedRunsEqualThePlainRuleOnAnyDestination) {
                 std::vector<std::uint32_t> Premixed(CellPitch * Rows, Padded ? Back : Guard);
                 for (std::size_t R = 0; R < Rows; ++R)
                     for (std::size_t I = 0; I < Count; ++I)
-                        Premixed[R * CellPitch + I] = Lay(Back, Pen, Coverage[R * Pitch + I]);
+                        Premixed[R * CellPitch + I] = ReferenceLay(Back, Pen, Coverage[R * Pitch + I]);
                 std::vector<std::uint32_t> Pixels(Stride * (Rows + 1), Guard);
                 for (std::size_t R = 0; R < Rows; ++R)
                     for (std::size_t I = 0; I < (Padded ? Count + 3 : Count); ++I)
@@ -100,7 +90,7 @@ TEST(GlyphCellCacheTest, PremixedRunsEqualThePlainRuleOnAnyDestination) {
                 for (std::size_t R = 0; R < Rows; ++R)
                     for (std::size_t I = 0; I < Count; ++I) {
                         std::uint32_t& P = Expected[R * Stride + Left + I];
-                        P = Lay(P, Pen, Coverage[R * Pitch + I]);
+                        P = ReferenceLay(P, Pen, Coverage[R * Pitch + I]);
                     }
                 CoverPixels(Pixels.data() + Left, Stride, CoverageRows{Coverage.data(), Pitch, Count, Rows},
                             Pen, PremixedRows{Premixed.data(), CellPitch, Back, Padded});
@@ -123,7 +113,9 @@ TEST(GlyphCellCacheTest, CellsArePlainMixesKeptPerGlyphInkAndBackground) {
         const std::size_t Pitch = 7 + GlyphCellCache::Pad;
         for (std::size_t Row = 0; Row < 9; ++Row)
             for (std::size_t I = 0; I < Pitch; ++I)
-                ASSERT_EQ(Cell[Row * Pitch + I], I < 7 ? Lay(Back, Ink, Coverage[Row * 7 + I]) : Back) << I;
+                ASSERT_EQ(Cell[Row * Pitch + I],
+                          I < 7 ? ReferenceLay(Back, Ink, Coverage[Row * 7 + I]) : Back)
+                    << I;
     };
     Check(A, 0x102030, 0xF0F0F0);
     Check(B, 0x102030, 0xF0F0F0);
@@ -159,14 +151,15 @@ TEST(GlyphCellCacheTest, AFullTableStartsOverAndStillGivesTheRightCells) {
             const std::uint32_t Back = static_cast<std::uint32_t>(I) * 0x010101u;
             const std::uint32_t* Cell = Cache.Cell(Coverage.data() + I, 8, 1, 0x0000FF, Back);
             ASSERT_NE(Cell, nullptr);
-            for (std::size_t K = 0; K < 8; ++K) ASSERT_EQ(Cell[K], Lay(Back, 0x0000FF, Coverage[I + K]));
+            for (std::size_t K = 0; K < 8; ++K)
+                ASSERT_EQ(Cell[K], ReferenceLay(Back, 0x0000FF, Coverage[I + K]));
         }
     for (std::size_t I = 0; I < 8; ++I) {
         const std::uint32_t* Cell =
             Cache.Cell(Coverage.data() + I, 4096 - GlyphCellCache::Pad, 1, 0x00FF00, 0);
         ASSERT_NE(Cell, nullptr);
         for (std::size_t K = 0; K + GlyphCellCache::Pad < 4096; ++K)
-            ASSERT_EQ(Cell[K], Lay(0, 0x00FF00, Coverage[I + K]));
+            ASSERT_EQ(Cell[K], ReferenceLay(0, 0x00FF00, Coverage[I + K]));
     }
 }
 
@@ -216,7 +209,7 @@ void ExpectPlainRule(DC& Device, Bitmap& Picture, const Font& F, const std::opti
             if (Px < 0 || R.Y < 0 || Px >= Expected.Width() || R.Y >= Expected.Height()) continue;
             if (Clip && !Clip->Contains(Px, R.Y)) continue;
             std::uint32_t& P = Expected.Row(R.Y)[Px];
-            P = Lay(P, Pen, R.Coverage[I], Device.GetROP2());
+            P = ReferenceLay(P, Pen, R.Coverage[I], Device.GetROP2());
         }
     ASSERT_FALSE(Recorder.Runs.empty()) << What;
     if (Picture != Expected) {

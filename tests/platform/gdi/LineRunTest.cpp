@@ -17,6 +17,7 @@
 namespace vur::gdi {
 namespace {
 
+using testing::DashedPen;
 using testing::KeepPicture;
 using testing::ReferenceLine;
 
@@ -24,25 +25,6 @@ constexpr COLORREF White = 0xFFFFFF;
 constexpr COLORREF Ink = RGB(200, 10, 30);
 constexpr COLORREF Back = RGB(20, 150, 90);
 constexpr int Width = 53, Height = 47;
-
-struct Style {
-    Pen LinePen;
-    std::vector<int> Runs; // dash first; empty when solid
-};
-
-std::vector<Style> Styles() {
-    const LOGBRUSH Brush{BS_SOLID, Ink, 0};
-    const unsigned User[] = {2, 0, 0, 3, 4, 1};
-    return {
-        {CreatePen(PS_SOLID, 1, Ink), {}},
-        {CreatePen(PS_DOT, 1, Ink), {3, 3}},
-        {CreatePen(PS_DASH, 1, Ink), {18, 6}},
-        {CreatePen(PS_DASHDOT, 1, Ink), {9, 6, 3, 6}},
-        {CreatePen(PS_DASHDOTDOT, 1, Ink), {9, 3, 3, 3, 3, 3}},
-        {ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, Brush, 0, nullptr), {1, 1}},
-        {ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 6, User), {2, 0, 0, 3, 4, 1}},
-    };
-}
 
 enum ClipKind { NoClip, BoxClip, RegionClip };
 
@@ -80,7 +62,7 @@ std::vector<POINT> RandomPolyline(std::mt19937& Random) {
 }
 
 TEST(LineRunTest, PolylinesMatchThePerPixelRuleForEveryStyleBackgroundAndClip) {
-    const std::vector<Style> All = Styles();
+    const std::vector<DashedPen> All = testing::DashedPens(Ink);
     const Region Stairs = [] {
         // Three bands of different widths: a clip that is not one rectangle.
         Region R;
@@ -92,7 +74,7 @@ TEST(LineRunTest, PolylinesMatchThePerPixelRuleForEveryStyleBackgroundAndClip) {
     std::uniform_int_distribution<int> PickStyle(0, static_cast<int>(All.size()) - 1), Pick(0, 2),
         Edge(-10, 60);
     for (int Case = 0; Case < 1500; ++Case) {
-        const Style& S = All[PickStyle(Random)];
+        const DashedPen& S = All[PickStyle(Random)];
         const bool Opaque = Pick(Random) == 0;
         const auto Clip = static_cast<ClipKind>(Pick(Random));
         Bitmap Picture(Width, Height);
@@ -117,8 +99,7 @@ TEST(LineRunTest, PolylinesMatchThePerPixelRuleForEveryStyleBackgroundAndClip) {
         const std::vector<POINT> Points = RandomPolyline(Random);
         Dc.Polyline(Points.data(), static_cast<int>(Points.size()));
 
-        std::vector<bool> Lit;
-        for (std::size_t R = 0; R < S.Runs.size(); ++R) Lit.insert(Lit.end(), S.Runs[R], R % 2 == 0);
+        const std::vector<bool> Lit = testing::LitPattern(S.Runs);
         std::vector<COLORREF> Expected(Width * Height, White);
         std::size_t Walked = 0;
         for (std::size_t I = 0; I + 1 < Points.size(); ++I)

@@ -15,6 +15,39 @@ std::int64_t CeilDiv(std::int64_t A, std::int64_t B) {
 }
 } // namespace
 
+std::vector<DashedPen> DashedPens(COLORREF Ink) {
+    const LOGBRUSH Brush{BS_SOLID, Ink, 0};
+    const unsigned User[] = {2, 0, 0, 3, 4, 1};
+    const unsigned Long[] = {11, 2};
+    return {
+        {CreatePen(PS_SOLID, 1, Ink), {}},
+        {CreatePen(PS_DOT, 1, Ink), {3, 3}},
+        {CreatePen(PS_DASH, 1, Ink), {18, 6}},
+        {CreatePen(PS_DASHDOT, 1, Ink), {9, 6, 3, 6}},
+        {CreatePen(PS_DASHDOTDOT, 1, Ink), {9, 3, 3, 3, 3, 3}},
+        {ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, Brush, 0, nullptr), {1, 1}},
+        {ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 6, User), {2, 0, 0, 3, 4, 1}},
+        {ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Long), {11, 2}},
+    };
+}
+
+std::vector<bool> LitPattern(const std::vector<int>& Runs) {
+    std::vector<bool> Lit;
+    for (std::size_t R = 0; R < Runs.size(); ++R) Lit.insert(Lit.end(), Runs[R], R % 2 == 0);
+    return Lit;
+}
+
+std::uint32_t ReferenceLay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, int Rop2) {
+    if (C == 0) return Dest;
+    const std::uint32_t Ink = RasterOp(Rop2)(Pen, Dest);
+    std::uint32_t Out = 0;
+    for (int Shift = 0; Shift < 24; Shift += 8) {
+        const unsigned I = Ink >> Shift & 0xFF, D = Dest >> Shift & 0xFF;
+        Out |= (I * C + D * (255 - C) + 127) / 255 << Shift;
+    }
+    return Out;
+}
+
 std::vector<POINT> ReferenceLine(int X0, int Y0, int X1, int Y1) {
     std::vector<POINT> Pixels;
     const std::int64_t Dx = X1 - X0, Dy = Y1 - Y0;

@@ -6,8 +6,11 @@
 #pragma once
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Pen.h"
+#include "platform/gdi/RasterOp.h"
 #include "platform/gdi/Types.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,22 @@ std::vector<POINT> ReferenceLine(int X0, int Y0, int X1, int Y1);
 
 // FillMode ALTERNATE or WINDING.
 bool ReferenceInside(const std::vector<POINT>& Polygon, int FillMode, int X, int Y);
+
+// A one-pixel pen and the runs it dashes with, dash first; none when solid.
+struct DashedPen {
+    Pen LinePen;
+    std::vector<int> Runs;
+};
+// Solid, the stock dash styles, the alternate pen and two user styles (one
+// with runs of 0, one longer), all in Ink.
+std::vector<DashedPen> DashedPens(COLORREF Ink);
+// Whether each pixel of one period of the pattern is lit.
+std::vector<bool> LitPattern(const std::vector<int>& Runs);
+
+// The plain rule for a pixel under text coverage C: nothing under 0,
+// otherwise each channel (ink c + dest (255 - c) + 127) / 255 with the raster
+// operation's ink, and the top byte cleared.
+std::uint32_t ReferenceLay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, int Rop2 = R2_COPYPEN);
 
 // Saves the bitmap next to the test program when a pixel test fails.
 void KeepPicture(const Bitmap& Picture, const std::string& Name);

@@ -15,6 +15,7 @@
 namespace vur::gdi {
 namespace {
 
+using testing::DashedPen;
 using testing::KeepPicture;
 using testing::ReferenceLine;
 
@@ -23,11 +24,6 @@ constexpr COLORREF Ink = RGB(200, 10, 30);
 constexpr COLORREF Back = RGB(20, 150, 90);
 constexpr int Width = 40, Height = 30;
 constexpr RECT Box{5, 5, 35, 25};
-
-struct Style {
-    Pen LinePen;
-    std::vector<int> Runs; // dash first; empty when solid
-};
 
 // The line of a given direction whose first visible step is Lead and which
 // has Length steps inside the box when it does not leave it first.
@@ -50,21 +46,9 @@ Line StraightLine(int Direction, int Lead, int Length) {
 bool InBox(POINT P) { return P.x >= Box.left && P.x < Box.right && P.y >= Box.top && P.y < Box.bottom; }
 
 TEST(StraightLineTest, DashedLinesOfEveryLengthAndPhaseMatchThePerPixelRule) {
-    const LOGBRUSH Brush{BS_SOLID, Ink, 0};
-    const unsigned User[] = {2, 0, 0, 3, 4, 1};
-    const unsigned Long[] = {11, 2};
-    const std::vector<Style> All = {
-        {CreatePen(PS_DOT, 1, Ink), {3, 3}},
-        {CreatePen(PS_DASH, 1, Ink), {18, 6}},
-        {CreatePen(PS_DASHDOT, 1, Ink), {9, 6, 3, 6}},
-        {CreatePen(PS_DASHDOTDOT, 1, Ink), {9, 3, 3, 3, 3, 3}},
-        {ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, Brush, 0, nullptr), {1, 1}},
-        {ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 6, User), {2, 0, 0, 3, 4, 1}},
-        {ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Long), {11, 2}},
-    };
-    for (const Style& S : All) {
-        std::vector<bool> Lit;
-        for (std::size_t R = 0; R < S.Runs.size(); ++R) Lit.insert(Lit.end(), S.Runs[R], R % 2 == 0);
+    for (const DashedPen& S : testing::DashedPens(Ink)) {
+        if (S.Runs.empty()) continue; // solid lines have their own test below
+        const std::vector<bool> Lit = testing::LitPattern(S.Runs);
         for (const bool Opaque : {false, true})
             for (int Direction = 0; Direction < 4; ++Direction)
                 for (int Lead = 0; Lead < 27; Lead += Lead < 14 ? 1 : 4)

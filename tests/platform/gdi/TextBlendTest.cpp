@@ -16,19 +16,7 @@
 namespace vur::gdi {
 namespace {
 
-// The plain rule for one channel.
-unsigned Mix(unsigned Ink, unsigned Dest, unsigned C) { return (Ink * C + Dest * (255 - C) + 127) / 255; }
-
-// The plain rule for one pixel: nothing under coverage 0, otherwise every
-// channel mixed with the raster operation's ink and the top byte cleared.
-std::uint32_t Lay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, int Rop2) {
-    if (C == 0) return Dest;
-    const std::uint32_t Ink = RasterOp(Rop2)(Pen, Dest);
-    std::uint32_t Out = 0;
-    for (int Shift = 0; Shift < 24; Shift += 8)
-        Out |= Mix(Ink >> Shift & 0xFF, Dest >> Shift & 0xFF, C) << Shift;
-    return Out;
-}
+using testing::ReferenceLay;
 
 TEST(TextBlendTest, DividingBy255IsExactForEveryChannelSum) {
     // Every weighted sum ink c + dest (255 - c) a channel can reach.
@@ -68,7 +56,7 @@ TEST(TextBlendTest, BlocksFollowThePlainRuleUnderEveryRasterOperation) {
             for (std::size_t R = 0; R < Rows; ++R)
                 for (std::size_t I = 0; I < Count; ++I) {
                     std::uint32_t& P = Expected[R * Stride + Left + I];
-                    P = Lay(P, Pen, Coverage[R * Pitch + I], Rop2);
+                    P = ReferenceLay(P, Pen, Coverage[R * Pitch + I], Rop2);
                 }
             const CoverageRows Block{Coverage.data(), Pitch, Count, Rows};
             if (Rop2 == R2_COPYPEN)
@@ -169,7 +157,7 @@ TEST(TextBlendTest, TextOutMatchesThePlainRuleSpanBySpan) {
                         if (X < 0 || R.Y < 0 || X >= Expected.Width() || R.Y >= Expected.Height()) continue;
                         if (Clip && !Clip->Contains(X, R.Y)) continue;
                         std::uint32_t& P = Expected.Row(R.Y)[X];
-                        P = Lay(P, PixelFromColor(Colour), R.Coverage[I], Rop2);
+                        P = ReferenceLay(P, PixelFromColor(Colour), R.Coverage[I], Rop2);
                     }
                 ASSERT_FALSE(Recorder.Runs.empty());
                 if (Picture != Expected) {
