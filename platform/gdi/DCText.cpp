@@ -17,14 +17,18 @@ class TextPainter : public CoverageSink {
 public:
     TextPainter(Painter& P, ScanConverter& Converter, GlyphCellCache& Cells, std::uint32_t Ink,
                 std::uint32_t Back, bool Opaque)
-        : FPainter(P), FConverter(Converter), FCells(Cells), FInk(Ink), FBack(Back), FOpaque(Opaque) {}
+        : FPainter(P), FConverter(Converter), FCells(Cells), FTarget(P.Target()), FRop(P.Rop()),
+          FBox(P.Clip().Box), FStride(static_cast<std::size_t>(FTarget.Stride())), FInk(Ink), FBack(Back),
+          FOpaque(Opaque), FCopy(P.CopiesPen()), FShaped(P.Clip().Shape != nullptr) {}
+
+    bool WantsCell() const override { return FOpaque; }
 
     void Cell(const POINT (&Corners)[4]) override {
         if (!FOpaque) return;
         FConverter.Clear();
         FConverter.AddFigure(Corners, 4);
         CellRows Rows{FPainter, FBack};
-        FConverter.Fill(ALTERNATE, FPainter.Clip().Box, Rows);
+        FConverter.Fill(ALTERNATE, FBox, Rows);
     }
 
     void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) override {
@@ -41,56 +45,50 @@ public:
         Lay(Left, Top, Width, Height, Coverage, true);
     }
 
-    RECT ClipBox() const override { return FPainter.Clip().Box; }
+    RECT ClipBox() const override { return FBox; }
 
 private:
     // Kept says the coverage is a cached glyph's, which may go through a
-    // premixed cell.
+    // premixed cell. What does not change between glyphs (the box, the pen
+    // decision, the target) is taken once per call in the constructor.
     void Lay(long long Left, long long Top, int Width, int Height, const std::uint8_t* Coverage, bool Kept) {
-        const RECT& Box = FPainter.Clip().Box;
-        const int X0 = static_cast<int>(std::max<long long>(Left, Box.left));
-        const int X1 = static_cast<int>(std::min<long long>(Left + Width, Box.right));
-        const int Y0 = static_cast<int>(std::max<long long>(Top, Box.top));
-        const int Y1 = static_cast<int>(std::min<long long>(Top + Height, Box.bottom));
+        const int X0 = static_cast<int>(std::max<long long>(Left, FBox.left));
+        const int X1 = static_cast<int>(std::min<long long>(Left + Width, FBox.right));
+        const int Y0 = static_cast<int>(std::max<long long>(Top, FBox.top));
+        const int Y1 = static_cast<int>(std::min<long long>(Top + Height, FBox.bottom));
         if (X0 >= X1 || Y0 >= Y1) return;
         const auto Pitch = static_cast<std::size_t>(Width);
-        const std::size_t Start =
-            static_cast<std::size_t>(Y0 - Top) * Pitch + static_cast<std::size_t>(X0 - Left);
-        // The pen decision is made once per glyph, outside the pixel loops.
-        const std::uint32_t Ink = FInk;
-        const RasterOp& Rop = FPainter.Rop();
-        const bool Copy = FPainter.CopiesPen();
-        Bitmap& Target = FPainter.Target();
-        const auto Stride = static_cast<std::size_t>(Target.Stride());
+        const auto Down0 = static_cast<std::size_t>(Y0 - Top), Skip0 = static_cast<std::size_t>(X0 - Left);
+        const std::size_t Start = Down0 * Pitch + Skip0;
         // Two opposite corners alike suggest a plain background; groups of
         // pixels that are not on it are mixed as usual all the same.
-        const std::uint32_t Back = Target.Row(Y0)[X0];
+        const std::uint32_t Back = FTarget.Row(Y0)[X0];
         const std::uint32_t* Premixed = nullptr;
-        if (Kept && Copy && Target.Row(Y1 - 1)[X1 - 1] == Back)
-            Premixed = FCells.Cell(Coverage, Width, Height, Ink, Back);
+        if (Kept && FCopy && FTarget.Row(Y1 - 1)[X1 - 1] == Back)
+            Premixed = FCells.Cell(Coverage, Width, Height, FInk, Back);
         const std::size_t CellPitch = Pitch + GlyphCellCache::Pad;
-        const std::size_t CellStart =
-            static_cast<std::size_t>(Y0 - Top) * CellPitch + static_cast<std::size_t>(X0 - Left);
+        const std::size_t CellStart = Down0 * CellPitch + Skip0;
         const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t CellAt, std::size_t Count,
                                std::size_t Rows, bool Padded) {
             const CoverageRows Block{Coverage + At, Pitch, Count, Rows};
             if (Premixed)
-                CoverPixels(To, Stride, Block, Ink, PremixedRows{Premixed + CellAt, CellPitch, Back, Padded});
-            else if (Copy)
-                CoverPixels(To, Stride, Block, Ink);
+                CoverPixels(To, FStride, Block, FInk,
+                            PremixedRows{Premixed + CellAt, CellPitch, Back, Padded});
+            else if (FCopy)
+                CoverPixels(To, FStride, Block, FInk);
             else
-                CoverPixels(To, Stride, Block, Ink, Rop);
+                CoverPixels(To, FStride, Block, FInk, FRop);
         };
         const auto Count = static_cast<std::size_t>(X1 - X0);
-        if (!FPainter.Clip().Shape) {
+        if (!FShaped) {
             // A clip that is only its box: the whole block in one call, its
             // rows in whole groups of four where the box has room for them.
-            const bool Padded = X0 + static_cast<long long>((Count + 3) & ~std::size_t{3}) <= Box.right;
-            Cover(Target.Row(Y0) + X0, Start, CellStart, Count, static_cast<std::size_t>(Y1 - Y0), Padded);
+            const bool Padded = X0 + static_cast<long long>((Count + 3) & ~std::size_t{3}) <= FBox.right;
+            Cover(FTarget.Row(Y0) + X0, Start, CellStart, Count, static_cast<std::size_t>(Y1 - Y0), Padded);
             return;
         }
         for (int Y = Y0; Y < Y1; ++Y) {
-            std::uint32_t* Row = Target.Row(Y);
+            std::uint32_t* Row = FTarget.Row(Y);
             const auto Down = static_cast<std::size_t>(Y - Y0);
             for (const auto& S : FPainter.RowSpans(Y)) {
                 const int A = std::max(S.X0, X0), B = std::min(S.X1, X1);
@@ -113,8 +111,12 @@ private:
     Painter& FPainter;
     ScanConverter& FConverter;
     GlyphCellCache& FCells;
-    std::uint32_t FInk, FBack;
-    bool FOpaque;
+    Bitmap& FTarget;
+    const RasterOp& FRop;
+    const RECT FBox;
+    const std::size_t FStride;
+    const std::uint32_t FInk, FBack;
+    const bool FOpaque, FCopy, FShaped;
 };
 
 class PathOutline : public OutlineSink {

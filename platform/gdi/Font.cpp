@@ -114,9 +114,11 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
                       CoverageSink& Sink) const {
     const FontInstance& F = *FInstance;
     const TextPlacement P = detail::PlaceText(F, FInstance->Prepare(Text, ExtraSpacing), X, Y, AlignFlags);
-    POINT Corners[4];
-    detail::CellCorners(P, Corners);
-    Sink.Cell(Corners);
+    if (Sink.WantsCell()) {
+        POINT Corners[4];
+        detail::CellCorners(P, Corners);
+        Sink.Cell(Corners);
+    }
 
     const RECT Clip = Sink.ClipBox();
     // Unturned text starts on a whole pixel, so its glyph origins are whole

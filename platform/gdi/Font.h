@@ -116,13 +116,15 @@ struct TEXTMETRIC {
 
 // Receives rendered text in device pixels. Cell comes first, once per call,
 // with the corners of the text cell in order (start, top), (end, top),
-// (end, bottom), (start, bottom); then the coverage (0..255), a block per
-// glyph. ClipBox lets the receiver say which pixels it can use at all, so
-// that huge or far-away text is not rasterised in vain; it is a hint, the
-// receiver still clips.
+// (end, bottom), (start, bottom), unless WantsCell says the receiver has no
+// use for them; then the coverage (0..255), a block per glyph. ClipBox lets
+// the receiver say which pixels it can use at all, so that huge or far-away
+// text is not rasterised in vain; it is a hint, the receiver still clips.
 class CoverageSink {
 public:
     virtual void Cell(const POINT (&Corners)[4]) = 0;
+    // False spares working out the corners (transparent text fills no cell).
+    virtual bool WantsCell() const { return true; }
     // One horizontal run of coverage.
     virtual void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) = 0;
     // Height rows of Width coverage bytes, the first row's first pixel at

@@ -147,11 +147,14 @@ template <typename InkOf>
     CoverTail(To + I, Coverage + I, Rest, [Pen](Vec) { return Pen; });
 }
 
+// The block's shape is read once: stores through To might alias it, so the
+// compilers would otherwise read it again for every row.
 template <typename InkOf>
 void CoverRows(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, InkOf InkFor) {
     const std::uint8_t* From = Coverage.First;
-    for (std::size_t Row = 0; Row < Coverage.Rows; ++Row, To += Stride, From += Coverage.Pitch)
-        CoverRun(To, From, Coverage.Count, InkFor);
+    const std::size_t Count = Coverage.Count, Rows = Coverage.Rows, Pitch = Coverage.Pitch;
+    for (std::size_t Row = 0; Row < Rows; ++Row, To += Stride, From += Pitch)
+        CoverRun(To, From, Count, InkFor);
 }
 
 } // namespace
@@ -211,11 +214,14 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
     const Vec Pen = Vec{} + Ink, Back = Vec{} + Premixed.Back;
     const std::uint8_t* From = Coverage.First;
     const std::uint32_t* Mixed = Premixed.First;
-    for (std::size_t Row = 0; Row < Coverage.Rows; ++Row) {
-        CoverRunOver(To, From, Mixed, Coverage.Count, Pen, Back, Premixed.Padded);
+    const std::size_t Count = Coverage.Count, Rows = Coverage.Rows, Pitch = Coverage.Pitch;
+    const std::size_t MixedPitch = Premixed.Pitch;
+    const bool Padded = Premixed.Padded;
+    for (std::size_t Row = 0; Row < Rows; ++Row) {
+        CoverRunOver(To, From, Mixed, Count, Pen, Back, Padded);
         To += Stride;
-        From += Coverage.Pitch;
-        Mixed += Premixed.Pitch;
+        From += Pitch;
+        Mixed += MixedPitch;
     }
 }
 

@@ -262,10 +262,14 @@ TEST(GlyphCellCacheTest, TextOutOverEveryKindOfBackgroundFollowsThePlainRule) {
 TEST(GlyphCellCacheTest, OpaqueCellsAndManyFontsStayExact) {
     // Opaque text lays its glyphs on the freshly filled cell; more fonts
     // than the cache keeps make it start over, and fonts that are gone may
-    // have had their glyphs' storage reused by the newer ones.
+    // have had their glyphs' storage reused by the newer ones. The last round
+    // goes through a clip region that cuts both the cell and the glyphs.
     Bitmap Picture(120, 40);
     DC Device(Picture);
-    for (int Round = 0; Round < 3; ++Round)
+    const std::optional<Region> Oval = CreateEllipticRgn(8, -10, 100, 30);
+    for (int Round = 0; Round < 3; ++Round) {
+        const std::optional<Region>& Clip = Round == 2 ? Oval : std::nullopt;
+        if (Clip) Device.SelectClipRgn(&*Clip);
         for (int Height = -9; Height >= -20; --Height) {
             Picture.Fill(RGB(240, 240, 240));
             const Font F(Arial(Height));
@@ -273,10 +277,11 @@ TEST(GlyphCellCacheTest, OpaqueCellsAndManyFontsStayExact) {
             Device.SetBkMode(Height % 2 ? OPAQUE : TRANSPARENT);
             Device.SetBkColor(RGB(255, 255, 200));
             Device.SetTextColor(RGB(0, 0, 128));
-            ExpectPlainRule(Device, Picture, F, std::nullopt, "10:20:30", 5, 5,
-                            "height " + std::to_string(Height));
+            ExpectPlainRule(Device, Picture, F, Clip, "10:20:30", 5, 5,
+                            "round " + std::to_string(Round) + " height " + std::to_string(Height));
             Device.SelectObject(Font());
         }
+    }
 }
 
 TEST(GlyphCellCacheTest, RedrawingLabelsThroughTheDeviceAllocatesNothing) {

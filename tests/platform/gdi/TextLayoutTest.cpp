@@ -261,16 +261,37 @@ TEST(TextLayoutTest, UnderlineAndStrikeOutDrawBarsAcrossTheWholeExtent) {
     SaveOnFailure(Lined, "Underline");
 }
 
-TEST(TextLayoutTest, CellComesFirstAndOnce) {
+TEST(TextLayoutTest, CellComesFirstAndOnceUnlessTheReceiverHasNoUseForIt) {
     struct Order : CoverageSink {
         std::string Calls;
+        bool Wanted = true;
+        bool WantsCell() const override { return Wanted; }
         void Cell(const POINT (&)[4]) override { Calls += 'C'; }
         void Span(int, int, const std::uint8_t*, int) override {
             if (Calls.empty() || Calls.back() != 'S') Calls += 'S';
         }
-    } Sink;
-    Arial(-12).RenderText("Cell", 0, 0, TA_TOP, 0, Sink);
-    EXPECT_EQ(Sink.Calls, "CS");
+    };
+    for (const int Escapement : {0, 450}) {
+        const Font F = Arial(-12, Escapement);
+        Order Sink;
+        F.RenderText("Cell", 20, 20, TA_TOP, 0, Sink);
+        EXPECT_EQ(Sink.Calls, "CS") << Escapement;
+        Order Unwanted;
+        Unwanted.Wanted = false;
+        F.RenderText("Cell", 20, 20, TA_TOP, 0, Unwanted);
+        EXPECT_EQ(Unwanted.Calls, "S") << Escapement;
+    }
+    // The glyphs are the same either way.
+    TextTestImage With(80, 40), Without(80, 40);
+    struct NoCell : TextTestImage {
+        using TextTestImage::TextTestImage;
+        bool WantsCell() const override { return false; }
+    } Spared(80, 40);
+    Arial(-12).RenderText("Cell", 5, 5, TA_TOP, 0, With);
+    Arial(-12).RenderText("Cell", 5, 5, TA_TOP, 0, Spared);
+    EXPECT_EQ(Spared.CellCalls, 0);
+    EXPECT_EQ(With.CellCalls, 1);
+    EXPECT_EQ(Spared.Coverage(), With.Coverage());
 }
 
 TEST(TextLayoutTest, SpansStayInsideTheClipBoxTheReceiverGives) {
