@@ -107,13 +107,11 @@ TEST(LineRunTest, PolylinesMatchThePerPixelRuleForEveryStyleBackgroundAndClip) {
                 const bool On = Lit.empty() || Lit[Walked++ % Lit.size()];
                 if (Visible(P) && (On || Opaque)) Expected[P.y * Width + P.x] = On ? Ink : Back;
             }
-        for (int Y = 0; Y < Height; ++Y)
-            for (int X = 0; X < Width; ++X)
-                if (Picture.GetPixel(X, Y) != Expected[Y * Width + X]) {
-                    KeepPicture(Picture, "LineRunTest_Polyline");
-                    FAIL() << "case " << Case << " clip " << Clip << " opaque " << Opaque << " pixel " << X
-                           << "," << Y;
-                }
+        if (const auto Bad = testing::FirstMismatch(Picture, Expected)) {
+            KeepPicture(Picture, "LineRunTest_Polyline");
+            FAIL() << "case " << Case << " clip " << Clip << " opaque " << Opaque << " pixel " << Bad->x
+                   << "," << Bad->y;
+        }
     }
 }
 

@@ -48,6 +48,15 @@ std::uint32_t ReferenceLay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, in
     return Out;
 }
 
+std::optional<POINT> FirstMismatch(const Bitmap& Picture, const std::vector<COLORREF>& Expected) {
+    const int Width = Picture.Width();
+    for (int Y = 0; Y < Picture.Height(); ++Y)
+        for (int X = 0; X < Width; ++X)
+            if (Picture.GetPixel(X, Y) != Expected[static_cast<std::size_t>(Y) * Width + X])
+                return POINT{X, Y};
+    return std::nullopt;
+}
+
 std::vector<POINT> ReferenceLine(int X0, int Y0, int X1, int Y1) {
     std::vector<POINT> Pixels;
     const std::int64_t Dx = X1 - X0, Dy = Y1 - Y0;

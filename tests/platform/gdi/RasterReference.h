@@ -11,6 +11,7 @@
 #include "platform/gdi/Types.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ std::vector<bool> LitPattern(const std::vector<int>& Runs);
 // otherwise each channel (ink c + dest (255 - c) + 127) / 255 with the raster
 // operation's ink, and the top byte cleared.
 std::uint32_t ReferenceLay(std::uint32_t Dest, std::uint32_t Pen, unsigned C, int Rop2 = R2_COPYPEN);
+
+// The first pixel, row by row, where Picture differs from Expected (its
+// colours row by row, Picture.Width() apart).
+std::optional<POINT> FirstMismatch(const Bitmap& Picture, const std::vector<COLORREF>& Expected);
 
 // Saves the bitmap next to the test program when a pixel test fails.
 void KeepPicture(const Bitmap& Picture, const std::string& Name);

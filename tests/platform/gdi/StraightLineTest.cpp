@@ -70,14 +70,12 @@ TEST(StraightLineTest, DashedLinesOfEveryLengthAndPhaseMatchThePerPixelRule) {
                             const bool On = Lit[Step++ % Lit.size()];
                             if (InBox(P) && (On || Opaque)) Expected[P.y * Width + P.x] = On ? Ink : Back;
                         }
-                        for (int Y = 0; Y < Height; ++Y)
-                            for (int X = 0; X < Width; ++X)
-                                if (Picture.GetPixel(X, Y) != Expected[Y * Width + X]) {
-                                    KeepPicture(Picture, "StraightLineTest_Dashed");
-                                    FAIL() << "runs " << S.Runs.size() << " opaque " << Opaque
-                                           << " direction " << Direction << " lead " << Lead << " length "
-                                           << Length << " pixel " << X << "," << Y;
-                                }
+                        if (const auto Bad = testing::FirstMismatch(Picture, Expected)) {
+                            KeepPicture(Picture, "StraightLineTest_Dashed");
+                            FAIL() << "runs " << S.Runs.size() << " opaque " << Opaque << " direction "
+                                   << Direction << " lead " << Lead << " length " << Length << " pixel "
+                                   << Bad->x << "," << Bad->y;
+                        }
                     }
     }
 }
@@ -112,13 +110,11 @@ TEST(StraightLineTest, SolidLinesMatchTheRuleThroughBoxesRegionsAndRasterOperati
                         if (Setting == 2 && !PtInRegion(Notched, P.x, P.y)) continue;
                         Expected[P.y * Width + P.x] = Setting == 3 ? (White ^ Ink) : Ink;
                     }
-                    for (int Y = 0; Y < Height; ++Y)
-                        for (int X = 0; X < Width; ++X)
-                            if (Picture.GetPixel(X, Y) != Expected[Y * Width + X]) {
-                                KeepPicture(Picture, "StraightLineTest_Solid");
-                                FAIL() << "setting " << Setting << " direction " << Direction << " lead "
-                                       << Lead << " length " << Length << " pixel " << X << "," << Y;
-                            }
+                    if (const auto Bad = testing::FirstMismatch(Picture, Expected)) {
+                        KeepPicture(Picture, "StraightLineTest_Solid");
+                        FAIL() << "setting " << Setting << " direction " << Direction << " lead " << Lead
+                               << " length " << Length << " pixel " << Bad->x << "," << Bad->y;
+                    }
                 }
 }
 
