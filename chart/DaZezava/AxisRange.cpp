@@ -11,6 +11,10 @@
 #include <cmath>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vur {
 
 namespace {
@@ -35,6 +39,40 @@ inline int AddOffset(int Base, double Offset) {
 
 inline int WrapAdd(int A, int B) {
     return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B));
+}
+
+// Pixels[I] = Base +- PixelOf(Offset + (Values[I] - Minimum) * Scale), the
+// sum wrapping: both mapping forms of a whole run. The vector steps do the
+// same operations in the same order, and their conversion rounds in the
+// current mode as PixelOf does, so every pixel equals the one-value form.
+void MapRun(std::span<const double> Values, std::span<int> Pixels, double Minimum, double Scale,
+            double Offset, int Base, bool Negate) {
+    const std::size_t Count = Values.size();
+    std::size_t I = 0;
+#if defined(__SSE2__)
+    const __m128d VMinimum = _mm_set1_pd(Minimum);
+    const __m128d VScale = _mm_set1_pd(Scale);
+    const __m128d VOffset = _mm_set1_pd(Offset);
+    const __m128d High = _mm_set1_pd(PixelLimit);
+    const __m128d Low = _mm_set1_pd(-PixelLimit);
+    const __m128i VBase = _mm_set1_epi32(Base);
+    const __m128i Flip = _mm_set1_epi32(Negate ? -1 : 0);
+    const auto Map = [&](__m128d V) {
+        V = _mm_add_pd(VOffset, _mm_mul_pd(_mm_sub_pd(V, VMinimum), VScale));
+        // min first: a NaN comes out of it as the high limit, as in PixelOf.
+        return _mm_cvtpd_epi32(_mm_max_pd(_mm_min_pd(V, High), Low));
+    };
+    for (; I + 4 <= Count; I += 4) {
+        __m128i R = _mm_unpacklo_epi64(Map(_mm_loadu_pd(&Values[I])), Map(_mm_loadu_pd(&Values[I + 2])));
+        // Negation as (R ^ -1) - (-1).
+        R = _mm_sub_epi32(_mm_xor_si128(R, Flip), Flip);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(&Pixels[I]), _mm_add_epi32(VBase, R));
+    }
+#endif
+    for (; I < Count; ++I) {
+        const int R = PixelOf(Offset + (Values[I] - Minimum) * Scale);
+        Pixels[I] = WrapAdd(Base, Negate ? -R : R);
+    }
 }
 
 } // namespace
@@ -284,23 +322,14 @@ void TChartAxis::CalcPosValues(std::span<const double> Values, std::span<int> Pi
         for (std::size_t I = 0; I < Values.size(); ++I) Pixels[I] = (this->*Chosen)(Values[I]);
         return;
     }
-    // As the forms above, with the end and the direction fixed for the run;
-    // locals, since the stores into Pixels could otherwise change members.
+    // As the forms above, with the end and the direction fixed for the run.
     const bool FromStart = AsX != FInverted;
     const int Base = FromStart ? FPixelStart : FPixelEnd;
-    const double Minimum = FRangeMinimum;
-    const double Scale = FPixelsPerValue;
-    if (Checked) {
+    if (Checked)
         // Turning the sign round is exact, so it may go into the scale.
-        const double BaseValue = Base;
-        const double SignedScale = FromStart ? Scale : -Scale;
-        for (std::size_t I = 0; I < Values.size(); ++I)
-            Pixels[I] = PixelOf(BaseValue + (Values[I] - Minimum) * SignedScale);
-    } else {
-        const int Sign = FromStart ? 1 : -1;
-        for (std::size_t I = 0; I < Values.size(); ++I)
-            Pixels[I] = WrapAdd(Base, Sign * PixelOf((Values[I] - Minimum) * Scale));
-    }
+        MapRun(Values, Pixels, FRangeMinimum, FromStart ? FPixelsPerValue : -FPixelsPerValue, Base, 0, false);
+    else
+        MapRun(Values, Pixels, FRangeMinimum, FPixelsPerValue, 0.0, Base, !FromStart);
 }
 
 int TChartAxis::XPosValueCheck(double Value) const {

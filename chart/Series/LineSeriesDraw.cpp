@@ -4,6 +4,7 @@
 // at its near edge. Nothing here allocates per point.
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/RoVedure/DrawSettings.h"
+#include "chart/Series/ColumnRun.h"
 #include "chart/Series/LineSeries.h"
 
 #include <algorithm>
@@ -176,32 +177,22 @@ void TCustomSeries::DrawBlocks() {
 
 int TCustomSeries::DrawColumnRun(std::span<const int> PixelX, std::span<const int> PixelY, int Start,
                                  int Index, int Stop) {
-    // DrawPlacedValue's column case for every point up to the next column,
-    // with the column's state in locals.
+    // DrawPlacedValue's column case for every point up to the next column:
+    // the rows their segments set together, drawn where the column has none
+    // yet. The thin copy pen makes that the picture of one call per segment.
     const int Step = FPass.Forward ? 1 : -1;
     const int X = FColumn.X;
-    int PreviousY = FPreviousY;
-    int ColumnLow = FColumn.Low;
-    int ColumnHigh = FColumn.High;
-    for (; Index != Stop; Index += Step) {
-        const auto Slot = static_cast<std::size_t>(Index - Start);
-        if (PixelX[Slot] != X) break;
-        const int Y = PixelY[Slot];
-        // The rows a vertical line sets, from its start up to the row before
-        // its end (both forms hold either way up).
-        const int Low = std::min(PreviousY, Y + 1);
-        const int High = std::max(PreviousY, Y - 1);
-        if ((Y != PreviousY) & ((Low < ColumnLow) | (High > ColumnHigh))) {
-            ColumnLow = std::min(ColumnLow, Low);
-            ColumnHigh = std::max(ColumnHigh, High);
-            FPass.Canvas->Line(X, PreviousY, X, Y);
-        }
-        PreviousY = Y;
+    const int From = Index - Start;
+    const int End = ColumnRunEnd(PixelX, From, Stop - Start, Step, X);
+    const TColumnRows Rows = ColumnRunRows(FPreviousY, PixelY, From, End, Step);
+    if (!Rows.Empty()) {
+        if (Rows.First < FColumn.Low) FPass.Canvas->Line(X, Rows.First, X, FColumn.Low);
+        if (Rows.Last > FColumn.High) FPass.Canvas->Line(X, FColumn.High + 1, X, Rows.Last + 1);
+        FColumn.Low = std::min(FColumn.Low, Rows.First);
+        FColumn.High = std::max(FColumn.High, Rows.Last);
     }
-    FColumn.Low = ColumnLow;
-    FColumn.High = ColumnHigh;
-    FPreviousY = PreviousY;
-    return Index;
+    FPreviousY = PixelY[static_cast<std::size_t>(End - Step)];
+    return Start + End;
 }
 
 void TCustomSeries::DrawShadowPass() {

@@ -249,6 +249,44 @@ TEST_F(AxisRangeTest, CheckedMappingClampsValuesFarOutsideAndNonFinite) {
     EXPECT_EQ(Bottom->CalcSizeValue(1e300), PixelLimit);
 }
 
+// A run mapped at once must give each value's own pixel: both forms, both
+// directions, both orientations, ties, values beyond the limit and
+// non-finite ones, at every run length and alignment.
+TEST_F(AxisRangeTest, ARunMapsToTheSamePixelsAsEachValueAlone) {
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    std::vector<double> Values{
+        2.5,  3.5,   -0.5, 0.5,    1e12,  -1e300,  Inf, -Inf, std::nan(""), -0.0,
+        7.25, 399.5, 400,  1e-300, -1e12, 123.456, 2e7, -2e7, 1e8,          0.49999999999999994};
+    std::uint32_t Seed = 3;
+    for (int I = 0; I < 40; ++I) {
+        Seed = Seed * 1664525u + 1013904223u;
+        Values.push_back(static_cast<double>(Seed % 8001) / 20.0 - 100);
+    }
+    for (const bool Fast : {false, true})
+        for (const bool Inverted : {false, true}) {
+            Chart->GetAxes()->SetFastCalc(Fast);
+            for (TChartAxis* Axis : {Chart->GetBottomAxis(), Chart->GetLeftAxis()}) {
+                Axis->SetMinMax(0, 400);
+                Axis->SetInverted(Inverted);
+            }
+            Layout({3, 5, 403, 405});
+            for (TChartAxis* Axis : {Chart->GetBottomAxis(), Chart->GetLeftAxis()})
+                for (const bool AsX : {true, false})
+                    for (std::size_t From = 0; From < 5; ++From)
+                        for (std::size_t Length = 0; From + Length <= Values.size();
+                             Length += 1 + Length / 4) {
+                            std::vector<int> Pixels(Length, -1);
+                            Axis->CalcPosValues(std::span(Values).subspan(From, Length), Pixels, AsX);
+                            for (std::size_t I = 0; I < Length; ++I) {
+                                const double Value = Values[From + I];
+                                ASSERT_EQ(Pixels[I],
+                                          AsX ? Axis->CalcXPosValue(Value) : Axis->CalcYPosValue(Value))
+                                    << "value " << Value << " fast " << Fast << " inverted " << Inverted;
+                            }
+                        }
+        }
+}
+
 TEST_F(AxisRangeTest, MarginsWidenTheRangeToTheOldEnds) {
     Chart->GetBottomAxis()->SetMinMax(0, 100);
     Chart->GetLeftAxis()->SetMinMax(0, 100);

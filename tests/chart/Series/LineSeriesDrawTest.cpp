@@ -286,30 +286,41 @@ TEST_F(LineSeriesDraw, ASinglePointShowsOnlyItsMarker) {
 
 // Dense data puts many segments into one column; whatever the drawing
 // leaves out there, the picture is the one of a plain line call per segment.
+// Noisy data, and steps of a few rows that repeat, so that columns often end
+// on their lowest or highest row; drawn forwards and (inverted) backwards.
 TEST_F(LineSeriesDraw, DenseDataDrawsThePixelsOfOneLineCallPerSegment) {
-    std::uint32_t Seed = 7;
-    for (int I = 0; I < 5000; ++I) {
-        Seed = Seed * 1664525u + 1013904223u;
-        Series->AddXY(I, 50 + 30 * std::sin(I / 300.0) + static_cast<double>(Seed >> 24) / 16.0 - 8);
-    }
-    Series->SetNull(2500);
-    SetAxes(0, 4999);
-    Draw();
-    const gdi::Bitmap Drawn = Bitmap.GetImage();
+    for (const bool Steps : {false, true})
+        for (const bool Inverted : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "steps " << Steps << " inverted " << Inverted);
+            Series->Clear();
+            std::uint32_t Seed = 7;
+            for (int I = 0; I < 5000; ++I) {
+                Seed = Seed * 1664525u + 1013904223u;
+                const double Noise = static_cast<double>(Seed >> 24) / 16.0 - 8;
+                Series->AddXY(I, Steps ? 40 + static_cast<int>(Seed >> 29)
+                                       : 50 + 30 * std::sin(I / 300.0) + Noise);
+            }
+            Series->SetNull(2500);
+            Chart->GetBottomAxis()->SetInverted(Inverted);
+            SetAxes(0, 4999);
+            Clear();
+            Draw();
+            const gdi::Bitmap Drawn = Bitmap.GetImage();
 
-    Clear();
-    TCanvas* Plain = Bitmap.GetCanvas();
-    Plain->GetPen()->SetColor(clRed);
-    for (int I = 1; I < Series->Count(); ++I) {
-        if (Series->IsNull(I) || Series->IsNull(I - 1)) continue;
-        Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
-        Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
-    }
-    int Differences = 0;
-    for (int Y = 0; Y < Height; ++Y)
-        for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
-    EXPECT_EQ(Differences, 0);
-    EXPECT_GT(Count(clRed), 1000);
+            Clear();
+            TCanvas* Plain = Bitmap.GetCanvas();
+            Plain->GetPen()->SetColor(clRed);
+            for (int I = 1; I < Series->Count(); ++I) {
+                if (Series->IsNull(I) || Series->IsNull(I - 1)) continue;
+                Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
+                Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
+            }
+            int Differences = 0;
+            for (int Y = 0; Y < Height; ++Y)
+                for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
+            EXPECT_EQ(Differences, 0);
+            EXPECT_GT(Count(clRed), Steps ? 500 : 1000);
+        }
 }
 
 // Point colours that change every few points inside one column: each
