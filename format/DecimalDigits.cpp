@@ -2,13 +2,38 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace vur {
 
+namespace {
+
+// Below 2^53 every whole number is a double of its own, so its own digits are
+// the shortest text that reads back as it.
+constexpr double ExactWholeLimit = 9007199254740992.0;
+
+TDecimalDigits WholeDigits(std::uint64_t Whole) {
+    TDecimalDigits Number;
+    char Reversed[20] = {};
+    int Count = 0;
+    for (; Whole != 0; Whole /= 10) Reversed[Count++] = static_cast<char>('0' + Whole % 10);
+    Number.Exponent = Count;
+    int Skip = 0;
+    while (Reversed[Skip] == '0') ++Skip;
+    for (int I = Count - 1; I >= Skip; --I) Number.Digits[Number.Count++] = Reversed[I];
+    return Number;
+}
+
+} // namespace
+
 TDecimalDigits DecimalDigitsOf(double Value) {
     TDecimalDigits Number;
     if (Value == 0 || !std::isfinite(Value)) return Number;
+    // Axis labels are mostly whole numbers: those skip the general conversion.
+    const double Magnitude = std::fabs(Value);
+    if (Magnitude < ExactWholeLimit && Magnitude == std::trunc(Magnitude))
+        return WholeDigits(static_cast<std::uint64_t>(Magnitude));
     // Shortest round-trip text such as "1.2345e+03": at most 17 digits.
     char Text[32];
     const auto Result =
