@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -486,6 +487,15 @@ private:
     bool FAxisIsDateTime = false;
     int FDepthPixelPos = 0;
     int FMaxLabelCount = 0;
+    // The last date-time increment search, which a repaint of the same range
+    // asks for again: a result of these inputs alone.
+    struct TDateTimeIncrementSearch {
+        double Span = std::numeric_limits<double>::quiet_NaN();
+        double Desired = 0;
+        int Labels = 0;
+        double Result = 0;
+    };
+    mutable TDateTimeIncrementSearch FLastDateTimeIncrement;
     int FAxisLinePos = 0;
     int FLabelsPos = 0;
     int FTitlePos = 0;

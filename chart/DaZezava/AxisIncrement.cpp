@@ -121,6 +121,9 @@ double TChartAxis::CalcLabelsIncrement(int MaxNumLabels) {
 }
 
 double TChartAxis::CalcDateTimeIncrement(int MaxNumLabels) const {
+    TDateTimeIncrementSearch& Last = FLastDateTimeIncrement;
+    if (Last.Span == FRangeSpan && Last.Desired == FDesiredIncrement && Last.Labels == MaxNumLabels)
+        return Last.Result;
     const double MinStep = DateTimeStep[dtOneMicroSecond];
     double Inc = std::max(MinStep, FDesiredIncrement);
     if (Inc > 0 && MaxNumLabels > 0) {
@@ -135,7 +138,8 @@ double TChartAxis::CalcDateTimeIncrement(int MaxNumLabels) const {
                 Inc = NiceStepAbove(Inc);
         }
     }
-    return std::max(MinStep, Inc);
+    Last = {FRangeSpan, FDesiredIncrement, MaxNumLabels, std::max(MinStep, Inc)};
+    return Last.Result;
 }
 
 bool TChartAxis::FewPointsOnAxis(int N) const {

@@ -70,6 +70,13 @@ TEST_F(AxisIncrementTest, NineSecondsOfTimeStampsStepByDecimalFractionsOfADay) {
     Layout({0, 0, 600, 100});
     for (int N = 10; N <= 20; ++N) EXPECT_DOUBLE_EQ(Bottom->CalcLabelsIncrement(N), 0.00001) << N;
     for (int N = 5; N <= 9; ++N) EXPECT_DOUBLE_EQ(Bottom->CalcLabelsIncrement(N), 0.00002) << N;
+    // Asked again after a wider range and back, the answer follows the range.
+    Bottom->SetMinMax(Start, Start + 9);
+    Layout({0, 0, 600, 100});
+    EXPECT_DOUBLE_EQ(Bottom->CalcLabelsIncrement(9), DateTimeStep[dtOneDay]);
+    Bottom->SetMinMax(Start, Start + 9 / 86400.0);
+    Layout({0, 0, 600, 100});
+    EXPECT_DOUBLE_EQ(Bottom->CalcLabelsIncrement(9), 0.00002);
     // From 1.728 s the table takes over: 5 seconds.
     Bottom->SetDesiredIncrement(0.00002);
     EXPECT_DOUBLE_EQ(Bottom->CalcLabelsIncrement(2), DateTimeStep[dtFiveSeconds]);
