@@ -20,7 +20,13 @@ inline int ClampToInt(double Value) {
 } // namespace detail
 
 // Round to nearest, ties to even (the default floating-point rounding mode).
-inline int Round(double Value) { return detail::ClampToInt(std::nearbyint(Value)); }
+// Inside the int range, adding and taking away 1.5 * 2^52 leaves the integer
+// the rounding mode chose: the same as nearbyint, without a library call.
+inline int Round(double Value) {
+    constexpr double Shifter = 6755399441055744.0;
+    if (Value > -2147483648.0 && Value < 2147483647.0) return static_cast<int>((Value + Shifter) - Shifter);
+    return detail::ClampToInt(std::nearbyint(Value));
+}
 
 // Truncate towards zero.
 inline int Trunc(double Value) { return detail::ClampToInt(std::trunc(Value)); }
