@@ -19,6 +19,7 @@
 #include "platform/gdi/ScanConvert.h"
 #include "platform/gdi/SpanList.h"
 #include "platform/gdi/Stroker.h"
+#include "platform/gdi/TextCellCache.h"
 #include "platform/gdi/Types.h"
 
 #include <optional>
@@ -217,6 +218,8 @@ private:
     std::vector<POINT> FIntPoints;
     // Glyphs premixed in recent text colours over recent backgrounds.
     GlyphCellCache FGlyphCells;
+    // Whole short texts premixed over recent backgrounds.
+    TextCellCache FTextCells;
 };
 
 } // namespace vur::gdi

@@ -3,7 +3,8 @@
 // is opaque, then lays each pixel's text colour (through the raster
 // operation) over the destination by the glyph's coverage:
 // out = (ink c + dst (255 - c) + 127) / 255 per channel. Inside a path the
-// glyph outlines become figures instead.
+// glyph outlines become figures instead. Short upright texts over a plain
+// background are copied from premixed cells (TextCellCache).
 #include "platform/gdi/DC.h"
 #include "platform/gdi/PixelRun.h"
 
@@ -153,10 +154,21 @@ bool DC::TextOut(int X, int Y, std::string_view Text) {
         F.TextOutline(Text, X, Y, Placement, FState.CharExtra, Outline);
     } else {
         Painter P(*FSurface, Clip(), FState.Rop2);
-        FGlyphCells.UseFont(F);
-        TextPainter Sink(P, FConverter, FGlyphCells, PixelFromColor(FState.TextColor),
-                         PixelFromColor(FState.BkColor), FState.BkMode == OPAQUE);
-        F.RenderText(Text, X, Y, Placement, FState.CharExtra, Sink);
+        TextRun Run;
+        Run.Text = Text;
+        Run.X = X;
+        Run.Y = Y;
+        Run.AlignFlags = Placement;
+        Run.ExtraSpacing = FState.CharExtra;
+        Run.Ink = PixelFromColor(FState.TextColor);
+        Run.Opaque = FState.BkMode == OPAQUE;
+        Run.BoxPixel = PixelFromColor(FState.BkColor);
+        // A premixed copy needs the plain store and a clip that is its box.
+        if (!P.CopiesPen() || P.Clip().Shape || !FTextCells.Draw(P.Target(), P.Clip().Box, F, Run)) {
+            FGlyphCells.UseFont(F);
+            TextPainter Sink(P, FConverter, FGlyphCells, Run.Ink, Run.BoxPixel, Run.Opaque);
+            F.RenderText(Text, X, Y, Placement, FState.CharExtra, Sink);
+        }
     }
     if (UpdateCP) {
         const int Width = F.TextExtent(Text, FState.CharExtra).cx;

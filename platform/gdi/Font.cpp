@@ -146,6 +146,13 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
     if (F.LogFont().StrikeOut) RenderBar(F, P, F.StrikeOut(), Clip, Sink);
 }
 
+bool Font::Upright() const { return !FInstance->Direction().Rotated; }
+
+TextOrigin Font::UprightStart(long long Width, int X, int Y, unsigned AlignFlags) const {
+    const TextPlacement P = detail::PlaceText(*FInstance, Width, X, Y, AlignFlags);
+    return TextOrigin{Trunc64(P.X), Trunc64(P.Y)};
+}
+
 void Font::TextOutline(std::string_view Text, int X, int Y, unsigned AlignFlags, int ExtraSpacing,
                        OutlineSink& Sink) const {
     const FontInstance& F = *FInstance;

@@ -159,6 +159,12 @@ namespace detail {
 class FontInstance;
 }
 
+// A point in whole device pixels, wide enough for any text's reach.
+struct TextOrigin {
+    long long X = 0;
+    long long Y = 0;
+};
+
 // A realised logical font; copies share the face, metrics and glyph cache.
 // Fonts may be shared between threads: resolving, filling the cache and
 // FreeType calls are serialised internally, and cached glyphs never change.
@@ -181,6 +187,13 @@ public:
 
     void RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, int ExtraSpacing,
                     CoverageSink& Sink) const;
+    // Whether text in this font runs along rows, unturned.
+    bool Upright() const;
+    // For an upright font, where RenderText starts the baseline of a text
+    // Width pixels wide (its TextExtent) from the reference point and the
+    // alignment flags. Everything it renders then is the text rendered with
+    // its baseline starting at (0, 0), moved by whole pixels.
+    TextOrigin UprightStart(long long Width, int X, int Y, unsigned AlignFlags) const;
     void TextOutline(std::string_view Text, int X, int Y, unsigned AlignFlags, int ExtraSpacing,
                      OutlineSink& Sink) const;
 

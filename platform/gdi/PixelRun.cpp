@@ -194,6 +194,42 @@ void CopyPixels(std::uint32_t* To, const std::uint32_t* From, std::size_t Count)
     for (; I < Count; ++I) To[I] = From[I] & ColourBits;
 }
 
+// Short labels are a few dozen pixels wide: a row is taken in groups of four
+// with the last group ending on the row's last pixel, overlapping the one
+// before rather than finishing pixel by pixel.
+bool PlainBlock(const std::uint32_t* First, std::size_t Stride, std::size_t Count, std::size_t Rows,
+                std::uint32_t Pixel) {
+    if (Count < Lanes) {
+        for (std::size_t Row = 0; Row < Rows; ++Row, First += Stride)
+            for (std::size_t I = 0; I < Count; ++I)
+                if (First[I] != Pixel) return false;
+        return true;
+    }
+    const Vec P = Vec{} + Pixel;
+    const std::size_t Last = Count - Lanes;
+    for (std::size_t Row = 0; Row < Rows; ++Row, First += Stride) {
+        Vec Diff = Load(First + Last) ^ P;
+        for (std::size_t I = 0; I < Last; I += Lanes) Diff |= Load(First + I) ^ P;
+        if (!Same(Diff, Vec{})) return false;
+    }
+    return true;
+}
+
+void CopyBlock(std::uint32_t* To, std::size_t Stride, const std::uint32_t* From, std::size_t Pitch,
+               std::size_t Count, std::size_t Rows) {
+    if (Count < Lanes) {
+        for (std::size_t Row = 0; Row < Rows; ++Row, To += Stride, From += Pitch)
+            for (std::size_t I = 0; I < Count; ++I) To[I] = From[I];
+        return;
+    }
+    const std::size_t Last = Count - Lanes;
+    for (std::size_t Row = 0; Row < Rows; ++Row, To += Stride, From += Pitch) {
+        const Vec End = Load(From + Last);
+        for (std::size_t I = 0; I < Last; I += Lanes) Store(To + I, Load(From + I));
+        Store(To + Last, End);
+    }
+}
+
 void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink) {
     const Vec Pen = Vec{} + Ink;
     CoverRows(To, Stride, Coverage, [Pen](Vec) { return Pen; });

@@ -18,6 +18,17 @@ void FillPixels(std::uint32_t* To, std::size_t Count, std::uint32_t Pixel);
 // if From were read in full before To is written.
 void CopyPixels(std::uint32_t* To, const std::uint32_t* From, std::size_t Count);
 
+// Whether every pixel of the block whose first row starts at First, Rows
+// rows of Count pixels Stride apart, equals Pixel in all 32 bits; stops at
+// the first row that does not.
+bool PlainBlock(const std::uint32_t* First, std::size_t Stride, std::size_t Count, std::size_t Rows,
+                std::uint32_t Pixel);
+
+// Copies a block of Rows rows of Count pixels, every bit, from rows Pitch
+// pixels apart to rows Stride pixels apart; the two must not overlap.
+void CopyBlock(std::uint32_t* To, std::size_t Stride, const std::uint32_t* From, std::size_t Pitch,
+               std::size_t Count, std::size_t Rows);
+
 // Coverage of a block of pixels: Rows rows of Count bytes, the first at
 // First and each Pitch bytes after the one before.
 struct CoverageRows {
