@@ -92,6 +92,31 @@ void DottedGrid(benchmark::State& State) {
 }
 BENCHMARK(DottedGrid)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// The grid's rows and columns on their own, each a whole bitmap across.
+void DottedRows(benchmark::State& State) {
+    ChartLines(State, [](DC& Dc) {
+        Dc.SetBkMode(TRANSPARENT);
+        Dc.SelectObject(CreatePen(PS_DOT, 1, RGB(128, 128, 128)));
+        for (int I = 0; I < 10; ++I) {
+            Dc.MoveToEx(I % 2 ? 0 : 688, 40 + I * 19, nullptr);
+            Dc.LineTo(I % 2 ? 689 : -1, 40 + I * 19);
+        }
+    });
+}
+BENCHMARK(DottedRows)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void DottedColumns(benchmark::State& State) {
+    ChartLines(State, [](DC& Dc) {
+        Dc.SetBkMode(TRANSPARENT);
+        Dc.SelectObject(CreatePen(PS_DOT, 1, RGB(128, 128, 128)));
+        for (int I = 0; I < 10; ++I) {
+            Dc.MoveToEx(81 + I * 69, I % 2 ? 0 : 256, nullptr);
+            Dc.LineTo(81 + I * 69, I % 2 ? 257 : -1);
+        }
+    });
+}
+BENCHMARK(DottedColumns)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
 // The same grid drawn with an opaque background and a slanted dashed line.
 void OpaqueDashes(benchmark::State& State) {
     ChartLines(State, [](DC& Dc) {

@@ -7,6 +7,7 @@
 #include "platform/gdi/RoundShape.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -43,6 +44,13 @@ private:
     int FWidth;
     RECT FBox;
 };
+
+// Out of line on purpose: inlined into LineTo, GCC reads the current
+// position for it with one wide load, which waits for the two narrow stores
+// MoveToEx has just made.
+[[gnu::noinline]] std::array<PointF, 2> Segment(int X0, int Y0, int X1, int Y1) {
+    return {PointF{double(X0), double(Y0)}, PointF{double(X1), double(Y1)}};
+}
 
 void Normalise(int& Left, int& Top, int& Right, int& Bottom) {
     if (Left > Right) std::swap(Left, Right);
@@ -98,35 +106,47 @@ bool DC::LineTo(int X, int Y) {
     // wide load of both would wait for those stores to reach the cache.
     const int X0 = FState.Position.x, Y0 = FState.Position.y;
     FState.Position = POINT{X, Y};
-    const PointF Line[2] = {{double(X0), double(Y0)}, {double(X), double(Y)}};
     if (FRecording) {
-        FPath.LineTo(Line[0], Line[1]);
+        const auto Ends = Segment(X0, Y0, X, Y);
+        FPath.LineTo(Ends[0], Ends[1]);
         return true;
     }
     const Pen& CurPen = FState.CurPen;
     if (CurPen.IsNull()) return true;
-    const ClipArea Area = Clip();
+    // The clip box as Clip() last worked it out, without the call while the
+    // surface keeps its size.
+    if (FClipWidth != FSurface->Width() || FClipHeight != FSurface->Height()) Clip();
     if (CurPen.IsCosmeticLine()) {
-        // Ticks and frames: a solid pen copied through a box needs no
-        // pattern and no painter.
-        if (!Area.Shape && FState.Rop2 == R2_COPYPEN && CurPen.GetDashes().empty()) {
-            SolidLine(*FSurface, Area.Box, X0, Y0, X, Y, PixelFromColor(CurPen.GetColor()));
+        const std::span<const double> Dashes = CurPen.GetDashes();
+        if (!FClipShaped && FState.Rop2 == R2_COPYPEN) {
+            // Ticks, frames and grid lines: plain stores, and for a solid
+            // pen no pattern at all.
+            if (Dashes.empty()) {
+                SolidLine(*FSurface, FClipBox, X0, Y0, X, Y, PixelFromColor(CurPen.GetColor()));
+                return true;
+            }
+            // Made here rather than by PenInk(): GCC returns that struct
+            // through a byte store and a wider load, which stalls.
+            const LineInk Ink{PixelFromColor(CurPen.GetColor()), PixelFromColor(FState.BkColor),
+                              FState.BkMode == OPAQUE};
+            PixelDash Dash(Dashes);
+            StoredLine(*FSurface, FClipBox, X0, Y0, X, Y, Ink, Dash);
             return true;
         }
-        Painter P(*FSurface, Area, FState.Rop2);
-        PixelDash Dash(CurPen.GetDashes());
+        Painter P(*FSurface, Clip(), FState.Rop2);
+        PixelDash Dash(Dashes);
         CosmeticLine(P, X0, Y0, X, Y, PenInk(), Dash);
         return true;
     }
     const StrokeStyle Style = StrokeStyle::FromPen(CurPen, FState.MiterLimit);
     if ((X0 == X || Y0 == Y) && !Style.Dashed()) {
         // Axis lines: rows worked out directly instead of scan converted.
-        Painter P(*FSurface, Area, FState.Rop2);
+        Painter P(*FSurface, Clip(), FState.Rop2);
         StrokeAxisSegment(P, X0, Y0, X, Y, CurPen.GetWidth(), Style.EndCap,
                           PixelFromColor(CurPen.GetColor()));
         return true;
     }
-    WideStroke(Line, false);
+    WideStroke(Segment(X0, Y0, X, Y), false);
     return true;
 }
 

@@ -5,20 +5,29 @@
 
 namespace vur::gdi {
 
+namespace {
+
+// Whole lengths, the usual case, need no rounding call.
+int Whole(double D) {
+    return D >= 0 && D <= (1 << 20) && D == static_cast<int>(D)
+               ? static_cast<int>(D)
+               : static_cast<int>(std::clamp(std::lround(D), 0L, 1L << 20));
+}
+
+} // namespace
+
 PixelDash::PixelDash(std::span<const double> Dashes) {
     const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), 16) & ~std::size_t{1});
-    for (int I = 0; I < Count; ++I) {
-        // Whole lengths, the usual case, need no rounding call.
-        const double D = Dashes[I];
-        FLengths[I] = D >= 0 && D <= (1 << 20) && D == static_cast<int>(D)
-                          ? static_cast<int>(D)
-                          : static_cast<int>(std::clamp(std::lround(D), 0L, 1L << 20));
-        FPeriod += FLengths[I];
+    int On = 0, Off = 0;
+    for (int I = 0; I < Count; I += 2) {
+        FLengths[I] = Whole(Dashes[I]);
+        FLengths[I + 1] = Whole(Dashes[I + 1]);
+        On += FLengths[I];
+        Off += FLengths[I + 1];
     }
     // Without a positive dash and a positive gap the line is solid.
-    bool AnyOn = false, AnyOff = false;
-    for (int I = 0; I < Count; ++I) (I % 2 ? AnyOff : AnyOn) |= FLengths[I] > 0;
-    FCount = AnyOn && AnyOff ? Count : 0;
+    FPeriod = On + Off;
+    FCount = On > 0 && Off > 0 ? Count : 0;
     Restart();
 }
 

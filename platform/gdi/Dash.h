@@ -94,6 +94,23 @@ public:
         Place(Pos >= FPeriod ? Pos - FPeriod : Pos);
     }
     std::int64_t Period() const { return FPeriod; }
+    // The next Count pixels as values, On on a dash and Off in a gap,
+    // without moving on.
+    void Lay(std::uint32_t* Out, int Count, std::uint32_t On, std::uint32_t Off) const {
+        if (FCount == 0) {
+            std::fill_n(Out, Count, On);
+            return;
+        }
+        int Index = FIndex, Left = FLeft;
+        while (Count > 0) {
+            const int Length = std::min(Left, Count);
+            Out = std::fill_n(Out, Length, (Index & 1) == 0 ? On : Off);
+            Count -= Length;
+            do Index = Index + 1 == FCount ? 0 : Index + 1;
+            while (FLengths[Index] == 0);
+            Left = FLengths[Index];
+        }
+    }
     void Skip(std::int64_t Count) {
         if (FCount == 0 || Count <= 0) return;
         Place(PosAfter(Count));
@@ -102,9 +119,14 @@ public:
     void Restart();
 
 private:
-    // The position Count pixels on; short counts need no division.
+    // The position Count pixels on; short counts need no division, and the
+    // counts of a line (below 2^32) a 32-bit one.
     std::int64_t PosAfter(std::int64_t Count) const {
-        const std::int64_t Pos = FPos + (Count < FPeriod ? Count : Count % FPeriod);
+        const std::int64_t Rest =
+            Count < FPeriod       ? Count
+            : Count <= 0xFFFFFFFF ? static_cast<std::uint32_t>(Count) % static_cast<std::uint32_t>(FPeriod)
+                                  : Count % FPeriod;
+        const std::int64_t Pos = FPos + Rest;
         return Pos >= FPeriod ? Pos - FPeriod : Pos;
     }
     void Place(std::int64_t Pos) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <type_traits>
 
 namespace vur::gdi {
 
@@ -117,8 +119,8 @@ struct PixelWalk {
                            static_cast<std::size_t>(Length), Pixel);
             return;
         }
-        // Dots and short dashes (the grid's three pixels) unrolled, along a
-        // row with the step known to the compiler.
+        // Dots and short dashes unrolled, along a row with the step known to
+        // the compiler.
         if (Length <= 3 && (MajorStep == 1 || MajorStep == -1)) {
             const std::ptrdiff_t Left = MajorStep == 1 ? From : From - (Length - 1);
             if (Length == 1) return Repeat<1, 1>(Left, Times, Jump, Pixel);
@@ -144,9 +146,122 @@ struct PixelWalk {
     }
 };
 
+using Lanes = std::uint32_t __attribute__((vector_size(16)));
+
+Lanes LoadLanes(const std::uint32_t* From) {
+    Lanes V;
+    std::memcpy(&V, From, sizeof V);
+    return V;
+}
+void StoreLanes(std::uint32_t* To, Lanes V) { std::memcpy(To, &V, sizeof V); }
+
+// The visible part of a horizontal or vertical line: Count pixels from Start,
+// Step apart, the first of them step First of the line's Steps.
+struct StraightPart {
+    std::uint32_t* Start = nullptr;
+    std::ptrdiff_t Step = 0;
+    std::int64_t First = 0, Count = 0, Steps = 0;
+};
+
+// Ends held where the walk holds them, so that far lines step their pattern
+// alike; the pixels run from the first end towards the second, which is left
+// out.
+[[gnu::always_inline]] inline StraightPart VisibleStraight(Bitmap& Surface, const RECT& Box, std::int64_t Ax,
+                                                           std::int64_t Ay, std::int64_t Bx,
+                                                           std::int64_t By) {
+    StraightPart Part;
+    const bool Row = Ay == By;
+    const std::int64_t From = Row ? Ax : Ay, To = Row ? Bx : By, Across = Row ? Ay : Ax;
+    const std::int64_t Lo = Row ? Box.left : Box.top, Hi = Row ? Box.right : Box.bottom;
+    Part.Steps = From < To ? To - From : From - To;
+    if (Across < (Row ? Box.top : Box.left) || Across >= (Row ? Box.bottom : Box.right)) return Part;
+    const std::int64_t A = std::max(From < To ? From : To + 1, Lo),
+                       B = std::min(From < To ? To : From + 1, Hi);
+    if (A >= B) return Part;
+    const std::ptrdiff_t Stride = Surface.Stride(), Along = Row ? 1 : Stride;
+    // The first visible pixel is the lowest one going forwards, the highest
+    // going back.
+    const std::int64_t Near = From < To ? A : B - 1;
+    Part.Start = Surface.Row(0) + (Row ? Across * Stride + Near : Near * Stride + Across);
+    Part.Step = From < To ? Along : -Along;
+    Part.First = From < To ? Near - From : From - Near;
+    Part.Count = B - A;
+    return Part;
+}
+
+// Short patterns (every stock style) are laid out in a table once per line;
+// longer ones go by their runs.
+constexpr int MaxTablePeriod = 64;
+
+// The pattern from its current place laid out in Table, Wrap pixels that are
+// a whole number of periods and at least four, and three more so that any
+// four entries from inside the first Wrap load at once; no more than Count in
+// all. Returns Wrap.
+int LayTable(std::uint32_t* Table, std::int64_t Count, const PixelDash& Dash, std::uint32_t On,
+             std::uint32_t Off) {
+    const int Period = static_cast<int>(Dash.Period());
+    int Wrap = Period;
+    while (Wrap < 4) Wrap += Period;
+    Dash.Lay(Table, static_cast<int>(std::min<std::int64_t>(Count, Wrap + 3)), On, Off);
+    return Wrap;
+}
+
+// An opaque straight line under a short pattern: every visible pixel is
+// stored from the table of its pixels, along a row four at a time (turned
+// round going left), with no pixel read.
+void OpaqueByTable(const StraightPart& Part, const LineInk& Ink, const PixelDash& Dash) {
+    std::uint32_t Table[MaxTablePeriod + 6];
+    const int Wrap = LayTable(Table, Part.Count, Dash, Ink.Pen & 0xFFFFFF, Ink.Back & 0xFFFFFF);
+    const std::int64_t Count = Part.Count;
+    std::uint32_t* At = Part.Start;
+    std::int64_t K = 0;
+    int J = 0;
+    const auto Row = [&](auto Forward) {
+        for (; K + 4 <= Count; K += 4) {
+            const Lanes P = LoadLanes(Table + J);
+            if constexpr (Forward)
+                StoreLanes(At + K, P);
+            else
+                StoreLanes(At - K - 3, __builtin_shufflevector(P, P, 3, 2, 1, 0));
+            J += 4;
+            if (J >= Wrap) J -= Wrap;
+        }
+        At += Part.Step * K;
+    };
+    if (Part.Step == 1)
+        Row(std::true_type{});
+    else if (Part.Step == -1)
+        Row(std::false_type{});
+    for (; K < Count; ++K, At += Part.Step) {
+        *At = Table[J];
+        if (++J == Wrap) J = 0;
+    }
+}
+
+// A transparent column under a short pattern: whole wraps of the table
+// stored by the places of their lit pixels, one store per lit pixel.
+void TransparentColumnByTable(const StraightPart& Part, std::uint32_t Pen, const PixelDash& Dash) {
+    std::uint32_t Lit[MaxTablePeriod + 6];
+    const int Wrap = LayTable(Lit, Part.Count, Dash, 1, 0);
+    const std::int64_t Count = Part.Count;
+    std::uint32_t* At = Part.Start;
+    std::int64_t K = 0;
+    if (Count >= Wrap) {
+        std::ptrdiff_t Places[MaxTablePeriod + 6];
+        int Lits = 0;
+        for (int I = 0; I < Wrap; ++I)
+            if (Lit[I]) Places[Lits++] = I * Part.Step;
+        const std::ptrdiff_t Jump = Wrap * Part.Step;
+        for (; K + Wrap <= Count; K += Wrap, At += Jump)
+            for (int I = 0; I < Lits; ++I) At[Places[I]] = Pen;
+    }
+    for (int J = 0; K < Count; ++K, ++J, At += Part.Step)
+        if (Lit[J]) *At = Pen;
+}
+
 // A line drawn by plain stores: no clip shape and the pen copied. The dash
 // pattern is looked at once per dash or gap, not per pixel.
-void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
+void WalkedLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
                 PixelDash& Dash) {
     const detail::LineSetup L = detail::SetupLine(X0, Y0, X1, Y1, Box);
     if (L.First > L.Last) {
@@ -164,38 +279,62 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
                 2 * L.DMin,
                 L.Bias};
     const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
-    const bool Straight = L.DMin == 0, Opaque = Ink.Opaque;
+    const bool Opaque = Ink.Opaque;
     Dash.Skip(L.First);
-    if (Straight)
-        Dash.Repeats(L.Last - L.First + 1,
-                     [&, Period = Dash.Period()](bool On, std::int64_t First, std::int64_t Length,
-                                                 std::int64_t Times) {
-                         if (On || Opaque) W.Straight(First, Length, Times, Period, On ? Pen : Back);
-                     });
-    else
-        Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
-            if (On || Opaque)
-                W.Run<true>(Count, On ? Pen : Back);
-            else
-                W.Run<false>(Count, Back);
-        });
+    Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
+        if (On || Opaque)
+            W.Run<true>(Count, On ? Pen : Back);
+        else
+            W.Run<false>(Count, Back);
+    });
     Dash.Skip(L.Steps - (L.Last + 1));
 }
 
+std::int64_t Held(int V) { return std::clamp<std::int64_t>(V, -detail::Limit, detail::Limit); }
+
 } // namespace
+
+void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
+                PixelDash& Dash) {
+    const std::int64_t Ax = Held(X0), Ay = Held(Y0), Bx = Held(X1), By = Held(Y1);
+    if (Ax != Bx && Ay != By) return WalkedLine(Surface, Box, X0, Y0, X1, Y1, Ink, Dash);
+    const StraightPart Part = VisibleStraight(Surface, Box, Ax, Ay, Bx, By);
+    if (Part.Count == 0) {
+        Dash.Skip(Part.Steps);
+        return;
+    }
+    Dash.Skip(Part.First);
+    const std::uint32_t Pen = Ink.Pen & 0xFFFFFF;
+    const bool Row = Part.Step == 1 || Part.Step == -1;
+    if (Dash.Solid() || Dash.Period() > MaxTablePeriod || (Row && !Ink.Opaque)) {
+        // Each run of the pattern with all its repeats at once: along a row
+        // with transparent gaps that stores only the lit pixels, and beats
+        // a blend of each four pixels with a mask, which must read them.
+        const PixelWalk W{Part.Start, 0, Part.Step, 0, 0, 0, 0, 0};
+        const std::uint32_t Back = Ink.Back & 0xFFFFFF;
+        Dash.Repeats(Part.Count, [&, Period = Dash.Period()](bool On, std::int64_t First, std::int64_t Length,
+                                                             std::int64_t Times) {
+            if (On || Ink.Opaque) W.Straight(First, Length, Times, Period, On ? Pen : Back);
+        });
+    } else {
+        if (Ink.Opaque)
+            OpaqueByTable(Part, Ink, Dash);
+        else
+            TransparentColumnByTable(Part, Pen, Dash);
+        Dash.Skip(Part.Count);
+    }
+    Dash.Skip(Part.Steps - Part.First - Part.Count);
+}
 
 void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel) {
     if (X0 != X1 && Y0 != Y1) {
         PixelDash Solid;
-        StoredLine(Surface, Box, X0, Y0, X1, Y1, LineInk{Pixel}, Solid);
+        WalkedLine(Surface, Box, X0, Y0, X1, Y1, LineInk{Pixel}, Solid);
         return;
     }
     // Ends held where the walk holds them; the pixels run from the first end
     // towards the second, which is left out.
-    const std::int64_t Ax = std::clamp<std::int64_t>(X0, -detail::Limit, detail::Limit),
-                       Ay = std::clamp<std::int64_t>(Y0, -detail::Limit, detail::Limit),
-                       Bx = std::clamp<std::int64_t>(X1, -detail::Limit, detail::Limit),
-                       By = std::clamp<std::int64_t>(Y1, -detail::Limit, detail::Limit);
+    const std::int64_t Ax = Held(X0), Ay = Held(Y0), Bx = Held(X1), By = Held(Y1);
     const std::uint32_t Ink = Pixel & 0xFFFFFF;
     if (Ay == By) {
         if (Ay < Box.top || Ay >= Box.bottom) return;

@@ -23,8 +23,14 @@ struct LineInk {
 // Dash is advanced by the line's length; pass a solid one for plain lines.
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash);
 
-// A solid line stored plainly inside Box: for a device with no clip shape
-// and the pen copied. Horizontal and vertical lines skip the walk's setup.
+// A line stored plainly inside Box, for a device with no clip shape and the
+// pen copied. Dash is advanced by the line's length. Horizontal and vertical
+// lines skip the walk's setup; a short pattern along one is stored through a
+// table of its lane masks made once per call.
+void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
+                PixelDash& Dash);
+
+// StoredLine for a solid pen.
 void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel);
 
 // The steps of a line that fall inside a box: Visit(X, Y, StepIndex) for
