@@ -11,18 +11,7 @@ static_assert(std::has_single_bit(GlyphCellCache::Slots));
 static_assert(GlyphCellCache::MaxCellPixels <= GlyphCellCache::PoolPixels);
 
 void GlyphCellCache::UseFont(const Font& F) {
-    for (const auto& Held : FFonts)
-        if (Held && *Held == F) return;
-    const auto Free = std::find_if(FFonts.begin(), FFonts.end(), [](const auto& Held) { return !Held; });
-    if (Free != FFonts.end()) {
-        *Free = F;
-        return;
-    }
-    // Every font place is taken: start over, and only then let go of the
-    // fonts, as no cell refers to them any more.
-    Clear();
-    for (auto& Held : FFonts) Held.reset();
-    FFonts[0] = F;
+    FFonts.Use(F, [this] { Clear(); });
 }
 
 std::size_t GlyphCellCache::SlotOf(const std::uint8_t* Coverage, std::uint32_t Ink, std::uint32_t Back) {

@@ -9,11 +9,10 @@
 #pragma once
 
 #include "platform/gdi/Font.h"
+#include "platform/gdi/HeldFonts.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace vur::gdi {
@@ -60,7 +59,7 @@ private:
     std::vector<Entry> FEntries;      // Slots entries, open addressing, made on first use
     std::vector<std::uint32_t> FPool; // PoolPixels reserved on first use
     std::size_t FCount = 0;
-    std::array<std::optional<Font>, MaxFonts> FFonts;
+    HeldFonts<MaxFonts> FFonts;
     std::size_t FMade = 0;
 };
 

@@ -112,19 +112,7 @@ std::uint64_t HashOf(std::string_view Text, std::uint64_t Seed) {
 } // namespace
 
 std::size_t TextCellCache::UseFont(const Font& F) {
-    for (std::size_t I = 0; I < MaxFonts; ++I)
-        if (FFonts[I] && *FFonts[I] == F) return I;
-    for (std::size_t I = 0; I < MaxFonts; ++I)
-        if (!FFonts[I]) {
-            FFonts[I] = F;
-            return I;
-        }
-    // Every font place is taken: start over, and only then let go of the
-    // fonts, as no cell refers to them any more.
-    Clear();
-    for (auto& Held : FFonts) Held.reset();
-    FFonts[0] = F;
-    return 0;
+    return FFonts.Use(F, [this] { Clear(); });
 }
 
 bool TextCellCache::Matches(const Entry& E, const Key& K) {

@@ -10,6 +10,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/HeldFonts.h"
 
 #include <array>
 #include <cstddef>
@@ -108,7 +109,7 @@ private:
     std::vector<Entry> FEntries;      // Slots entries, open addressing, made on first use
     std::vector<std::uint32_t> FPool; // PoolPixels reserved on first use
     std::size_t FCount = 0;
-    std::array<std::optional<Font>, MaxFonts> FFonts;
+    HeldFonts<MaxFonts> FFonts;
     std::size_t FMade = 0;
 };
 
