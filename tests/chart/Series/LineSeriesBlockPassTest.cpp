@@ -102,13 +102,6 @@ protected:
         return Bitmap.GetImage();
     }
 
-    static int Differences(const gdi::Bitmap& A, const gdi::Bitmap& B) {
-        int N = 0;
-        for (int Y = 0; Y < Height; ++Y)
-            for (int X = 0; X < Width; ++X) N += A.GetPixel(X, Y) != B.GetPixel(X, Y);
-        return N;
-    }
-
     TPointByPointSeries* PointByPoint = new TPointByPointSeries(&Form);
 };
 
@@ -177,10 +170,7 @@ TEST_F(LineSeriesOverride, ADerivedClassKeepsThePlacesAndGapsItGivesItsPoints) {
     const gdi::Bitmap Drawn = Bitmap.GetImage();
     Clear();
     Draw();
-    int Differences = 0;
-    for (int Y = 0; Y < Height; ++Y)
-        for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
-    EXPECT_EQ(Differences, 0);
+    EXPECT_EQ(Differences(Drawn, Bitmap.GetImage()), 0);
     EXPECT_GT(Count(clRed), 500);
 }
 

@@ -315,10 +315,7 @@ TEST_F(LineSeriesDraw, DenseDataDrawsThePixelsOfOneLineCallPerSegment) {
                 Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
                 Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
             }
-            int Differences = 0;
-            for (int Y = 0; Y < Height; ++Y)
-                for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
-            EXPECT_EQ(Differences, 0);
+            EXPECT_EQ(Differences(Drawn, Bitmap.GetImage()), 0);
             EXPECT_GT(Count(clRed), Steps ? 500 : 1000);
         }
 }
@@ -345,10 +342,7 @@ TEST_F(LineSeriesDraw, DenseDataInChangingPointColoursDrawsEachSegmentInItsEndPo
         Plain->MoveTo(Series->CalcXPos(I - 1), Series->CalcYPos(I - 1));
         Plain->LineTo(Series->CalcXPos(I), Series->CalcYPos(I));
     }
-    int Differences = 0;
-    for (int Y = 0; Y < Height; ++Y)
-        for (int X = 0; X < Width; ++X) Differences += Drawn.GetPixel(X, Y) != Pixel(X, Y);
-    EXPECT_EQ(Differences, 0);
+    EXPECT_EQ(Differences(Drawn, Bitmap.GetImage()), 0);
     EXPECT_GT(Count(clBlue), 500);
     EXPECT_GT(Count(clRed), 500);
 }

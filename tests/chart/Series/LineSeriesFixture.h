@@ -74,6 +74,12 @@ protected:
         return test::CountPixels(R, [this, Color](int X, int Y) { return Pixel(X, Y) == Color; });
     }
     int Count(TColor Color) const { return Count(Color, TRect{0, 0, Width, Height}); }
+    static int Differences(const gdi::Bitmap& A, const gdi::Bitmap& B) {
+        int N = 0;
+        for (int Y = 0; Y < Height; ++Y)
+            for (int X = 0; X < Width; ++X) N += A.GetPixel(X, Y) != B.GetPixel(X, Y);
+        return N;
+    }
 
     TComponent Form{nullptr};
     TDepthChart* Chart = new TDepthChart(&Form);
