@@ -23,6 +23,7 @@
 namespace vur::gdi {
 namespace {
 
+using testing::Arial;
 using testing::ReferenceLay;
 
 std::vector<std::uint8_t> RandomCoverage(std::mt19937& Random, std::size_t Size) {
@@ -162,14 +163,6 @@ TEST(GlyphCellCacheTest, AFullTableStartsOverAndStillGivesTheRightCells) {
         for (std::size_t K = 0; K + GlyphCellCache::Pad < 4096; ++K)
             ASSERT_EQ(Cell[K], ReferenceLay(0, 0x00FF00, Coverage[I + K]));
     }
-}
-
-LOGFONT Arial(int Height, int Escapement = 0) {
-    LOGFONT L;
-    L.FaceName = "Arial";
-    L.Height = Height;
-    L.Escapement = Escapement;
-    return L;
 }
 
 // Draws Text with Device (which already holds its font and settings) and

@@ -20,16 +20,9 @@
 namespace vur::gdi {
 namespace {
 
+using testing::Arial;
 using testing::PlainText;
 using testing::TextBox;
-
-LOGFONT Arial(int Height, int Escapement = 0) {
-    LOGFONT L;
-    L.FaceName = "Arial";
-    L.Height = Height;
-    L.Escapement = Escapement;
-    return L;
-}
 
 // Every pixel, top byte included.
 void Paint(Bitmap& Picture, std::uint32_t Pixel) {

@@ -75,4 +75,12 @@ RECT TextBox(const DC& Device, const std::string& Text, int X, int Y) {
     return Box;
 }
 
+LOGFONT Arial(int Height, int Escapement) {
+    LOGFONT L;
+    L.FaceName = "Arial";
+    L.Height = Height;
+    L.Escapement = Escapement;
+    return L;
+}
+
 } // namespace vur::gdi::testing

@@ -23,4 +23,8 @@ Bitmap PlainText(const Bitmap& Before, const DC& Device, const std::optional<Reg
 // its cell when the background mode is opaque. Empty when neither has any.
 RECT TextBox(const DC& Device, const std::string& Text, int X, int Y);
 
+// An Arial font description of Height (negative: character height), turned by
+// Escapement tenths of a degree.
+LOGFONT Arial(int Height, int Escapement = 0);
+
 } // namespace vur::gdi::testing
