@@ -118,11 +118,6 @@ FillSource DC::BrushSource(const Brush& B) const {
     return S;
 }
 
-LineInk DC::PenInk() const {
-    return LineInk{PixelFromColor(FState.CurPen.GetColor()), PixelFromColor(FState.BkColor),
-                   FState.BkMode == OPAQUE};
-}
-
 void DC::FillSpans(SpanList& Spans, const FillSource& Source, int Rop2) {
     Painter P(*FSurface, Clip(), Rop2);
     Spans.ForEachMerged([&](int Y, int X0, int X1) { P.FillSpan(Y, X0, X1, Source); });

@@ -181,7 +181,13 @@ private:
     ClipArea Clip() const;
     void ClipChanged() { FClipWidth = -1; }
     FillSource BrushSource(const Brush& B) const;
-    LineInk PenInk() const;
+    // Defined here so that callers build the ink in place: returned from a
+    // call, GCC assembles it through a byte store and a wider load, which
+    // stalls a line's first stores.
+    LineInk PenInk() const {
+        return LineInk{PixelFromColor(FState.CurPen.GetColor()), PixelFromColor(FState.BkColor),
+                       FState.BkMode == OPAQUE};
+    }
     bool Recording() const { return FRecording; }
 
     // Pipelines shared by the shapes.

@@ -125,12 +125,8 @@ bool DC::LineTo(int X, int Y) {
                 SolidLine(*FSurface, FClipBox, X0, Y0, X, Y, PixelFromColor(CurPen.GetColor()));
                 return true;
             }
-            // Made here rather than by PenInk(): GCC returns that struct
-            // through a byte store and a wider load, which stalls.
-            const LineInk Ink{PixelFromColor(CurPen.GetColor()), PixelFromColor(FState.BkColor),
-                              FState.BkMode == OPAQUE};
             PixelDash Dash(Dashes);
-            StoredLine(*FSurface, FClipBox, X0, Y0, X, Y, Ink, Dash);
+            StoredLine(*FSurface, FClipBox, X0, Y0, X, Y, PenInk(), Dash);
             return true;
         }
         Painter P(*FSurface, Clip(), FState.Rop2);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <vector>
@@ -20,7 +21,12 @@ constexpr std::uint32_t Guard = 0xDEADBEEF;
 
 TEST(PixelRunTest, FillAndCopyTouchExactlyTheirRunAndClearTheTopByteOfCopies) {
     std::mt19937 Random(11);
-    for (std::size_t Count = 0; Count <= 70; ++Count) {
+    // Every short length, and long runs on both sides of where a fill
+    // changes method.
+    std::vector<std::size_t> Counts(71);
+    std::iota(Counts.begin(), Counts.end(), 0);
+    Counts.insert(Counts.end(), {255, 256, 257, 1021, 4099});
+    for (const std::size_t Count : Counts) {
         for (std::size_t Start = 0; Start < 4; ++Start) {
             std::vector<std::uint32_t> Buffer(Count + 8, Guard);
             FillPixels(Buffer.data() + Start, Count, 0x00ABCDEF);
