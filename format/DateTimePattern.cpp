@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace vur {
 
@@ -341,17 +340,7 @@ bool TDateTimePattern::ReadsSameAs(const TFormatSettings& Settings) const {
 }
 
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value, const TFormatSettings& Settings) {
-    // An axis formats all its labels with one pattern: keep the last one parsed.
-    struct TLastPattern {
-        std::string Text;
-        std::optional<TDateTimePattern> Parsed;
-    };
-    thread_local TLastPattern Last;
-    if (!Last.Parsed || Last.Text != Pattern || !Last.Parsed->ReadsSameAs(Settings)) {
-        Last.Parsed.emplace(Pattern, Settings);
-        Last.Text = Pattern;
-    }
-    return Last.Parsed->Format(Value);
+    return TDateTimePattern(Pattern, Settings).Format(Value);
 }
 
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value) {

@@ -87,7 +87,7 @@ private:
 };
 
 // Parses Pattern and formats Value; callers formatting many values keep a
-// TDateTimePattern instead.
+// TDateTimePattern (or a TKeptPattern of one) instead.
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value, const TFormatSettings& Settings);
 std::string FormatDateTimeText(std::string_view Pattern, TDateTime Value);
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace vur {
 
@@ -267,22 +266,7 @@ void TNumberPattern::WriteScientific(TTextWriter& Writer, const TSection& Sectio
 }
 
 std::string FormatNumberText(std::string_view Pattern, double Value, const TFormatSettings& Settings) {
-    // An axis formats all its labels with one pattern: keep the last one parsed.
-    struct TLastPattern {
-        std::string Text;
-        char DecimalSeparator = '\0';
-        char ThousandSeparator = '\0';
-        std::optional<TNumberPattern> Parsed;
-    };
-    thread_local TLastPattern Last;
-    if (!Last.Parsed || Last.Text != Pattern || Last.DecimalSeparator != Settings.DecimalSeparatorChar ||
-        Last.ThousandSeparator != Settings.ThousandSeparatorChar) {
-        Last.Parsed.emplace(Pattern, Settings);
-        Last.Text = Pattern;
-        Last.DecimalSeparator = Settings.DecimalSeparatorChar;
-        Last.ThousandSeparator = Settings.ThousandSeparatorChar;
-    }
-    return Last.Parsed->Format(Value);
+    return TNumberPattern(Pattern, Settings).Format(Value);
 }
 
 std::string FormatNumberText(std::string_view Pattern, double Value) {

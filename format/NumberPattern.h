@@ -22,6 +22,13 @@ public:
 
     std::string Format(double Value) const;
 
+    // Whether Settings have the separators this pattern was parsed with, so
+    // that parsing again would change nothing.
+    bool ReadsSameAs(const TFormatSettings& Settings) const {
+        return FDecimalSeparator == Settings.DecimalSeparatorChar &&
+               FThousandSeparator == Settings.ThousandSeparatorChar;
+    }
+
 private:
     enum TItemKind : std::uint8_t { ikLiteral, ikDigit, ikDecimalPoint, ikExponent, ikComma };
     struct TItem {
@@ -64,7 +71,7 @@ private:
 };
 
 // Parses Pattern and formats Value; callers formatting many values keep a
-// TNumberPattern instead.
+// TNumberPattern (or a TKeptPattern of one) instead.
 std::string FormatNumberText(std::string_view Pattern, double Value, const TFormatSettings& Settings);
 std::string FormatNumberText(std::string_view Pattern, double Value);
 

@@ -11,6 +11,9 @@
 #include "chart/RoVedure/VurFont.h"
 #include "chart/VurProcs/DateTimeStep.h"
 #include "chart/VurProcs/Units.h"
+#include "format/DateTimePattern.h"
+#include "format/KeptPattern.h"
+#include "format/NumberPattern.h"
 #include "framework/Classes.h"
 #include "framework/Types.h"
 
@@ -450,6 +453,9 @@ private:
     int FLabelsAngle = 0;
     std::string FAxisValuesFormat;
     std::string FDateTimeFormat;
+    // Parsed once for all the labels of a paint, not once per label.
+    TKeptPattern<TNumberPattern> FKeptNumberPattern;
+    TKeptPattern<TDateTimePattern> FKeptDateTimePattern;
     bool FLabelsMultiLine = false;
 
     std::unique_ptr<TChartAxisPen> FAxisPen;

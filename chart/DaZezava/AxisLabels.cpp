@@ -38,10 +38,11 @@ int TChartAxis::LabelTextSize(const std::string& Text, bool AlongLines) const {
 std::string TChartAxis::LabelValue(double Value) {
     std::string Text;
     if (!FAxisIsDateTime) {
-        Text = FormatNumberText(FAxisValuesFormat, Value);
+        Text = FKeptNumberPattern.Get(FAxisValuesFormat).Format(Value);
     } else if (Value >= 0) {
-        Text = FormatDateTimeText(
-            FDateTimeFormat.empty() ? DateTimeDefaultFormat(FRangeSpan) : FDateTimeFormat, Value);
+        Text = FKeptDateTimePattern
+                   .Get(FDateTimeFormat.empty() ? DateTimeDefaultFormat(FRangeSpan) : FDateTimeFormat)
+                   .Format(Value);
     }
     if (FParentChart->OnGetAxisLabel) FParentChart->OnGetAxisLabel(this, nullptr, -1, Text);
     if (FLabelsMultiLine) Text = ReplaceChar(Text, ' ', VurLineSeparator);
@@ -199,7 +200,7 @@ std::string TChartAxis::SeriesLabelText(TChartSeries* Series, int Index, TAxisLa
     std::string Text = Series->GetXLabel(Index);
     // A value mark shows the point's label, or its value when it has none.
     if (Style == talMark && Text.empty())
-        Text = FormatNumberText(Series->GetValueFormat(), Series->GetMarkValue(Index));
+        Text = FKeptNumberPattern.Get(Series->GetValueFormat()).Format(Series->GetMarkValue(Index));
     if (FParentChart->OnGetAxisLabel) FParentChart->OnGetAxisLabel(this, Series, Index, Text);
     return Text;
 }

@@ -154,7 +154,7 @@ int TChartAxis::MaxSeriesLabelWidth(TAxisLabelStyle Style) {
         for (int Index = 0; Index < Series->Count(); ++Index) {
             std::string Text = Series->GetXLabel(Index);
             if (Style == talMark && Text.empty())
-                Text = FormatNumberText(Series->GetValueFormat(), Series->GetMarkValue(Index));
+                Text = FKeptNumberPattern.Get(Series->GetValueFormat()).Format(Series->GetMarkValue(Index));
             Widest = std::max(Widest, FParentChart->MultiLineTextWidth(Text, Lines));
         }
     }

@@ -1,5 +1,7 @@
 #include "format/DateTimePattern.h"
 
+#include "format/KeptPattern.h"
+
 #include "framework/DateTime.h"
 
 #include <gtest/gtest.h>
@@ -237,7 +239,11 @@ TEST(DateTimePattern, AgreesWithStrftime) {
     }
 }
 
-TEST(DateTimePattern, RepeatedCallsFollowChangedSettings) {
+TEST(DateTimePattern, AKeptPatternFollowsEverySettingItReads) {
+    TKeptPattern<TDateTimePattern> Kept;
+    const auto Fmt = [&](const char* Pattern, TDateTime Value, const TFormatSettings& Settings) {
+        return Kept.Get(Pattern, Settings).Format(Value);
+    };
     TFormatSettings Settings;
     EXPECT_EQ(Fmt("mmmm hh:nn", Sunday, Settings), "March 14:05");
     Settings.LongMonthNameList[2] = "Maart";

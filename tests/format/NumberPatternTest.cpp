@@ -1,5 +1,7 @@
 #include "format/NumberPattern.h"
 
+#include "format/KeptPattern.h"
+
 #include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -243,12 +245,20 @@ TEST(NumberPattern, ScientificAgreesWithPrintf) {
     }
 }
 
-TEST(NumberPattern, RepeatedCallsFollowChangedSettings) {
+TEST(NumberPattern, AKeptPatternFollowsChangedSettingsAndTextsAndKeepsNothingOnFailure) {
+    TKeptPattern<TNumberPattern> Kept;
     TFormatSettings Settings;
-    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1,234.5");
+    EXPECT_EQ(Kept.Get("#,##0.0", Settings).Format(1234.5), "1,234.5");
     Settings.DecimalSeparatorChar = ',';
-    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1,234,5");
+    EXPECT_EQ(Kept.Get("#,##0.0", Settings).Format(1234.5), "1,234,5");
     Settings.ThousandSeparatorChar = '.';
-    EXPECT_EQ(Fmt("#,##0.0", 1234.5, Settings), "1.234,5");
-    EXPECT_EQ(Fmt("#,##0.00", 1234.5, Settings), "1.234,50");
+    EXPECT_EQ(Kept.Get("#,##0.0", Settings).Format(1234.5), "1.234,5");
+    EXPECT_EQ(Kept.Get("#,##0.00", Settings).Format(1234.5), "1.234,50");
+    EXPECT_EQ(Kept.Get("#,##0.0", Settings).Format(1234.5), "1.234,5");
+
+    // A pattern that fails leaves nothing behind, not even the one before.
+    EXPECT_THROW(Kept.Get(std::string(300, '0'), Settings), EConvertError);
+    EXPECT_EQ(Kept.Get("#,##0.0", Settings).Format(1234.5), "1.234,5");
+    EXPECT_THROW(Kept.Get(std::string(300, '0'), Settings), EConvertError);
+    EXPECT_EQ(Kept.Get("0", Settings).Format(1234.25), "1234");
 }
