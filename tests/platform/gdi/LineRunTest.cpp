@@ -17,13 +17,8 @@
 namespace vur::gdi {
 namespace {
 
-using testing::DashedPen;
-using testing::KeepPicture;
-using testing::ReferenceLine;
+using namespace testing;
 
-constexpr COLORREF White = 0xFFFFFF;
-constexpr COLORREF Ink = RGB(200, 10, 30);
-constexpr COLORREF Back = RGB(20, 150, 90);
 constexpr int Width = 53, Height = 47;
 
 enum ClipKind { NoClip, BoxClip, RegionClip };

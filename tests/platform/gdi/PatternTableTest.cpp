@@ -17,13 +17,8 @@
 namespace vur::gdi {
 namespace {
 
-using testing::DashedPen;
-using testing::KeepPicture;
-using testing::ReferenceLine;
+using namespace testing;
 
-constexpr COLORREF White = 0xFFFFFF;
-constexpr COLORREF Ink = RGB(200, 10, 30);
-constexpr COLORREF Back = RGB(20, 150, 90);
 constexpr int Width = 60, Height = 58;
 // Wide and tall enough for lines of up to 44 visible pixels.
 constexpr RECT Box{6, 6, 54, 52};

@@ -17,6 +17,12 @@
 
 namespace vur::gdi::testing {
 
+// The line tests draw in these on a white bitmap: the pen, and the gaps
+// under an opaque background, each apart from the others in every channel.
+inline constexpr COLORREF White = 0xFFFFFF;
+inline constexpr COLORREF Ink = RGB(200, 10, 30);
+inline constexpr COLORREF Back = RGB(20, 150, 90);
+
 std::vector<POINT> ReferenceLine(int X0, int Y0, int X1, int Y1);
 
 // FillMode ALTERNATE or WINDING.
