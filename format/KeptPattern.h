@@ -15,8 +15,8 @@ namespace vur {
 template <class TPattern>
 class TKeptPattern {
 public:
-    // The pattern parse of Text under Settings gives. A pattern that fails
-    // to parse throws as its constructor does and keeps nothing.
+    // Text parsed under Settings. A pattern that fails to parse throws as
+    // its constructor does, and nothing is kept.
     const TPattern& Get(std::string_view Text, const TFormatSettings& Settings = FormatSettings()) {
         if (!FParsed || FText != Text || !FParsed->ReadsSameAs(Settings)) {
             FParsed.emplace(Text, Settings);

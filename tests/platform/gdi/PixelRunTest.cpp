@@ -21,8 +21,8 @@ constexpr std::uint32_t Guard = 0xDEADBEEF;
 
 TEST(PixelRunTest, FillAndCopyTouchExactlyTheirRunAndClearTheTopByteOfCopies) {
     std::mt19937 Random(11);
-    // Every short length, and long runs on both sides of where a fill
-    // changes method.
+    // Every short length, and long runs that leave different remainders
+    // after the unrolled loop.
     std::vector<std::size_t> Counts(71);
     std::iota(Counts.begin(), Counts.end(), 0);
     Counts.insert(Counts.end(), {255, 256, 257, 1021, 4099});
