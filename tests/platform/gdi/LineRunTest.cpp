@@ -94,14 +94,10 @@ TEST(LineRunTest, PolylinesMatchThePerPixelRuleForEveryStyleBackgroundAndClip) {
         const std::vector<POINT> Points = RandomPolyline(Random);
         Dc.Polyline(Points.data(), static_cast<int>(Points.size()));
 
-        const std::vector<bool> Lit = testing::LitPattern(S.Runs);
         std::vector<COLORREF> Expected(Width * Height, White);
-        std::size_t Walked = 0;
-        for (std::size_t I = 0; I + 1 < Points.size(); ++I)
-            for (const POINT& P : ReferenceLine(Points[I].x, Points[I].y, Points[I + 1].x, Points[I + 1].y)) {
-                const bool On = Lit.empty() || Lit[Walked++ % Lit.size()];
-                if (Visible(P) && (On || Opaque)) Expected[P.y * Width + P.x] = On ? Ink : Back;
-            }
+        ForEachWalkedPixel(Points, LitPattern(S.Runs), [&](POINT P, bool On) {
+            if (Visible(P) && (On || Opaque)) Expected[P.y * Width + P.x] = On ? Ink : Back;
+        });
         if (const auto Bad = testing::FirstMismatch(Picture, Expected)) {
             KeepPicture(Picture, "LineRunTest_Polyline");
             FAIL() << "case " << Case << " clip " << Clip << " opaque " << Opaque << " pixel " << Bad->x

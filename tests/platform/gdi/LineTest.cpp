@@ -165,8 +165,6 @@ TEST(LineTest, StraightDashedPolylinesMatchTheReferenceThroughClipRectangles) {
     std::uniform_int_distribution<int> Coord(-30, 70), Pick(0, 3);
     for (int Case = 0; Case < 800; ++Case) {
         const auto& [Style, Runs] = Styles[Pick(Random)];
-        std::vector<bool> Lit;
-        for (std::size_t R = 0; R < Runs.size(); ++R) Lit.insert(Lit.end(), Runs[R], R % 2 == 0);
         Surface S(41, 37);
         S.Dc.SetBkMode(TRANSPARENT);
         S.Dc.SelectObject(CreatePen(Style, 1, Ink));
@@ -182,14 +180,11 @@ TEST(LineTest, StraightDashedPolylinesMatchTheReferenceThroughClipRectangles) {
         }
         S.Dc.Polyline(Points.data(), static_cast<int>(Points.size()));
         std::set<std::pair<int, int>> Expected;
-        std::size_t Walked = 0;
-        for (std::size_t I = 0; I + 1 < Points.size(); ++I)
-            for (const POINT& P : ReferenceLine(Points[I].x, Points[I].y, Points[I + 1].x, Points[I + 1].y)) {
-                const bool On = Lit.empty() || Lit[Walked++ % Lit.size()];
-                const bool Inside = P.x >= std::max(Box.left, 0) && P.x < std::min<int>(Box.right, 41) &&
-                                    P.y >= std::max(Box.top, 0) && P.y < std::min<int>(Box.bottom, 37);
-                if (On && Inside) Expected.insert({P.x, P.y});
-            }
+        testing::ForEachWalkedPixel(Points, testing::LitPattern(Runs), [&](POINT P, bool On) {
+            const bool Inside = P.x >= std::max(Box.left, 0) && P.x < std::min<int>(Box.right, 41) &&
+                                P.y >= std::max(Box.top, 0) && P.y < std::min<int>(Box.bottom, 37);
+            if (On && Inside) Expected.insert({P.x, P.y});
+        });
         if (AsSet(PixelsOf(S.Picture, Ink), 41, 37) != Expected) {
             KeepPicture(S.Picture, "LineTest_StraightDashes");
             FAIL() << "case " << Case << " style " << Style;

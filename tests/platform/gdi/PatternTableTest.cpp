@@ -82,19 +82,15 @@ std::optional<POINT> Check(const DashedPen& S, Setting How, bool Opaque, int Dir
     if (How == XorPen) Dc.SetROP2(R2_XORPEN);
     Dc.Polyline(Points.data(), static_cast<int>(Points.size()));
 
-    const std::vector<bool> Lit = testing::LitPattern(S.Runs);
     std::vector<COLORREF> Expected(Width * Height, White);
-    std::size_t Walked = 0;
-    for (std::size_t I = 0; I + 1 < Points.size(); ++I)
-        for (const POINT& P : ReferenceLine(Points[I].x, Points[I].y, Points[I + 1].x, Points[I + 1].y)) {
-            const bool On = Lit.empty() || Lit[Walked++ % Lit.size()];
-            const bool Visible = P.x >= Box.left && P.x < Box.right && P.y >= Box.top && P.y < Box.bottom &&
-                                 (How != RegionClip || PtInRegion(Notched(), P.x, P.y));
-            if (!Visible || !(On || Opaque)) continue;
-            // The slanted piece may cross the line: xor shows both.
-            COLORREF& Pixel = Expected[P.y * Width + P.x];
-            Pixel = How == XorPen ? Pixel ^ (On ? Ink : Back) : On ? Ink : Back;
-        }
+    ForEachWalkedPixel(Points, LitPattern(S.Runs), [&](POINT P, bool On) {
+        const bool Visible = P.x >= Box.left && P.x < Box.right && P.y >= Box.top && P.y < Box.bottom &&
+                             (How != RegionClip || PtInRegion(Notched(), P.x, P.y));
+        if (!Visible || !(On || Opaque)) return;
+        // The slanted piece may cross the line: xor shows both.
+        COLORREF& Pixel = Expected[P.y * Width + P.x];
+        Pixel = How == XorPen ? Pixel ^ (On ? Ink : Back) : On ? Ink : Back;
+    });
     const auto Bad = testing::FirstMismatch(Picture, Expected);
     if (Bad) KeepPicture(Picture, "PatternTableTest");
     return Bad;

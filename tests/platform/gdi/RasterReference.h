@@ -39,6 +39,17 @@ std::vector<DashedPen> DashedPens(COLORREF Ink);
 // Whether each pixel of one period of the pattern is lit.
 std::vector<bool> LitPattern(const std::vector<int>& Runs);
 
+// Each pixel of a one-pixel polyline's walk, in order, as Each(P, On): On
+// when the pattern Lit (one period; empty for a solid pen) lights the step.
+// The pattern runs on across pieces.
+template <class TEach>
+void ForEachWalkedPixel(const std::vector<POINT>& Points, const std::vector<bool>& Lit, TEach&& Each) {
+    std::size_t Walked = 0;
+    for (std::size_t I = 0; I + 1 < Points.size(); ++I)
+        for (const POINT& P : ReferenceLine(Points[I].x, Points[I].y, Points[I + 1].x, Points[I + 1].y))
+            Each(P, Lit.empty() || Lit[Walked++ % Lit.size()]);
+}
+
 // The plain rule for a pixel under text coverage C: nothing under 0,
 // otherwise each channel (ink c + dest (255 - c) + 127) / 255 with the raster
 // operation's ink, and the top byte cleared.
