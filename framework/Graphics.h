@@ -237,6 +237,11 @@ public:
     int GetWidth() const { return FDC.GetSurface().Width(); }
     int GetHeight() const { return FDC.GetSurface().Height(); }
 
+    // The clip area a temporary clip replaced, for the unclip that follows;
+    // empty when no clip was in effect. Each canvas keeps its own, so that
+    // clips on two canvases cannot give each other's areas back.
+    std::optional<gdi::Region>& SavedClip() { return FSavedClip; }
+
 private:
     gdi::DC FDC;
     std::unique_ptr<TPen> FPen;
@@ -245,6 +250,7 @@ private:
     // Versions of the objects last selected; a fresh canvas selects on first use.
     std::optional<std::uint32_t> FPenSelected, FBrushSelected, FFontSelected;
     std::vector<gdi::POINT> FPoints;
+    std::optional<gdi::Region> FSavedClip;
 };
 
 // Pictures that can draw themselves on a canvas.

@@ -2,27 +2,15 @@
 
 #include "chart/RoVedure/Canvas.h"
 
-#include <optional>
-
 namespace vur {
-
-namespace {
-
-// The clip area in effect before the last clip; empty when there was none.
-std::optional<gdi::Region>& SavedClip() {
-    static std::optional<gdi::Region> Saved;
-    return Saved;
-}
-
-} // namespace
 
 void ClipCanvasRegion(TCanvas& Target, const gdi::Region& Shape) {
     gdi::DC& DC = Target.GetHandle();
     gdi::Region Current;
     if (DC.GetClipRgn(Current) == 1)
-        SavedClip() = std::move(Current);
+        Target.SavedClip() = std::move(Current);
     else
-        SavedClip().reset();
+        Target.SavedClip().reset();
     DC.ExtSelectClipRgn(&Shape, gdi::RGN_AND);
 }
 
@@ -31,7 +19,7 @@ void ClipCanvas(TCanvas& Target, const TRect& Rect) {
 }
 
 void UnClipCanvas(TCanvas& Target) {
-    std::optional<gdi::Region>& Saved = SavedClip();
+    std::optional<gdi::Region>& Saved = Target.SavedClip();
     Target.GetHandle().SelectClipRgn(Saved ? &*Saved : nullptr);
     Saved.reset();
 }

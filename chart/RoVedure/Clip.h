@@ -1,8 +1,8 @@
 // Clipping of chart drawing. A clip remembers the clip area in effect before
-// it (one remembered area for the whole process) and narrows the current
-// area to the new shape; an unclip selects the remembered area again, or
-// removes all clipping when there was none, and forgets it. Clips therefore
-// do not stack: after two clips one unclip returns to the first.
+// it (one remembered area per canvas) and narrows the current area to the
+// new shape; an unclip selects the remembered area again, or removes all
+// clipping when there was none, and forgets it. Clips therefore do not
+// stack: after two clips one unclip returns to the first.
 #pragma once
 
 #include "framework/Graphics.h"

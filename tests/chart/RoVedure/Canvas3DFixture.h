@@ -3,7 +3,6 @@
 // picture next to the test program as <test name>.png.
 #pragma once
 
-#include "chart/RoVedure/Clip.h"
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/RoVedure/VurCanvas3D.h"
@@ -43,7 +42,6 @@ protected:
     }
 
     void TearDown() override {
-        UnClipCanvas(*Bitmap.GetCanvas());
         if (HasFailure()) Bitmap.SaveToFile(std::string(Name()) + ".png");
     }
 

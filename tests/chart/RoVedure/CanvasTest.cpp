@@ -189,6 +189,29 @@ TEST_F(ClipTest, ClipsDoNotStack) {
     EXPECT_EQ(Count(clRed), Width * Height);
 }
 
+// Interleaved clips on two canvases: each unclip gives its own canvas back
+// the area that canvas had, not the one the other canvas remembered.
+TEST_F(ClipTest, EachCanvasRemembersItsOwnArea) {
+    TBitmap Other(Width, Height);
+    TCanvas& Second = *Other.GetCanvas();
+    Second.GetBrush()->SetColor(clRed);
+    ClipCanvas(Second, TRect{0, 0, 30, 30});
+    Canvas.GetPen()->SetStyle(psClear);
+    Canvas.GetBrush()->SetColor(clRed);
+    Canvas.ClipRectangle(TRect{10, 10, 50, 50});
+    ClipCanvas(Second, TRect{5, 5, 100, 100});
+
+    Canvas.UnClipRectangle();
+    Canvas.FillRect(TRect{0, 0, Width, Height});
+    EXPECT_EQ(Count(clRed), Width * Height);
+
+    UnClipCanvas(Second);
+    Second.FillRect(TRect{0, 0, Width, Height});
+    EXPECT_EQ(test::InkBox(TRect{0, 0, Width, Height},
+                           [&](int X, int Y) { return Other.GetImage().GetPixel(X, Y) == clRed; }),
+              (TRect{0, 0, 30, 30}));
+}
+
 TEST_F(ClipTest, InvertedEllipseTogglesAHoleWithoutBeingRemembered) {
     Canvas.GetPen()->SetStyle(psClear);
     Canvas.GetBrush()->SetColor(clBlue);

@@ -24,11 +24,9 @@ protected:
         Bitmap.SetSize(Width, Height);
         Canvas.SetCanvas(Bitmap.GetCanvas());
         Canvas.ResetState();
-        UnClipCanvas(*Bitmap.GetCanvas());
     }
 
     void TearDown() override {
-        UnClipCanvas(*Bitmap.GetCanvas());
         if (HasFailure()) Save(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
