@@ -8,9 +8,9 @@ function(vur_set_options target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
   if(VUR_SANITIZE)
-    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
-                           -fno-sanitize-recover=all)
-    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow
+                           -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow)
   endif()
 endfunction()
 
