@@ -1,6 +1,7 @@
 #include "chart/DaZezava/Axis.h"
 
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
 
@@ -157,9 +158,9 @@ void TChartAxis::SetMaximum(double Value) {
     SetDoubleProperty(FMaximum, Value);
 }
 
-void TChartAxis::SetMinimumOffset(int Value) { SetIntegerProperty(FMinimumOffset, Value); }
+void TChartAxis::SetMinimumOffset(int Value) { SetIntegerProperty(FMinimumOffset, BoundSetting(Value)); }
 
-void TChartAxis::SetMaximumOffset(int Value) { SetIntegerProperty(FMaximumOffset, Value); }
+void TChartAxis::SetMaximumOffset(int Value) { SetIntegerProperty(FMaximumOffset, BoundSetting(Value)); }
 
 void TChartAxis::SetInverted(bool Value) { SetBooleanProperty(FInverted, Value); }
 
@@ -257,13 +258,13 @@ void TChartAxis::SetLabelsMultiLine(bool Value) { SetBooleanProperty(FLabelsMult
 
 // ---------------------------------------------------------------- drawing properties
 
-void TChartAxis::SetTickLength(int Value) { SetIntegerProperty(FTickLength, Value); }
+void TChartAxis::SetTickLength(int Value) { SetIntegerProperty(FTickLength, BoundSetting(Value)); }
 
-void TChartAxis::SetTickInnerLength(int Value) { SetIntegerProperty(FTickInnerLength, Value); }
+void TChartAxis::SetTickInnerLength(int Value) { SetIntegerProperty(FTickInnerLength, BoundSetting(Value)); }
 
-void TChartAxis::SetMinorTickLength(int Value) { SetIntegerProperty(FMinorTickLength, Value); }
+void TChartAxis::SetMinorTickLength(int Value) { SetIntegerProperty(FMinorTickLength, BoundSetting(Value)); }
 
-void TChartAxis::SetMinorTickCount(int Value) { SetIntegerProperty(FMinorTickCount, Value); }
+void TChartAxis::SetMinorTickCount(int Value) { SetIntegerProperty(FMinorTickCount, BoundSetting(Value)); }
 
 void TChartAxis::SetLabelsAlign(TAxisLabelAlign Value) {
     if (FLabelsAlign == Value) return;
@@ -271,11 +272,11 @@ void TChartAxis::SetLabelsAlign(TAxisLabelAlign Value) {
     Repaint();
 }
 
-void TChartAxis::SetLabelsSize(int Value) { SetIntegerProperty(FLabelsSize, Value); }
+void TChartAxis::SetLabelsSize(int Value) { SetIntegerProperty(FLabelsSize, BoundSetting(Value)); }
 
 void TChartAxis::SetLabelsExponent(bool Value) { SetBooleanProperty(FLabelsExponent, Value); }
 
-void TChartAxis::SetTitleSize(int Value) { SetIntegerProperty(FTitleSize, Value); }
+void TChartAxis::SetTitleSize(int Value) { SetIntegerProperty(FTitleSize, BoundSetting(Value)); }
 
 // ---------------------------------------------------------------- depth axis
 

@@ -81,7 +81,7 @@ void TChartAxis::CalcRect(TRect& R, bool InflateChartRectangle) {
 
 int TChartAxis::SizeTickAxis() const {
     int Size = 0;
-    if (FAxisPen->GetVisible()) Size = FAxisPen->GetWidth() + 1;
+    if (FAxisPen->GetVisible()) Size = BoundSetting(FAxisPen->GetWidth()) + 1;
     if (FTicks->GetVisible()) Size += FTickLength;
     if (FMinorTicks->GetVisible()) Size = std::max(Size, FMinorTickLength);
     return Size;

@@ -12,7 +12,9 @@
 #include "framework/SystemColors.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace vur {
@@ -91,23 +93,33 @@ void TVurCanvas::EndBlending(std::unique_ptr<TVurBlend> Blend) {
 void TVurCanvas::Frame3D(TRect& R, TColor TopColor, TColor BottomColor, int Width) {
     FPen->SetStyle(psSolid);
     FPen->SetWidth(1);
-    --R.Right;
-    --R.Bottom;
-    for (int I = 0; I < Width; ++I) {
+    // Edges move without wrapping, however far a wide bevel takes them.
+    const auto Moved = [](int Edge, long long By) {
+        return static_cast<int>(std::clamp<long long>(Edge + By, INT_MIN, INT_MAX));
+    };
+    const TRect From{R.Left, R.Top, Moved(R.Right, -1), Moved(R.Bottom, -1)};
+    const long long Turns = std::max(Width, 0);
+    // Turn I draws on columns Left + I and Right - I and rows Top + I and
+    // Bottom - I only. Once all four have left the surface they only move
+    // further away, so later turns draw nothing: a bevel far wider than the
+    // picture costs no more than one as wide as it.
+    const long long Reach =
+        std::max({std::int64_t{FCanvas->GetWidth()} - From.Left, std::int64_t{From.Right} + 1,
+                  std::int64_t{FCanvas->GetHeight()} - From.Top, std::int64_t{From.Bottom} + 1});
+    const long long Drawn = std::clamp<long long>(Reach, 0, Turns);
+    for (long long I = 0; I < Drawn; ++I) {
+        const int Left = Moved(From.Left, I), Top = Moved(From.Top, I);
+        const int Right = Moved(From.Right, -I), Bottom = Moved(From.Bottom, -I);
         FPen->SetColor(TopColor);
-        MoveTo(R.Left, R.Bottom);
-        LineTo(R.Left, R.Top);
-        LineTo(R.Right, R.Top);
+        MoveTo(Left, Bottom);
+        LineTo(Left, Top);
+        LineTo(Right, Top);
         FPen->SetColor(BottomColor);
-        LineTo(R.Right, R.Bottom);
-        LineTo(R.Left - 1, R.Bottom);
-        ++R.Left;
-        ++R.Top;
-        --R.Right;
-        --R.Bottom;
+        LineTo(Right, Bottom);
+        LineTo(Moved(Left, -1), Bottom);
     }
-    ++R.Right;
-    ++R.Bottom;
+    R = TRect{Moved(From.Left, Turns), Moved(From.Top, Turns), Moved(From.Right, 1 - Turns),
+              Moved(From.Bottom, 1 - Turns)};
 }
 
 int TVurCanvas::TextWidth(const std::string& Text) {

@@ -4,9 +4,16 @@
 
 #include "framework/Types.h"
 
+#include <algorithm>
 #include <span>
 
 namespace vur {
+
+// The furthest either way a chart property keeps a pixel size, offset,
+// percentage or count: far beyond any picture, and small enough that the
+// layout's sums of a few such values, scaled by the 3D zoom, stay inside int.
+constexpr int MaxSetting = 1 << 20;
+constexpr int BoundSetting(int Value) { return std::clamp(Value, -MaxSetting, MaxSetting); }
 
 TPoint VurPoint(int X, int Y);
 TRect VurRect(int Left, int Top, int Right, int Bottom);

@@ -13,12 +13,22 @@ namespace {
 
 constexpr TExtended DegreesToRadians = std::numbers::pi_v<TExtended> / 180;
 
+// Projected positions stay within 2^29 pixels of the centre: a zoom far
+// into the picture would otherwise send them to the ends of int, where
+// adding the centre offset, or taking one position from another, overflows.
+constexpr TExtended Farthest = 1 << 29;
+
 // Rounds in the wide type (to nearest, ties to even: the default rounding
 // mode), so that a value just off a half is not first squeezed onto it by a
-// conversion to double. The integral result converts exactly; Trunc clamps
-// it. rint, unlike nearbyint, needs no save and restore of the
-// floating-point environment, which would cost more than the projection.
-inline int RoundWide(TExtended Value) { return Trunc(static_cast<double>(std::rint(Value))); }
+// conversion to double. rint, unlike nearbyint, needs no save and restore
+// of the floating-point environment, which would cost more than the
+// projection. NaN goes to the centre.
+inline int RoundWide(TExtended Value) {
+    const TExtended Rounded = std::rint(Value);
+    if (Rounded > Farthest) return static_cast<int>(Farthest);
+    if (Rounded < -Farthest) return -static_cast<int>(Farthest);
+    return Rounded == Rounded ? static_cast<int>(Rounded) : 0;
+}
 
 // 1 / Cos with the magnitude of Cos kept at 0.00001 or more, so that a view
 // seen exactly edge-on still gives finite positions.
@@ -56,8 +66,9 @@ void TProjection3D::Start(const TView3DOptions* Options, bool Is3D) {
         FZoomText = Options->GetZoomText();
     }
     if (FIsOrthogonal) return;
-    const int Elevation = Options ? -Options->GetElevation() : 0;
-    const int Rotation = Options ? -Options->GetRotation() : 0;
+    // Negated in double: the lowest int has no int opposite.
+    const double Elevation = Options ? -static_cast<double>(Options->GetElevation()) : 0;
+    const double Rotation = Options ? -static_cast<double>(Options->GetRotation()) : 0;
     const int Tilt = Options ? Options->GetTilt() : 0;
     s1 = std::sin(Elevation * DegreesToRadians);
     c1 = std::cos(Elevation * DegreesToRadians);
@@ -110,8 +121,8 @@ void TProjection3D::Calculate3DPosition(int& X, int& Y, int Z) const {
 
 void TProjection3D::Calculate3DPosition(TPoint& Result, double X, double Y, double Z) const {
     if (FIsOrthogonal) {
-        Result.X = Round((Z * FOrthoX + (X - FXCenter)) * FZoomFactor) + FXCenterOffset;
-        Result.Y = Round(((Y - FYCenter) - Z * FOrthoY) * FZoomFactor) + FYCenterOffset;
+        Result.X = RoundWide((Z * FOrthoX + (X - FXCenter)) * FZoomFactor) + FXCenterOffset;
+        Result.Y = RoundWide(((Y - FYCenter) - Z * FOrthoY) * FZoomFactor) + FYCenterOffset;
         return;
     }
     if (!FIs3D) return;

@@ -1,5 +1,6 @@
 #include "chart/RoVedure/View3DOptions.h"
 
+#include "chart/RoVedure/Geometry.h"
 #include "chart/VurProcs/Panel.h"
 
 #include <cmath>
@@ -53,27 +54,30 @@ void TView3DOptions::SetBoolean(bool& Variable, bool Value) {
 }
 
 void TView3DOptions::SetElevation(int Value) { SetInteger(FElevation, Value); }
-void TView3DOptions::SetFontZoom(int Value) { SetInteger(FFontZoom, Value); }
+void TView3DOptions::SetFontZoom(int Value) { SetInteger(FFontZoom, BoundSetting(Value)); }
 void TView3DOptions::SetOrthoAngle(int Value) { SetInteger(FOrthoAngle, Value); }
 void TView3DOptions::SetOrthogonal(bool Value) { SetBoolean(FOrthogonal, Value); }
-void TView3DOptions::SetPerspective(int Value) { SetInteger(FPerspective, Value); }
+void TView3DOptions::SetPerspective(int Value) { SetInteger(FPerspective, BoundSetting(Value)); }
 void TView3DOptions::SetRotation(int Value) { SetInteger(FRotation, Value); }
 void TView3DOptions::SetTilt(int Value) { SetInteger(FTilt, Value); }
 void TView3DOptions::SetZoomText(bool Value) { SetBoolean(FZoomText, Value); }
 
 void TView3DOptions::SetHorizOffset(int Value) {
+    Value = BoundSetting(Value);
     if (FHorizOffset == Value) return;
     SetInteger(FHorizOffset, Value);
     if (OnScrolled) OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int Value) {
+    Value = BoundSetting(Value);
     if (FVertOffset == Value) return;
     SetInteger(FVertOffset, Value);
     if (OnScrolled) OnScrolled(false);
 }
 
 void TView3DOptions::SetZoom(int Value) {
+    Value = BoundSetting(Value);
     if (FZoom == Value) return;
     // The panel sees the new zoom while the old one is still in place.
     if (OnChangedZoom) OnChangedZoom(Value);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "chart/RoVedure/ChartPen.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/Shadow.h"
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/RoVedure/VurCanvas3D.h"
@@ -110,7 +111,7 @@ public:
     // Index 0..3: left, top, right, bottom.
     int GetMargin(int Index) const { return FMargins[static_cast<std::size_t>(Index)]; }
     void SetMargin(int Index, int Value) {
-        SetIntegerProperty(FMargins[static_cast<std::size_t>(Index)], Value);
+        SetIntegerProperty(FMargins[static_cast<std::size_t>(Index)], BoundSetting(Value));
     }
     int GetMarginLeft() const { return GetMargin(0); }
     void SetMarginLeft(int Value) { SetMargin(0, Value); }
@@ -131,12 +132,12 @@ public:
     TBevelCut GetBevelOuter() const { return FBevelOuter; }
     void SetBevelOuter(TBevelCut Value);
     int GetBevelWidth() const { return FBevelWidth; }
-    void SetBevelWidth(int Value) { SetIntegerProperty(FBevelWidth, Value); }
+    void SetBevelWidth(int Value) { SetIntegerProperty(FBevelWidth, BoundSetting(Value)); }
     int GetBorderWidth() const { return FBorderWidth; }
-    void SetBorderWidth(int Value) { SetIntegerProperty(FBorderWidth, Value); }
+    void SetBorderWidth(int Value) { SetIntegerProperty(FBorderWidth, BoundSetting(Value)); }
     TChartHiddenPen* GetBorder() const { return FBorder.get(); }
     int GetBorderRound() const { return FBorderRound; }
-    void SetBorderRound(int Value) { SetIntegerProperty(FBorderRound, Value); }
+    void SetBorderRound(int Value) { SetIntegerProperty(FBorderRound, BoundSetting(Value)); }
     TVurShadow* GetShadow() const { return FShadow.get(); }
     bool GetPrintProportional() const { return FPrintProportional; }
     void SetPrintProportional(bool Value) { FPrintProportional = Value; }

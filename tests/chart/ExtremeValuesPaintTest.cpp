@@ -1,13 +1,17 @@
 // Paints of data and axis limits at the edges of the double range (NaN,
 // infinities, the largest and smallest magnitudes) in 2D and 3D, on value
-// and date axes, linear and logarithmic: none may throw or take long. Under
-// the sanitizers this is also the check that no conversion overflows.
+// and date axes, linear and logarithmic, and of sizes, offsets and view
+// settings at the ends of int: none may throw or take long. Under the
+// sanitizers this is also the check that no conversion or sum overflows.
 #include "chart/Chart/Chart.h"
+#include "chart/RoVedure/Geometry.h"
+#include "chart/RoVedure/View3DOptions.h"
 #include "chart/Series/LineSeries.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <functional>
 #include <limits>
 
@@ -69,6 +73,59 @@ TEST_P(ExtremeValuesPaint, AxisLimitsAnywhere) {
                 Chart.GetBottomAxis()->SetDesiredIncrement(1e-300);
             });
         }
+}
+
+TEST_P(ExtremeValuesPaint, SizesOffsetsAndViewAtTheEndsOfInt) {
+    using TSetting = void (*)(TChart&, int);
+    const TSetting Settings[] = {
+        [](TChart& C, int V) { C.GetLeftAxis()->SetTickLength(V); },
+        [](TChart& C, int V) { C.GetLeftAxis()->SetTickInnerLength(V); },
+        [](TChart& C, int V) { C.GetBottomAxis()->SetMinorTickLength(V); },
+        [](TChart& C, int V) { C.GetLeftAxis()->SetLabelsSize(V); },
+        [](TChart& C, int V) { C.GetLeftAxis()->SetTitleSize(V); },
+        [](TChart& C, int V) { C.GetLeftAxis()->SetMinimumOffset(V); },
+        [](TChart& C, int V) { C.GetBottomAxis()->SetMaximumOffset(V); },
+        [](TChart& C, int V) { C.GetLeftAxis()->GetAxis()->SetWidth(V); },
+        [](TChart& C, int V) { C.SetMarginLeft(V); },
+        [](TChart& C, int V) {
+            C.SetMarginUnits(muPercent);
+            C.SetMarginBottom(V);
+        },
+        [](TChart& C, int V) { C.SetBevelWidth(V); },
+        [](TChart& C, int V) { C.SetBorderWidth(V); },
+        [](TChart& C, int V) { C.GetView3DOptions()->SetRotation(V); },
+        [](TChart& C, int V) { C.GetView3DOptions()->SetElevation(V); },
+        [](TChart& C, int V) {
+            // Text at the font engine's largest size is slow to make and
+            // proves nothing here.
+            C.GetView3DOptions()->SetZoomText(false);
+            C.GetView3DOptions()->SetZoom(V);
+        },
+        [](TChart& C, int V) { C.GetView3DOptions()->SetHorizOffset(V); },
+        [](TChart& C, int V) { C.GetView3DOptions()->SetVertOffset(V); },
+    };
+    for (const int V : {INT_MIN, INT_MAX})
+        for (std::size_t I = 0; I < std::size(Settings); ++I) {
+            SCOPED_TRACE(::testing::Message() << "setting " << I << " to " << V);
+            Paint([&](TChart& Chart, TLineSeries& Series) {
+                for (int P = 0; P < 5; ++P) Series.AddXY(P, P * 3);
+                Chart.GetView3DOptions()->SetOrthogonal((I & 1) != 0);
+                Settings[I](Chart, V);
+            });
+        }
+}
+
+TEST(ExtremeSettings, SizesOffsetsAndZoomAreKeptWithinAMillionPixels) {
+    TComponent Owner{nullptr};
+    auto* Chart = new TChart(&Owner);
+    Chart->GetLeftAxis()->SetTickLength(INT_MAX);
+    Chart->SetBevelWidth(INT_MIN);
+    Chart->GetView3DOptions()->SetZoom(INT_MAX);
+    Chart->GetView3DOptions()->SetHorizOffset(-5000);
+    EXPECT_EQ(Chart->GetLeftAxis()->GetTickLength(), MaxSetting);
+    EXPECT_EQ(Chart->GetBevelWidth(), -MaxSetting);
+    EXPECT_EQ(Chart->GetView3DOptions()->GetZoom(), MaxSetting);
+    EXPECT_EQ(Chart->GetView3DOptions()->GetHorizOffset(), -5000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, ExtremeValuesPaint, ::testing::Range(0, 8));

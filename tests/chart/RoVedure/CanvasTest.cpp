@@ -4,6 +4,8 @@
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/VurFont.h"
 
+#include <climits>
+
 namespace vur {
 namespace {
 
@@ -122,6 +124,29 @@ TEST_F(PenTransferTest, Frame3DBevelsInsideTheRectangle) {
     EXPECT_EQ(Pixel(8, 8), clBlack);
     EXPECT_EQ(Pixel(2, 2), clWhite);
     EXPECT_EQ(Pixel(10, 10), clWhite);
+}
+
+// A bevel wider than the picture: the same pixels and rectangle as that many
+// one-pixel bevels in a row (each shrinks the rectangle by one), and the
+// widest one leaves its edges at the ends of int instead of wrapping.
+TEST_F(PenTransferTest, Frame3DWiderThanThePictureIsItsTurnsOneByOne) {
+    const TRect Start{10, 20, 70, 50};
+    TRect R = Start;
+    Canvas.Frame3D(R, clRed, clBlue, 300);
+    const gdi::Bitmap Wide = Bitmap.GetImage();
+
+    Clear();
+    TRect Stepped = Start;
+    for (int I = 0; I < 300; ++I) Canvas.Frame3D(Stepped, clRed, clBlue, 1);
+    EXPECT_EQ(R, Stepped);
+    EXPECT_EQ(R, (TRect{310, 320, -230, -250}));
+    EXPECT_TRUE(Bitmap.GetImage() == Wide);
+
+    Clear();
+    R = Start;
+    Canvas.Frame3D(R, clRed, clBlue, INT_MAX);
+    EXPECT_TRUE(Bitmap.GetImage() == Wide);
+    EXPECT_EQ(R, (TRect{INT_MAX, INT_MAX, 70 - INT_MAX, 50 - INT_MAX}));
 }
 
 using BrushTransferTest = CanvasFixture;
