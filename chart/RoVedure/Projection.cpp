@@ -16,18 +16,19 @@ constexpr TExtended DegreesToRadians = std::numbers::pi_v<TExtended> / 180;
 // Projected positions stay within 2^29 pixels of the centre: a zoom far
 // into the picture would otherwise send them to the ends of int, where
 // adding the centre offset, or taking one position from another, overflows.
-constexpr TExtended Farthest = 1 << 29;
+constexpr double Farthest = 1 << 29;
 
 // Rounds in the wide type (to nearest, ties to even: the default rounding
 // mode), so that a value just off a half is not first squeezed onto it by a
-// conversion to double. rint, unlike nearbyint, needs no save and restore
-// of the floating-point environment, which would cost more than the
-// projection. NaN goes to the centre.
+// conversion to double; the integral result converts exactly. rint, unlike
+// nearbyint, needs no save and restore of the floating-point environment,
+// which would cost more than the projection. NaN goes to the centre.
 inline int RoundWide(TExtended Value) {
-    const TExtended Rounded = std::rint(Value);
-    if (Rounded > Farthest) return static_cast<int>(Farthest);
-    if (Rounded < -Farthest) return -static_cast<int>(Farthest);
-    return Rounded == Rounded ? static_cast<int>(Rounded) : 0;
+    const double Rounded = static_cast<double>(std::rint(Value));
+    if (std::fabs(Rounded) <= Farthest) [[likely]]
+        return static_cast<int>(Rounded);
+    if (Rounded != Rounded) return 0;
+    return static_cast<int>(std::copysign(Farthest, Rounded));
 }
 
 // 1 / Cos with the magnitude of Cos kept at 0.00001 or more, so that a view
