@@ -5,6 +5,7 @@
 // walls behind the series first and the ones facing the viewer after them.
 #pragma once
 
+#include "chart/RoVedure/Geometry.h"
 #include "chart/VurProcs/Shape.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ public:
     void SetDark3D(bool Value) { SetProperty(FDark3D, Value); }
     // Thickness in pixels; 0 is a flat plane.
     int GetSize() const { return FSize; }
-    void SetSize(int Value) { SetProperty(FSize, Value); }
+    void SetSize(int Value) { SetProperty(FSize, BoundSetting(Value)); }
     // Left out of the pass that draws the walls in front of the series.
     bool GetAutoHide() const { return FAutoHide; }
     void SetAutoHide(bool Value) { SetProperty(FAutoHide, Value); }

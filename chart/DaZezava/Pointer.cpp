@@ -1,6 +1,7 @@
 #include "chart/DaZezava/Pointer.h"
 
 #include "chart/DaZezava/Series.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
 
@@ -39,12 +40,12 @@ void TSeriesPointer::SetStyle(TSeriesPointerStyle Value) { SetProperty(FStyle, V
 
 void TSeriesPointer::SetHorizSize(int Value) {
     if (Value <= 0) throw ChartException(VurMsg_PointerSize);
-    SetProperty(FHorizSize, Value);
+    SetProperty(FHorizSize, BoundSetting(Value));
 }
 
 void TSeriesPointer::SetVertSize(int Value) {
     if (Value <= 0) throw ChartException(VurMsg_PointerSize);
-    SetProperty(FVertSize, Value);
+    SetProperty(FVertSize, BoundSetting(Value));
 }
 
 void TSeriesPointer::SetSize(int Value) {

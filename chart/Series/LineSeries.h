@@ -6,6 +6,7 @@
 
 #include "chart/DaZezava/Pointer.h"
 #include "chart/DaZezava/Series.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/Shadow.h"
 
 #include <climits>
@@ -60,7 +61,7 @@ public:
     bool GetInvertedStairs() const { return FInvertedStairs; }
     void SetInvertedStairs(bool Value) { SetBooleanProperty(FInvertedStairs, Value); }
     int GetLineHeight() const { return FLineHeight; }
-    void SetLineHeight(int Value) { SetIntegerProperty(FLineHeight, Value); }
+    void SetLineHeight(int Value) { SetIntegerProperty(FLineHeight, BoundSetting(Value)); }
     TBrushStyle GetLineBrush() const { return FLineBrush; }
     void SetLineBrush(TBrushStyle Value);
     bool GetDark3D() const { return FDark3D; }

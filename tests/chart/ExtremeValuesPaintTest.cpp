@@ -76,33 +76,39 @@ TEST_P(ExtremeValuesPaint, AxisLimitsAnywhere) {
 }
 
 TEST_P(ExtremeValuesPaint, SizesOffsetsAndViewAtTheEndsOfInt) {
-    using TSetting = void (*)(TChart&, int);
+    using TSetting = void (*)(TChart&, TLineSeries&, int);
     const TSetting Settings[] = {
-        [](TChart& C, int V) { C.GetLeftAxis()->SetTickLength(V); },
-        [](TChart& C, int V) { C.GetLeftAxis()->SetTickInnerLength(V); },
-        [](TChart& C, int V) { C.GetBottomAxis()->SetMinorTickLength(V); },
-        [](TChart& C, int V) { C.GetLeftAxis()->SetLabelsSize(V); },
-        [](TChart& C, int V) { C.GetLeftAxis()->SetTitleSize(V); },
-        [](TChart& C, int V) { C.GetLeftAxis()->SetMinimumOffset(V); },
-        [](TChart& C, int V) { C.GetBottomAxis()->SetMaximumOffset(V); },
-        [](TChart& C, int V) { C.GetLeftAxis()->GetAxis()->SetWidth(V); },
-        [](TChart& C, int V) { C.SetMarginLeft(V); },
-        [](TChart& C, int V) {
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetTickLength(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetTickInnerLength(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetBottomAxis()->SetMinorTickLength(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetLabelsSize(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetTitleSize(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetMinimumOffset(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetBottomAxis()->SetMaximumOffset(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->GetAxis()->SetWidth(V); },
+        [](TChart& C, TLineSeries&, int V) { C.SetMarginLeft(V); },
+        [](TChart& C, TLineSeries&, int V) {
             C.SetMarginUnits(muPercent);
             C.SetMarginBottom(V);
         },
-        [](TChart& C, int V) { C.SetBevelWidth(V); },
-        [](TChart& C, int V) { C.SetBorderWidth(V); },
-        [](TChart& C, int V) { C.GetView3DOptions()->SetRotation(V); },
-        [](TChart& C, int V) { C.GetView3DOptions()->SetElevation(V); },
-        [](TChart& C, int V) {
+        [](TChart& C, TLineSeries&, int V) { C.GetWalls()->SetSize(V); },
+        [](TChart&, TLineSeries& S, int V) { S.SetLineHeight(V); },
+        [](TChart&, TLineSeries& S, int V) {
+            S.GetPointer()->SetVisible(true);
+            if (V > 0) S.GetPointer()->SetSize(V);
+        },
+        [](TChart& C, TLineSeries&, int V) { C.SetBevelWidth(V); },
+        [](TChart& C, TLineSeries&, int V) { C.SetBorderWidth(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetRotation(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetElevation(V); },
+        [](TChart& C, TLineSeries&, int V) {
             // Text at the font engine's largest size is slow to make and
             // proves nothing here.
             C.GetView3DOptions()->SetZoomText(false);
             C.GetView3DOptions()->SetZoom(V);
         },
-        [](TChart& C, int V) { C.GetView3DOptions()->SetHorizOffset(V); },
-        [](TChart& C, int V) { C.GetView3DOptions()->SetVertOffset(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetHorizOffset(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetVertOffset(V); },
     };
     for (const int V : {INT_MIN, INT_MAX})
         for (std::size_t I = 0; I < std::size(Settings); ++I) {
@@ -110,7 +116,7 @@ TEST_P(ExtremeValuesPaint, SizesOffsetsAndViewAtTheEndsOfInt) {
             Paint([&](TChart& Chart, TLineSeries& Series) {
                 for (int P = 0; P < 5; ++P) Series.AddXY(P, P * 3);
                 Chart.GetView3DOptions()->SetOrthogonal((I & 1) != 0);
-                Settings[I](Chart, V);
+                Settings[I](Chart, Series, V);
             });
         }
 }
