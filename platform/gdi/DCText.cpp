@@ -53,11 +53,13 @@ private:
     // premixed cell. What does not change between glyphs (the box, the pen
     // decision, the target) is taken once per call in the constructor.
     void Lay(long long Left, long long Top, int Width, int Height, const std::uint8_t* Coverage, bool Kept) {
-        const int X0 = static_cast<int>(std::max<long long>(Left, FBox.left));
-        const int X1 = static_cast<int>(std::min<long long>(Left + Width, FBox.right));
-        const int Y0 = static_cast<int>(std::max<long long>(Top, FBox.top));
-        const int Y1 = static_cast<int>(std::min<long long>(Top + Height, FBox.bottom));
-        if (X0 >= X1 || Y0 >= Y1) return;
+        // Cut to the box while still wide: a block far outside it must not
+        // land inside through the conversion to int.
+        const long long L = std::max<long long>(Left, FBox.left), R = std::min<long long>(Left + Width, FBox.right);
+        const long long T = std::max<long long>(Top, FBox.top), B = std::min<long long>(Top + Height, FBox.bottom);
+        if (L >= R || T >= B) return;
+        const int X0 = static_cast<int>(L), X1 = static_cast<int>(R), Y0 = static_cast<int>(T),
+                  Y1 = static_cast<int>(B);
         const auto Pitch = static_cast<std::size_t>(Width);
         const auto Down0 = static_cast<std::size_t>(Y0 - Top), Skip0 = static_cast<std::size_t>(X0 - Left);
         const std::size_t Start = Down0 * Pitch + Skip0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace vur::gdi {
 namespace {
 
@@ -50,6 +52,22 @@ TEST(DCTextOutTest, OpaqueBackgroundFillsTheCellAndTransparentLeavesIt) {
                 ASSERT_EQ(O.Picture.GetPixel(X, Y), White) << X << "," << Y;
             }
         }
+}
+
+// Glyphs whose blocks start beyond the int range (a text placed at its
+// end) lie outside the bitmap and must leave it alone: cut to the clip box
+// only after the conversion to int, they wrapped round into it.
+TEST(DCTextOutTest, TextPastTheEndsOfIntDrawsNothing) {
+    Surface S;
+    S.Dc.SetBkMode(TRANSPARENT);
+    // Long enough to go glyph by glyph.
+    const std::string_view Text = "Hello, a text of more than thirty-two characters";
+    S.Dc.TextOut(10, INT_MAX - 2, Text);
+    S.Dc.TextOut(INT_MAX - 2, 5, Text);
+    S.Dc.SetTextAlign(TA_BOTTOM | TA_RIGHT);
+    S.Dc.TextOut(60, INT_MIN + 2, Text);
+    S.Dc.TextOut(INT_MIN + 2, 30, Text);
+    EXPECT_EQ(S.Count(White), 120 * 40);
 }
 
 TEST(DCTextOutTest, ClipRegionLimitsText) {
