@@ -12,7 +12,6 @@
 #include "framework/SystemColors.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -94,9 +93,7 @@ void TVurCanvas::Frame3D(TRect& R, TColor TopColor, TColor BottomColor, int Widt
     FPen->SetStyle(psSolid);
     FPen->SetWidth(1);
     // Edges move without wrapping, however far a wide bevel takes them.
-    const auto Moved = [](int Edge, long long By) {
-        return static_cast<int>(std::clamp<long long>(Edge + By, INT_MIN, INT_MAX));
-    };
+    constexpr auto Moved = gdi::MovedEdge;
     const TRect From{R.Left, R.Top, Moved(R.Right, -1), Moved(R.Bottom, -1)};
     const long long Turns = std::max(Width, 0);
     // Turn I draws on columns Left + I and Right - I and rows Top + I and

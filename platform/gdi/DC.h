@@ -111,6 +111,8 @@ public:
     bool Polyline(const POINT* Points, int Count);
     bool Polygon(const POINT* Points, int Count);
     bool Rectangle(int Left, int Top, int Right, int Bottom);
+    // Round shapes fail, drawing nothing, for a box RoundShape::Fits refuses
+    // (more than 2^18 pixels across, or an edge beyond 2^29).
     bool RoundRect(int Left, int Top, int Right, int Bottom, int Width, int Height);
     bool Ellipse(int Left, int Top, int Right, int Bottom);
     bool Arc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd);
@@ -143,7 +145,8 @@ public:
     bool StrokePath();
     bool FillPath();
     bool StrokeAndFillPath();
-    // Needs a geometric pen or a pen wider than 1.
+    // Needs a geometric pen or a pen wider than 1. Fails, keeping the path,
+    // when a dashed pen would cut it into more than 65536 dashes.
     bool WidenPath();
     bool SelectClipPath(int Mode);
     const Path& GetPath() const { return FPath; }
@@ -197,7 +200,7 @@ private:
     void WideStroke(std::span<const PointF> Points, bool Closed);
     void StrokeFigure(std::span<const PointF> Points, bool Closed);
     void DrawRoundShape(int Left, int Top, int Right, int Bottom, int CornerW, int CornerH);
-    void DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd,
+    bool DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd,
                  bool PieShape);
     void FlattenEllipse(double Left, double Top, double Right, double Bottom, std::vector<PointF>& Out) const;
     void FillPathFigures();

@@ -4,9 +4,26 @@
 // cover, or turned into a clip region. Using a path consumes it.
 #include "platform/gdi/DC.h"
 
+#include <cmath>
+
 namespace vur::gdi {
 
 namespace {
+
+constexpr double MaxWidenedDashes = 1 << 16;
+
+// The length of every figure, closing segments included.
+double OutlineLength(const Path& Outline) {
+    double Length = 0;
+    for (const Path::Figure& F : Outline.Figures()) {
+        const std::size_t N = F.Points.size();
+        for (std::size_t I = 0; I + 1 < N; ++I)
+            Length += std::hypot(F.Points[I + 1].X - F.Points[I].X, F.Points[I + 1].Y - F.Points[I].Y);
+        if (F.Closed && N > 1)
+            Length += std::hypot(F.Points[0].X - F.Points[N - 1].X, F.Points[0].Y - F.Points[N - 1].Y);
+    }
+    return Length;
+}
 
 // Pieces and discs of a stroke as closed figures of a new path.
 class WidenCollector : public StrokeSink {
@@ -95,10 +112,13 @@ bool DC::StrokeAndFillPath() {
 bool DC::WidenPath() {
     const Pen& CurPen = FState.CurPen;
     if (FRecording || CurPen.IsNull() || CurPen.IsCosmeticLine()) return false;
+    const StrokeStyle Style = StrokeStyle::FromPen(CurPen, FState.MiterLimit);
+    // A dashed pen gives a figure per dash: an outline so long that this
+    // would be more than 65536 figures fails instead of filling memory.
+    if (Style.DashesAlong(OutlineLength(FPath)) > MaxWidenedDashes) return false;
     Path Widened;
     WidenCollector Collector(Widened, CurPen.GetWidth());
     Stroker Widener;
-    const StrokeStyle Style = StrokeStyle::FromPen(CurPen, FState.MiterLimit);
     for (const Path::Figure& F : FPath.Figures()) Widener.Stroke(F.Points, F.Closed, Style, Collector);
     FPath = std::move(Widened);
     return true;

@@ -190,10 +190,10 @@ bool DC::Rectangle(int Left, int Top, int Right, int Bottom) {
     const bool NoPen = CurPen.IsNull();
     int W = NoPen || CurPen.IsCosmeticLine() ? 1 : CurPen.GetWidth();
     if (!NoPen && W > 1 && CurPen.IsInsideFrame()) {
-        Left += W / 2;
-        Top += W / 2;
-        Right -= (W - 1) / 2;
-        Bottom -= (W - 1) / 2;
+        Left = MovedEdge(Left, W / 2);
+        Top = MovedEdge(Top, W / 2);
+        Right = MovedEdge(Right, -(W - 1) / 2);
+        Bottom = MovedEdge(Bottom, -(W - 1) / 2);
         if (Left >= Right || Top >= Bottom) return true;
     }
     const PointF Corners[4] = {
@@ -208,9 +208,9 @@ bool DC::Rectangle(int Left, int Top, int Right, int Bottom) {
     }
     if (!FState.CurBrush.IsNull()) {
         // Without a pen the fill is the rectangle less its last row and column.
-        const RECT Inner =
-            NoPen ? RECT{Left, Top, Right - 1, Bottom - 1}
-                  : RECT{Left + (W + 1) / 2, Top + (W + 1) / 2, Right - 1 - W / 2, Bottom - 1 - W / 2};
+        const RECT Inner = NoPen ? RECT{Left, Top, Right - 1, Bottom - 1}
+                                 : RECT{MovedEdge(Left, (W + 1) / 2), MovedEdge(Top, (W + 1) / 2),
+                                        MovedEdge(Right, -1 - W / 2), MovedEdge(Bottom, -1 - W / 2)};
         Painter P(*FSurface, Clip(), FState.Rop2);
         const FillSource Source = BrushSource(FState.CurBrush);
         for (int Y = std::max(Inner.top, P.Clip().Box.top); Y < std::min(Inner.bottom, P.Clip().Box.bottom);
@@ -347,22 +347,26 @@ void DC::DrawRoundShape(int Left, int Top, int Right, int Bottom, int CornerW, i
 }
 
 bool DC::Ellipse(int Left, int Top, int Right, int Bottom) {
+    if (!RoundShape::Fits(Left, Top, Right, Bottom)) return false;
     DrawRoundShape(Left, Top, Right, Bottom, std::abs(Right - Left), std::abs(Bottom - Top));
     return true;
 }
 
 bool DC::RoundRect(int Left, int Top, int Right, int Bottom, int Width, int Height) {
+    if (!RoundShape::Fits(Left, Top, Right, Bottom)) return false;
     Normalise(Left, Top, Right, Bottom);
-    const int Cw = std::min(std::abs(Width), Right - Left), Ch = std::min(std::abs(Height), Bottom - Top);
+    const int Cw = static_cast<int>(std::min<long long>(std::llabs(Width), Right - Left)),
+              Ch = static_cast<int>(std::min<long long>(std::llabs(Height), Bottom - Top));
     if (Cw <= 2 || Ch <= 2) return Rectangle(Left, Top, Right, Bottom);
     DrawRoundShape(Left, Top, Right, Bottom, Cw, Ch);
     return true;
 }
 
-void DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd,
+bool DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd,
                  bool PieShape) {
+    if (!RoundShape::Fits(Left, Top, Right, Bottom)) return false;
     Normalise(Left, Top, Right, Bottom);
-    if (Left == Right || Top == Bottom) return;
+    if (Left == Right || Top == Bottom) return true;
     const RoundShape Shape = RoundShape::Ellipse(Left, Top, Right, Bottom);
     const double Cx2 = Shape.CentreX2(), Cy2 = Shape.CentreY2();
     auto AngleOf = [&](double X2, double Y2) { return std::atan2(Cy2 - Y2, X2 - Cx2); };
@@ -390,7 +394,7 @@ void DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStar
             FPath.AddClosed(Curve);
         else
             FPath.AddOpen(Curve);
-        return;
+        return true;
     }
     if (PieShape && !FState.CurBrush.IsNull()) {
         FConverter.Clear();
@@ -398,10 +402,10 @@ void DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStar
         FillPolygons(FConverter, ALTERNATE, BrushSource(FState.CurBrush));
     }
     const Pen& CurPen = FState.CurPen;
-    if (CurPen.IsNull()) return;
+    if (CurPen.IsNull()) return true;
     if (!CurPen.IsCosmeticLine()) {
         WideStroke(Curve, PieShape);
-        return;
+        return true;
     }
     Painter P(*FSurface, Clip(), FState.Rop2);
     PixelDash Dash(CurPen.GetDashes());
@@ -431,16 +435,15 @@ void DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStar
         CosmeticLine(P, Last.x, Last.y, Centre.x, Centre.y, Ink, Dash);
         CosmeticLine(P, Centre.x, Centre.y, First.x, First.y, Ink, Dash);
     }
+    return true;
 }
 
 bool DC::Arc(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
-    DrawArc(Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd, false);
-    return true;
+    return DrawArc(Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd, false);
 }
 
 bool DC::Pie(int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
-    DrawArc(Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd, true);
-    return true;
+    return DrawArc(Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd, true);
 }
 
 } // namespace vur::gdi

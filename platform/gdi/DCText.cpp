@@ -55,8 +55,10 @@ private:
     void Lay(long long Left, long long Top, int Width, int Height, const std::uint8_t* Coverage, bool Kept) {
         // Cut to the box while still wide: a block far outside it must not
         // land inside through the conversion to int.
-        const long long L = std::max<long long>(Left, FBox.left), R = std::min<long long>(Left + Width, FBox.right);
-        const long long T = std::max<long long>(Top, FBox.top), B = std::min<long long>(Top + Height, FBox.bottom);
+        const long long L = std::max<long long>(Left, FBox.left),
+                        R = std::min<long long>(Left + Width, FBox.right);
+        const long long T = std::max<long long>(Top, FBox.top),
+                        B = std::min<long long>(Top + Height, FBox.bottom);
         if (L >= R || T >= B) return;
         const int X0 = static_cast<int>(L), X1 = static_cast<int>(R), Y0 = static_cast<int>(T),
                   Y1 = static_cast<int>(B);
@@ -173,10 +175,10 @@ bool DC::TextOut(int X, int Y, std::string_view Text) {
         }
     }
     if (UpdateCP) {
-        const int Width = F.TextExtent(Text, FState.CharExtra).cx;
+        const long long Width = F.TextExtent(Text, FState.CharExtra).cx;
         const unsigned Horizontal = Placement & TA_CENTER;
-        if (Horizontal == TA_LEFT) FState.Position.x += Width;
-        if (Horizontal == TA_RIGHT) FState.Position.x -= Width;
+        if (Horizontal == TA_LEFT) FState.Position.x = MovedEdge(FState.Position.x, Width);
+        if (Horizontal == TA_RIGHT) FState.Position.x = MovedEdge(FState.Position.x, -Width);
     }
     return true;
 }

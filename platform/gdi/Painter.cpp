@@ -49,9 +49,11 @@ void Painter::RawFill(std::uint32_t* Row, int Y, int X0, int X1, const FillSourc
         RawSolid(Row, X0, X1, Source.Fore);
         return;
     case FillSource::Hatch: {
-        const unsigned Bits = Source.Rows[static_cast<unsigned>(Y - Source.OriginY) & 7u];
+        const unsigned Bits =
+            Source.Rows[(static_cast<unsigned>(Y) - static_cast<unsigned>(Source.OriginY)) & 7u];
         for (int X = X0; X < X1; ++X) {
-            const bool Set = (Bits << (static_cast<unsigned>(X - Source.OriginX) & 7u)) & 0x80u;
+            const bool Set =
+                (Bits << ((static_cast<unsigned>(X) - static_cast<unsigned>(Source.OriginX)) & 7u)) & 0x80u;
             if (!Set && !Source.Opaque) continue;
             const std::uint32_t P = Set ? Source.Fore : Source.Back;
             Row[X] = FCopy ? P & 0xFFFFFF : FRop(P, Row[X]) & 0xFFFFFF;
@@ -61,9 +63,12 @@ void Painter::RawFill(std::uint32_t* Row, int Y, int X0, int X1, const FillSourc
     case FillSource::Pattern: {
         const Bitmap& Image = *Source.Image;
         const int W = Image.Width(), H = Image.Height();
-        const int Py = ((Y - Source.OriginY) % H + H) % H;
-        const std::uint32_t* From = Image.Row(Py);
-        int Px = ((X0 - Source.OriginX) % W + W) % W;
+        // Wide differences: the brush origin may be anywhere in int.
+        const auto Phase = [](int At, int Origin, int Size) {
+            return static_cast<int>(((std::int64_t{At} - Origin) % Size + Size) % Size);
+        };
+        const std::uint32_t* From = Image.Row(Phase(Y, Source.OriginY, H));
+        int Px = Phase(X0, Source.OriginX, W);
         for (int X = X0; X < X1; ++X) {
             std::uint32_t P = From[Px] & 0xFFFFFF;
             if (Source.TwoColour) P = P ? Source.Back : Source.Fore;

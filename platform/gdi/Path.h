@@ -17,7 +17,10 @@ public:
         bool Closed = false;
     };
 
-    void Clear() { FFigures.clear(); }
+    void Clear() {
+        FFigures.clear();
+        FOpen = false;
+    }
     bool Empty() const { return FFigures.empty(); }
     // Starts a new open figure at P.
     void MoveTo(PointF P);

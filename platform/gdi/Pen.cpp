@@ -51,7 +51,7 @@ Pen CreatePen(unsigned Style, int Width, COLORREF Color) {
     Style &= PS_STYLE_MASK;
     if (Style > PS_INSIDEFRAME) Style = PS_SOLID;
     P.FColor = Color & 0xFFFFFF;
-    P.FWidth = std::max(Width, 1);
+    P.FWidth = std::clamp(Width, 1, MaxPenWidth);
     if (P.FWidth > 1 && Style != PS_NULL && Style != PS_INSIDEFRAME) Style = PS_SOLID;
     P.FStyle = Style;
     if (P.FWidth == 1) P.SetDashes(CosmeticDashes(Style));
@@ -66,7 +66,7 @@ Pen ExtCreatePen(unsigned Style, unsigned Width, const LOGBRUSH& Brush, unsigned
     if (Kind > PS_ALTERNATE || (Kind == PS_ALTERNATE && Geometric)) Kind = PS_SOLID;
     P.FColor = Brush.lbColor & 0xFFFFFF;
     if (Brush.lbStyle == BS_NULL) Kind = PS_NULL;
-    P.FWidth = Geometric ? static_cast<int>(std::clamp(Width, 1u, 1u << 20)) : 1;
+    P.FWidth = Geometric ? static_cast<int>(std::clamp(Width, 1u, unsigned{MaxPenWidth})) : 1;
     P.FStyle = (Geometric ? PS_GEOMETRIC | (Style & (PS_ENDCAP_MASK | PS_JOIN_MASK)) : PS_COSMETIC) | Kind;
     if (Kind == PS_USERSTYLE) {
         const unsigned Count = StyleEntries ? std::min(StyleCount, 16u) : 0;

@@ -37,6 +37,10 @@ constexpr unsigned PS_COSMETIC = 0x00000000;
 constexpr unsigned PS_GEOMETRIC = 0x00010000;
 constexpr unsigned PS_TYPE_MASK = 0x000F0000;
 
+// Wider pens are made this wide: already wider than any picture, and the
+// stroke's sums stay inside int.
+constexpr int MaxPenWidth = 1 << 20;
+
 constexpr unsigned BS_SOLID = 0;
 constexpr unsigned BS_NULL = 1;
 constexpr unsigned BS_HOLLOW = BS_NULL;

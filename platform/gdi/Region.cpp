@@ -219,12 +219,17 @@ Region CreateRectRgn(int Left, int Top, int Right, int Bottom) { return Region(L
 Region CreateRectRgnIndirect(const RECT& R) { return Region(R.left, R.top, R.right, R.bottom); }
 
 Region CreateRoundRectRgn(int Left, int Top, int Right, int Bottom, int EllipseWidth, int EllipseHeight) {
+    if (!RoundShape::Fits(Left, Top, Right, Bottom)) return Region();
     if (Left > Right) std::swap(Left, Right);
     if (Top > Bottom) std::swap(Top, Bottom);
     --Right;
     --Bottom;
     if (Right <= Left || Bottom <= Top) return Region();
-    const RoundShape Shape(Left, Top, Right, Bottom, std::abs(EllipseWidth), std::abs(EllipseHeight));
+    // The shape clamps its corners to the box; the lowest int has no opposite.
+    const auto Corner = [](int Size) {
+        return static_cast<int>(std::min<long long>(std::llabs(Size), INT_MAX));
+    };
+    const RoundShape Shape(Left, Top, Right, Bottom, Corner(EllipseWidth), Corner(EllipseHeight));
     RegionBuilder Builder;
     const int First = std::max(Top, -RegionRasterLimit), Last = std::min(Bottom, RegionRasterLimit);
     for (int Y = First; Y < Last; ++Y) {
@@ -236,6 +241,7 @@ Region CreateRoundRectRgn(int Left, int Top, int Right, int Bottom, int EllipseW
 }
 
 Region CreateEllipticRgn(int Left, int Top, int Right, int Bottom) {
+    if (!RoundShape::Fits(Left, Top, Right, Bottom)) return Region();
     return CreateRoundRectRgn(Left, Top, Right, Bottom, std::abs(Right - Left), std::abs(Bottom - Top));
 }
 

@@ -98,7 +98,8 @@ private:
     std::vector<Span> FRow;
 };
 
-// Creation; elliptic and rounded regions first take 1 off right and bottom.
+// Creation; elliptic and rounded regions first take 1 off right and bottom,
+// and are empty for a box RoundShape::Fits refuses.
 Region CreateRectRgn(int Left, int Top, int Right, int Bottom);
 Region CreateRectRgnIndirect(const RECT& R);
 Region CreateEllipticRgn(int Left, int Top, int Right, int Bottom);

@@ -22,7 +22,17 @@ public:
         bool Single() const { return InnerLeft >= InnerRight; }
     };
 
-    // The box must be normalised and non-empty; corners are clamped to it.
+    // Whether a box, either way round, can be drawn: at most 2^18 pixels
+    // across and no edge beyond 2^29 either way. Larger ones would overflow
+    // the shape's int arithmetic or walk billions of outline pixels.
+    static bool Fits(long long Left, long long Top, long long Right, long long Bottom) {
+        constexpr long long Side = 1 << 18, Edge = 1 << 29;
+        return std::llabs(Right - Left) <= Side && std::llabs(Bottom - Top) <= Side &&
+               std::llabs(Left) <= Edge && std::llabs(Top) <= Edge && std::llabs(Right) <= Edge &&
+               std::llabs(Bottom) <= Edge;
+    }
+
+    // The box must be normalised and non-empty and fit; corners are clamped to it.
     RoundShape(int Left, int Top, int Right, int Bottom, int CornerWidth, int CornerHeight);
     static RoundShape Ellipse(int Left, int Top, int Right, int Bottom) {
         return RoundShape(Left, Top, Right, Bottom, Right - Left, Bottom - Top);

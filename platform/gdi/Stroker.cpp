@@ -56,9 +56,16 @@ bool StrokeStyle::Dashed() const {
     return Dashes.size() >= 2 && Period > 0;
 }
 
+double StrokeStyle::DashesAlong(double Length) const {
+    if (!Dashed()) return 1;
+    double Period = 0;
+    for (double D : Dashes) Period += std::max(D, 0.0);
+    return (Length / Period + 1) * static_cast<double>((Dashes.size() + 1) / 2);
+}
+
 void DiscPolygon(PointF Centre, double Width, std::vector<PointF>& Out) {
     Out.clear();
-    const int N = std::clamp(static_cast<int>(Width * 2), 8, 64);
+    const int N = static_cast<int>(std::clamp(Width * 2, 8.0, 64.0));
     const double R = Width / 2;
     for (int I = 0; I < N; ++I) {
         const double A = 2 * std::numbers::pi * I / N;

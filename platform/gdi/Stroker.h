@@ -35,6 +35,9 @@ struct StrokeStyle {
 
     // A pattern with some positive length; otherwise the stroke is solid.
     bool Dashed() const;
+    // How many dashes an outline Length long is cut into, at most; 1 when
+    // the stroke is solid.
+    double DashesAlong(double Length) const;
     // Dashes refers to the pen's list, so the pen must outlive the style.
     static StrokeStyle FromPen(const Pen& P, double MiterLimit);
 };

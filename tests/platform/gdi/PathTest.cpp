@@ -44,6 +44,30 @@ TEST(PathTest, StrokedRectanglePathEqualsTheRectangleOutline) {
     }
 }
 
+// A path used up while its last figure was still open: the next path starts
+// a figure of its own instead of adding to one that is gone.
+TEST(PathTest, APathUsedUpWithAnOpenFigureLeavesTheNextOneFresh) {
+    Surface S(30, 30);
+    for (int Round = 0; Round < 2; ++Round) {
+        S.Dc.BeginPath();
+        S.Dc.MoveToEx(2, 3, nullptr);
+        S.Dc.LineTo(20, 3);
+        S.Dc.EndPath();
+        ASSERT_EQ(S.Dc.GetPath().Figures().size(), 1u);
+        EXPECT_EQ(S.Dc.GetPath().Figures()[0].Points.size(), 2u);
+        EXPECT_TRUE(S.Dc.StrokePath());
+    }
+    S.Dc.BeginPath();
+    S.Dc.MoveToEx(5, 5, nullptr);
+    S.Dc.AbortPath();
+    S.Dc.BeginPath();
+    S.Dc.MoveToEx(6, 6, nullptr);
+    S.Dc.LineTo(9, 9);
+    S.Dc.EndPath();
+    ASSERT_EQ(S.Dc.GetPath().Figures().size(), 1u);
+    EXPECT_EQ(S.Dc.GetPath().Figures()[0].Points.size(), 2u);
+}
+
 TEST(PathTest, FilledPathFollowsThePolygonRules) {
     Surface Direct(40, 40), Pathed(40, 40);
     const POINT Star[] = {{20, 1}, {32, 38}, {1, 14}, {39, 14}, {8, 38}};
