@@ -20,7 +20,8 @@ namespace {
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double Extremes[] = {0.0, -1.0, 4.9e-324, 1e-300, 1e16, 1.7976931348623157e308, -1e308, Inf, -Inf, NaN};
+constexpr double Extremes[] = {0.0,    -1.0, 4.9e-324, 1e-300, 1e16, 1.7976931348623157e308,
+                               -1e308, Inf,  -Inf,     NaN};
 
 struct TPaintCase {
     bool Is3D = false;
@@ -30,7 +31,9 @@ struct TPaintCase {
 
 class ExtremeValuesPaint : public ::testing::TestWithParam<int> {
 protected:
-    TPaintCase Case() const { return TPaintCase{(GetParam() & 1) != 0, (GetParam() & 2) != 0, (GetParam() & 4) != 0}; }
+    TPaintCase Case() const {
+        return TPaintCase{(GetParam() & 1) != 0, (GetParam() & 2) != 0, (GetParam() & 4) != 0};
+    }
 
     // A fresh chart each time, so that one paint's ranges cannot tame the next.
     void Paint(const std::function<void(TChart&, TLineSeries&)>& Fill) {
