@@ -50,17 +50,17 @@ StrokeStyle StrokeStyle::FromPen(const Pen& P, double MiterLimit) {
     return S;
 }
 
-bool StrokeStyle::Dashed() const {
-    double Period = 0;
-    for (double D : Dashes) Period += std::max(D, 0.0);
-    return Dashes.size() >= 2 && Period > 0;
+bool StrokeStyle::Dashed() const { return Dashes.size() >= 2 && Period() > 0; }
+
+double StrokeStyle::Period() const {
+    double Sum = 0;
+    for (double D : Dashes) Sum += std::max(D, 0.0);
+    return Sum;
 }
 
 double StrokeStyle::DashesAlong(double Length) const {
     if (!Dashed()) return 1;
-    double Period = 0;
-    for (double D : Dashes) Period += std::max(D, 0.0);
-    return (Length / Period + 1) * static_cast<double>((Dashes.size() + 1) / 2);
+    return (Length / Period() + 1) * static_cast<double>((Dashes.size() + 1) / 2);
 }
 
 void DiscPolygon(PointF Centre, double Width, std::vector<PointF>& Out) {
@@ -174,8 +174,7 @@ void Stroker::Dashed(std::span<const PointF> Points, bool Closed, const StrokeSt
                      StrokeSink& Sink) {
     const std::span<const double> Dashes = Style.Dashes;
     const std::size_t Count = Dashes.size();
-    double Period = 0;
-    for (double D : Dashes) Period += std::max(D, 0.0);
+    const double Period = Style.Period();
     std::size_t Index = 0;
     double Left = std::max(Dashes[0], 0.0);
     FDash.clear();

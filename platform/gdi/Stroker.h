@@ -35,6 +35,8 @@ struct StrokeStyle {
 
     // A pattern with some positive length; otherwise the stroke is solid.
     bool Dashed() const;
+    // The length of one round of the pattern (negative entries count as 0).
+    double Period() const;
     // How many dashes an outline Length long is cut into, at most; 1 when
     // the stroke is solid.
     double DashesAlong(double Length) const;

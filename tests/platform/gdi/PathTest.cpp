@@ -48,24 +48,23 @@ TEST(PathTest, StrokedRectanglePathEqualsTheRectangleOutline) {
 // a figure of its own instead of adding to one that is gone.
 TEST(PathTest, APathUsedUpWithAnOpenFigureLeavesTheNextOneFresh) {
     Surface S(30, 30);
-    for (int Round = 0; Round < 2; ++Round) {
+    // Records one two-point line: the path must hold just that figure.
+    const auto RecordLine = [&S] {
         S.Dc.BeginPath();
         S.Dc.MoveToEx(2, 3, nullptr);
         S.Dc.LineTo(20, 3);
         S.Dc.EndPath();
         ASSERT_EQ(S.Dc.GetPath().Figures().size(), 1u);
         EXPECT_EQ(S.Dc.GetPath().Figures()[0].Points.size(), 2u);
-        EXPECT_TRUE(S.Dc.StrokePath());
-    }
+    };
+    RecordLine();
+    EXPECT_TRUE(S.Dc.StrokePath());
+    RecordLine();
+    EXPECT_TRUE(S.Dc.StrokePath());
     S.Dc.BeginPath();
     S.Dc.MoveToEx(5, 5, nullptr);
     S.Dc.AbortPath();
-    S.Dc.BeginPath();
-    S.Dc.MoveToEx(6, 6, nullptr);
-    S.Dc.LineTo(9, 9);
-    S.Dc.EndPath();
-    ASSERT_EQ(S.Dc.GetPath().Figures().size(), 1u);
-    EXPECT_EQ(S.Dc.GetPath().Figures()[0].Points.size(), 2u);
+    RecordLine();
 }
 
 TEST(PathTest, FilledPathFollowsThePolygonRules) {
