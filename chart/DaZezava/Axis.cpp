@@ -162,7 +162,10 @@ void TChartAxis::SetMinimumOffset(int Value) { SetIntegerProperty(FMinimumOffset
 
 void TChartAxis::SetMaximumOffset(int Value) { SetIntegerProperty(FMaximumOffset, BoundSetting(Value)); }
 
-void TChartAxis::SetInverted(bool Value) { SetBooleanProperty(FInverted, Value); }
+void TChartAxis::SetInverted(bool Value) {
+    SetBooleanProperty(FInverted, Value);
+    UpdateMapping();
+}
 
 void TChartAxis::SetLogarithmic(bool Value) {
     if (FLogarithmic == Value) return;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "chart/DaZezava/AxisItems.h"
+#include "chart/DaZezava/AxisMapping.h"
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/MultiLineText.h"
 #include "chart/RoVedure/VurFont.h"
@@ -37,8 +38,6 @@ enum TAxisLabelAlign : std::uint8_t { alDefault, alOpposite };
 // The smallest span SetMinMax leaves, and the smallest numeric increment.
 inline constexpr double MinAxisRange = 1e-10;
 inline constexpr double MinAxisIncrement = 1e-12;
-// Checked mapping keeps pixel coordinates within +-PixelLimit.
-inline constexpr int PixelLimit = 0x3FFFFFF;
 // Widens the clickable band of an axis on its line side.
 inline int VurAxisClickGap = 3;
 
@@ -257,6 +256,7 @@ public:
         FPixelStart += Delta;
         FPixelEnd += Delta;
         FPixelCenter += Delta;
+        UpdateMapping();
     }
     double GetRangeMinimum() const { return FRangeMinimum; }
     double GetRangeMaximum() const { return FRangeMaximum; }
@@ -273,14 +273,20 @@ public:
     void SetAxisIsDateTime(bool Value) { FAxisIsDateTime = Value; }
     int GetDepthPixelPos() const { return FDepthPixelPos; }
 
-    // ---- value to pixel, through the functions SetCalcPosValue chose
-    int CalcXPosValue(double Value) const { return (this->*FCalcXPosValue)(Value); }
-    int CalcYPosValue(double Value) const { return (this->*FCalcYPosValue)(Value); }
-    int CalcPosValue(double Value) const { return (this->*FCalcPosValue)(Value); }
+    // ---- value to pixel, through the mapping of the current range
+    int CalcXPosValue(double Value) const { return FMapping.X.Map(Value); }
+    int CalcYPosValue(double Value) const { return FMapping.Y.Map(Value); }
+    int CalcPosValue(double Value) const { return (FHorizontal ? FMapping.X : FMapping.Y).Map(Value); }
     // CalcXPosValue (AsX) or CalcYPosValue of every value into Pixels, of
-    // the same size; the linear forms run without a call per value.
-    void CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const;
-    void SetCalcPosValue();
+    // the same size.
+    void CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const {
+        (AsX ? FMapping.X : FMapping.Y).Map(Values, Pixels);
+    }
+    const TAxisMapping& GetMapping() const { return FMapping; }
+    // Chooses the mapping: depth, logarithmic, unchecked with the chart's
+    // FastCalc, else checked.
+    void SetCalcPosValue() { UpdateMapping(); }
+    // The mapping forms by name, whichever the axis uses.
     int XPosValue(double Value) const;
     int YPosValue(double Value) const;
     int XPosValueCheck(double Value) const;
@@ -384,9 +390,11 @@ protected:
     bool FInverted = false;
 
 private:
-    using TPosValue = int (TChartAxis::*)(double) const;
-
     bool Loading() const;
+    // The mapping of Kind over the current range and pixel ends.
+    TAxisMapping MappingOf(TAxisMappingKind Kind) const;
+    // Builds the mapping again after its range, ends, kind or direction changed.
+    void UpdateMapping();
     // Increment helpers.
     bool FewPointsOnAxis(int N) const;
     bool LiesAlongPositions(const TChartSeries* Series) const;
@@ -513,9 +521,7 @@ private:
     bool FHideBackGrid = false;
     bool FHideSideGrid = false;
     std::vector<TChartSeries*> FAxisSeriesList;
-    TPosValue FCalcXPosValue = &TChartAxis::XPosValueCheck;
-    TPosValue FCalcYPosValue = &TChartAxis::YPosValueCheck;
-    TPosValue FCalcPosValue = &TChartAxis::YPosValueCheck;
+    TAxisMapping FMapping;
 };
 
 // Hides parts of an axis' 3D grid for one scope, whatever leaves it.

@@ -7,72 +7,19 @@
 #include "framework/Rounding.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <limits>
 
 namespace vur {
 
 namespace {
-
-// Rounds to nearest with ties to even inside +-PixelLimit (adding 1.5 * 2^52
-// leaves the integer the default rounding mode chose in the low bits), and
-// clamps beyond it; not-a-number goes to the high limit. Branch-free, so runs
-// of values map in vector code.
-inline int PixelOf(double Position) {
-    constexpr double Limit = PixelLimit;
-    constexpr double Shifter = 6755399441055744.0;
-    Position = std::max(-Limit, std::min(Limit, Position));
-    return static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(Position + Shifter)));
-}
 
 // Adds a rounded offset to an end pixel without overflowing int.
 inline int AddOffset(int Base, double Offset) {
     return static_cast<int>(std::clamp<std::int64_t>(static_cast<std::int64_t>(Base) + Round(Offset),
                                                      std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
-}
-
-inline int WrapAdd(int A, int B) {
-    return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B));
-}
-
-// Pixels[I] = Base +- PixelOf(Offset + (Values[I] - Minimum) * Scale), the
-// sum wrapping: both mapping forms of a whole run. The vector steps do the
-// same operations in the same order, and their conversion rounds in the
-// current mode as PixelOf does, so every pixel equals the one-value form.
-void MapRun(std::span<const double> Values, std::span<int> Pixels, double Minimum, double Scale,
-            double Offset, int Base, bool Negate) {
-    const std::size_t Count = Values.size();
-    std::size_t I = 0;
-#if defined(__SSE2__)
-    const __m128d VMinimum = _mm_set1_pd(Minimum);
-    const __m128d VScale = _mm_set1_pd(Scale);
-    const __m128d VOffset = _mm_set1_pd(Offset);
-    const __m128d High = _mm_set1_pd(PixelLimit);
-    const __m128d Low = _mm_set1_pd(-PixelLimit);
-    const __m128i VBase = _mm_set1_epi32(Base);
-    const __m128i Flip = _mm_set1_epi32(Negate ? -1 : 0);
-    const auto Map = [&](__m128d V) {
-        V = _mm_add_pd(VOffset, _mm_mul_pd(_mm_sub_pd(V, VMinimum), VScale));
-        // min first: a NaN comes out of it as the high limit, as in PixelOf.
-        return _mm_cvtpd_epi32(_mm_max_pd(_mm_min_pd(V, High), Low));
-    };
-    for (; I + 4 <= Count; I += 4) {
-        __m128i R = _mm_unpacklo_epi64(Map(_mm_loadu_pd(&Values[I])), Map(_mm_loadu_pd(&Values[I + 2])));
-        // Negation as (R ^ -1) - (-1).
-        R = _mm_sub_epi32(_mm_xor_si128(R, Flip), Flip);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(&Pixels[I]), _mm_add_epi32(VBase, R));
-    }
-#endif
-    for (; I < Count; ++I) {
-        const int R = PixelOf(Offset + (Values[I] - Minimum) * Scale);
-        Pixels[I] = WrapAdd(Base, Negate ? -R : R);
-    }
 }
 
 } // namespace
@@ -208,6 +155,7 @@ void TChartAxis::InternalCalcRange() {
         FPixelsPerLogValue = FLogRangeSpan == 0 ? 0 : FPixelSize / FLogRangeSpan;
     }
     FDepthPixelPos = CalcZPos();
+    UpdateMapping();
 }
 
 int TChartAxis::CalcZPos() const {
@@ -283,88 +231,48 @@ void TChartAxis::Scroll(double Offset, bool CheckLimits) {
 
 // ---------------------------------------------------------------- value to pixel
 
-void TChartAxis::SetCalcPosValue() {
-    if (FIsDepthAxis) {
-        FCalcXPosValue = &TChartAxis::InternalCalcDepthPosValue;
-        FCalcYPosValue = &TChartAxis::InternalCalcDepthPosValue;
-    } else if (FLogarithmic) {
-        FCalcXPosValue = &TChartAxis::LogXPosValue;
-        FCalcYPosValue = &TChartAxis::LogYPosValue;
-    } else if (FParentChart->GetAxes()->GetFastCalc()) {
-        FCalcXPosValue = &TChartAxis::XPosValue;
-        FCalcYPosValue = &TChartAxis::YPosValue;
-    } else {
-        FCalcXPosValue = &TChartAxis::XPosValueCheck;
-        FCalcYPosValue = &TChartAxis::YPosValueCheck;
-    }
-    FCalcPosValue = FHorizontal ? FCalcXPosValue : FCalcYPosValue;
+TAxisMapping TChartAxis::MappingOf(TAxisMappingKind Kind) const {
+    TAxisScale Scale;
+    Scale.Kind = Kind;
+    Scale.Inverted = FInverted;
+    Scale.PixelStart = FPixelStart;
+    Scale.PixelEnd = FPixelEnd;
+    Scale.PixelCenter = FPixelCenter;
+    Scale.RangeIsZero = FRangeIsZero;
+    Scale.RangeMinimum = FRangeMinimum;
+    Scale.RangeMaximum = FRangeMaximum;
+    Scale.PixelsPerValue = FPixelsPerValue;
+    Scale.LogRangeIsZero = FLogRangeSpan == 0;
+    Scale.LogRangeMinimum = FLogRangeMinimum;
+    Scale.LogRangeMaximum = FLogRangeMaximum;
+    Scale.PixelsPerLogValue = FPixelsPerLogValue;
+    return TAxisMapping(Scale);
 }
 
-// The unchecked forms round the offset only; it stays within +-PixelLimit
-// and the sum wraps instead of overflowing, so every input is defined.
-int TChartAxis::XPosValue(double Value) const {
-    if (FRangeIsZero) return FPixelCenter;
-    const int R = PixelOf((Value - FRangeMinimum) * FPixelsPerValue);
-    return FInverted ? WrapAdd(FPixelEnd, -R) : WrapAdd(FPixelStart, R);
+void TChartAxis::UpdateMapping() {
+    TAxisMappingKind Kind = amChecked;
+    if (FIsDepthAxis)
+        Kind = amDepth;
+    else if (FLogarithmic)
+        Kind = amLogarithmic;
+    else if (FParentChart->GetAxes()->GetFastCalc())
+        Kind = amUnchecked;
+    FMapping = MappingOf(Kind);
 }
 
-int TChartAxis::YPosValue(double Value) const {
-    if (FRangeIsZero) return FPixelCenter;
-    const int R = PixelOf((Value - FRangeMinimum) * FPixelsPerValue);
-    return FInverted ? WrapAdd(FPixelStart, R) : WrapAdd(FPixelEnd, -R);
-}
+int TChartAxis::XPosValue(double Value) const { return MappingOf(amUnchecked).X.Map(Value); }
 
-void TChartAxis::CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const {
-    const TPosValue Chosen = AsX ? FCalcXPosValue : FCalcYPosValue;
-    const bool Checked = Chosen == &TChartAxis::XPosValueCheck || Chosen == &TChartAxis::YPosValueCheck;
-    const bool Unchecked = Chosen == &TChartAxis::XPosValue || Chosen == &TChartAxis::YPosValue;
-    if (FRangeIsZero || !(Checked || Unchecked)) {
-        for (std::size_t I = 0; I < Values.size(); ++I) Pixels[I] = (this->*Chosen)(Values[I]);
-        return;
-    }
-    // As the forms above, with the end and the direction fixed for the run.
-    const bool FromStart = AsX != FInverted;
-    const int Base = FromStart ? FPixelStart : FPixelEnd;
-    if (Checked)
-        // Turning the sign round is exact, so it may go into the scale.
-        MapRun(Values, Pixels, FRangeMinimum, FromStart ? FPixelsPerValue : -FPixelsPerValue, Base, 0, false);
-    else
-        MapRun(Values, Pixels, FRangeMinimum, FPixelsPerValue, 0.0, Base, !FromStart);
-}
+int TChartAxis::YPosValue(double Value) const { return MappingOf(amUnchecked).Y.Map(Value); }
 
-int TChartAxis::XPosValueCheck(double Value) const {
-    if (FRangeIsZero) return FPixelCenter;
-    const double D = (Value - FRangeMinimum) * FPixelsPerValue;
-    return PixelOf(FInverted ? FPixelEnd - D : FPixelStart + D);
-}
+int TChartAxis::XPosValueCheck(double Value) const { return MappingOf(amChecked).X.Map(Value); }
 
-int TChartAxis::YPosValueCheck(double Value) const {
-    if (FRangeIsZero) return FPixelCenter;
-    const double D = (Value - FRangeMinimum) * FPixelsPerValue;
-    return PixelOf(FInverted ? FPixelStart + D : FPixelEnd - D);
-}
+int TChartAxis::YPosValueCheck(double Value) const { return MappingOf(amChecked).Y.Map(Value); }
 
-int TChartAxis::LogXPosValue(double Value) const {
-    if (FLogRangeSpan == 0) return FPixelCenter;
-    if (Value <= 0) return FInverted ? FPixelEnd : FPixelStart;
-    const double Log = std::log(Value);
-    const double D = FInverted ? FLogRangeMaximum - Log : Log - FLogRangeMinimum;
-    return PixelOf(FPixelStart + D * FPixelsPerLogValue);
-}
+int TChartAxis::LogXPosValue(double Value) const { return MappingOf(amLogarithmic).X.Map(Value); }
 
-int TChartAxis::LogYPosValue(double Value) const {
-    if (FLogRangeSpan == 0) return FPixelCenter;
-    if (Value <= 0) return FInverted ? FPixelStart : FPixelEnd;
-    const double Log = std::log(Value);
-    const double D = FInverted ? FLogRangeMaximum - Log : Log - FLogRangeMinimum;
-    return PixelOf(FPixelEnd - D * FPixelsPerLogValue);
-}
+int TChartAxis::LogYPosValue(double Value) const { return MappingOf(amLogarithmic).Y.Map(Value); }
 
-int TChartAxis::InternalCalcDepthPosValue(double Value) const {
-    if (FRangeIsZero) return FPixelCenter;
-    return PixelOf(FInverted ? (FRangeMaximum - Value) * FPixelsPerValue
-                             : (Value - FRangeMinimum) * FPixelsPerValue);
-}
+int TChartAxis::InternalCalcDepthPosValue(double Value) const { return MappingOf(amDepth).X.Map(Value); }
 
 // ---------------------------------------------------------------- pixel to value
 
