@@ -1,5 +1,7 @@
 #include "platform/ui/qt/QtWindowSystem.h"
 
+#include "platform/ui/qt/QtStartup.h"
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
@@ -231,7 +233,7 @@ struct QtWindowSystem::Impl {
 };
 
 QtWindowSystem::QtWindowSystem(int& argc, char** argv) : FImpl(std::make_unique<Impl>()) {
-    if (QApplication::instance() == nullptr) FImpl->OwnApp = std::make_unique<QApplication>(argc, argv);
+    if (QApplication::instance() == nullptr) FImpl->OwnApp = StartApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -15,7 +15,8 @@ namespace vur::ui {
 class QtWindowSystem final : public WindowSystem {
 public:
     // Uses the running Qt application, or starts one on argc/argv, which must
-    // outlive this object.
+    // outlive this object. A process that cannot open a window ends here with
+    // one line on standard error and status 1 (see StartApplication).
     QtWindowSystem(int& argc, char** argv);
     ~QtWindowSystem() override;
 
