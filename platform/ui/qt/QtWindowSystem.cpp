@@ -1,5 +1,6 @@
 #include "platform/ui/qt/QtWindowSystem.h"
 
+#include "platform/ui/qt/QtInput.h"
 #include "platform/ui/qt/QtStartup.h"
 
 #include <QAbstractEventDispatcher>
@@ -30,45 +31,6 @@ namespace vur::ui {
 namespace {
 
 QColor ToQColor(std::uint32_t Rgb) { return QColor::fromRgb(static_cast<QRgb>(Rgb & 0xFFFFFF)); }
-
-std::uintptr_t KeyState(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers) {
-    std::uint16_t Keys = 0;
-    if (Buttons & Qt::LeftButton) Keys |= MK_LBUTTON;
-    if (Buttons & Qt::RightButton) Keys |= MK_RBUTTON;
-    if (Buttons & Qt::MiddleButton) Keys |= MK_MBUTTON;
-    if (Modifiers & Qt::ShiftModifier) Keys |= MK_SHIFT;
-    if (Modifiers & Qt::ControlModifier) Keys |= MK_CONTROL;
-    return Keys;
-}
-
-constexpr std::pair<int, Qt::CursorShape> CursorShapes[] = {
-    {CursorArrow, Qt::ArrowCursor},
-    {CursorNone, Qt::BlankCursor},
-    {CursorCross, Qt::CrossCursor},
-    {CursorIBeam, Qt::IBeamCursor},
-    {CursorSizeNESW, Qt::SizeBDiagCursor},
-    {CursorSizeNS, Qt::SizeVerCursor},
-    {CursorSizeNWSE, Qt::SizeFDiagCursor},
-    {CursorSizeWE, Qt::SizeHorCursor},
-    {CursorUpArrow, Qt::UpArrowCursor},
-    {CursorHourGlass, Qt::WaitCursor},
-    {CursorNo, Qt::ForbiddenCursor},
-    {CursorHelp, Qt::WhatsThisCursor},
-    {CursorHandPoint, Qt::PointingHandCursor},
-    {CursorSizeAll, Qt::SizeAllCursor},
-};
-
-Qt::CursorShape ToQtCursor(int Cursor) {
-    for (const auto& [Number, Shape] : CursorShapes)
-        if (Number == Cursor) return Shape;
-    return Qt::ArrowCursor;
-}
-
-int FromQtCursor(Qt::CursorShape Shape) {
-    for (const auto& [Number, QtShape] : CursorShapes)
-        if (QtShape == Shape) return Number;
-    return CursorArrow;
-}
 
 Qt::MouseButtons ButtonsOf(std::uint16_t Keys) {
     Qt::MouseButtons Buttons;
@@ -147,25 +109,11 @@ protected:
         Event->ignore();
         FPost(Message{FHandle, WM_CLOSE, 0, 0});
     }
-    void mousePressEvent(QMouseEvent* E) override {
-        Button(E, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* E) override {
-        Button(E, WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK);
-    }
-    void mouseReleaseEvent(QMouseEvent* E) override { Button(E, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP); }
-    void mouseMoveEvent(QMouseEvent* E) override {
-        const QPoint P = E->position().toPoint();
-        FPost(Message{FHandle, WM_MOUSEMOVE, KeyState(E->buttons(), E->modifiers()),
-                      MakePointLParam(P.x(), P.y())});
-    }
-    void wheelEvent(QWheelEvent* E) override {
-        const QPoint P = E->position().toPoint();
-        const auto Keys = static_cast<std::uint16_t>(KeyState(E->buttons(), E->modifiers()));
-        FPost(Message{FHandle, WM_MOUSEWHEEL,
-                      MakeWParam(Keys, static_cast<std::uint16_t>(E->angleDelta().y())),
-                      MakePointLParam(P.x(), P.y())});
-    }
+    void mousePressEvent(QMouseEvent* E) override { Button(*E); }
+    void mouseDoubleClickEvent(QMouseEvent* E) override { Button(*E); }
+    void mouseReleaseEvent(QMouseEvent* E) override { Button(*E); }
+    void mouseMoveEvent(QMouseEvent* E) override { FPost(MouseMessage(FHandle, *E)); }
+    void wheelEvent(QWheelEvent* E) override { FPost(WheelMessage(FHandle, *E)); }
     void leaveEvent(QEvent*) override {
         if (!TracksLeave) return;
         TracksLeave = false;
@@ -173,13 +121,8 @@ protected:
     }
 
 private:
-    void Button(QMouseEvent* E, std::uint32_t Left, std::uint32_t Right, std::uint32_t Middle) {
-        if (FTopLevel) return;
-        std::uint32_t Msg = Left;
-        if (E->button() == Qt::RightButton) Msg = Right;
-        if (E->button() == Qt::MiddleButton) Msg = Middle;
-        const QPoint P = E->position().toPoint();
-        FPost(Message{FHandle, Msg, KeyState(E->buttons(), E->modifiers()), MakePointLParam(P.x(), P.y())});
+    void Button(const QMouseEvent& E) {
+        if (!FTopLevel) FPost(MouseMessage(FHandle, E));
     }
 
     WindowHandle FHandle;
