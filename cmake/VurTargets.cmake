@@ -35,6 +35,8 @@ function(vur_add_layer name dirs)
   endif()
 endfunction()
 
+include(GoogleTest)
+
 # vur_add_test(NAME dir deps...): one GoogleTest program from the .cpp files under dir (recursive).
 function(vur_add_test name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
@@ -45,6 +47,7 @@ function(vur_add_test name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   vur_set_options(${name})
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # Each case is a test of its own, so `ctest -R Case` runs one; they are listed when ctest runs.
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
