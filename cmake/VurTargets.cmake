@@ -17,6 +17,8 @@ endfunction()
 # vur_add_layer(NAME "dir1;dir2" deps...): a static library of the .cpp files in
 # the folders (not recursive), or an interface library while they hold headers only.
 function(vur_add_layer name dirs)
+  # Remembered in order, lowest first, for installing (cmake/VurInstall.cmake).
+  set_property(GLOBAL APPEND PROPERTY VUR_LAYERS ${name})
   set(sources "")
   foreach(dir IN LISTS dirs)
     file(GLOB found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${dir}/*.cpp")
@@ -25,12 +27,14 @@ function(vur_add_layer name dirs)
   list(FILTER sources EXCLUDE REGEX "/app/main\\.cpp$")
   if(sources)
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_include_directories(${name} PUBLIC "$<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>"
+                                              "$<INSTALL_INTERFACE:${VUR_INSTALL_INCLUDEDIR}>")
     target_link_libraries(${name} PUBLIC ${ARGN})
     vur_set_options(${name})
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_include_directories(${name} INTERFACE "$<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>"
+                                                 "$<INSTALL_INTERFACE:${VUR_INSTALL_INCLUDEDIR}>")
     target_link_libraries(${name} INTERFACE ${ARGN})
   endif()
 endfunction()
