@@ -55,6 +55,7 @@ public:
     // The chart paints its window now, inside the widget's paint event.
     void Paint() {
         FPaintPending = false;
+        FNextFrame.stop();
         FSinceFrame.start();
         FPainting = true;
         Deliver(ui::Message{Window, ui::WM_PAINT, 0, 0});
