@@ -81,8 +81,6 @@ protected:
 private:
     // Draws Text at (X, Y) in the current font with outline rules (no shadow).
     void TextOutBody(int X, int Y, const std::string& Text);
-    // Ellipses of colour shrinking from the rectangle's corners to its centre.
-    void RadialGradient(const TRect& R, TColor StartColor, TColor EndColor, int Balance);
     bool FMonochrome = false;
 
     // ---- 3D half: projection, 3D primitives and the off-screen buffer ----
