@@ -12,6 +12,7 @@ void TVurBlend::SetRectangle(const TRect& R) {
     FValid = false;
     const TCanvas* Target = FCanvas.GetReferenceCanvas();
     if (!Target) return;
+    FTextAlign = FCanvas.GetTextAlign();
     FRect = OrientRectangle(R);
     FRect.Left = std::max(FRect.Left, 0);
     FRect.Top = std::max(FRect.Top, 0);
@@ -21,22 +22,32 @@ void TVurBlend::SetRectangle(const TRect& R) {
     if (!FValid) return;
     const gdi::Bitmap& Surface = Target->GetHandle().GetSurface();
     FCaptured.SetSize(FRect.Width(), FRect.Height());
-    for (int Y = 0; Y < FRect.Height(); ++Y)
-        std::copy_n(Surface.Row(FRect.Top + Y) + FRect.Left, FRect.Width(), FCaptured.Row(Y));
+    for (int Y = 0; Y < FRect.Height(); ++Y) {
+        const std::uint32_t* From = Surface.Row(FRect.Top + Y) + FRect.Left;
+        std::transform(From, From + FRect.Width(), FCaptured.Row(Y),
+                       [](std::uint32_t Pixel) { return Pixel & 0xFFFFFF; });
+    }
 }
 
 void TVurBlend::DoBlend(TVurTransparency Transparency) {
     TCanvas* Target = FCanvas.GetReferenceCanvas();
     if (!FValid || !Target) return;
-    VurBlendBitmaps(Transparency, FCaptured, Target->GetHandle().GetSurface(), TPoint{FRect.Left, FRect.Top});
+    VurBlendBitmaps(100 - std::clamp(Transparency, 0, 100), FCaptured, Target->GetHandle().GetSurface(),
+                    TPoint{FRect.Left, FRect.Top});
+    if (FCanvas.GetTextAlign() != FTextAlign) {
+        FCanvas.AssignFont(FCanvas.GetCurrentFont());
+        FCanvas.SetTextAlign(FTextAlign);
+    }
 }
 
-void VurBlendBitmaps(TVurTransparency Transparency, const gdi::Bitmap& Captured, gdi::Bitmap& Destination,
+void VurBlendBitmaps(int Opacity, const gdi::Bitmap& Captured, gdi::Bitmap& Destination,
                      const TPoint& Origin) {
-    const int T = std::clamp(Transparency, 0, 100);
+    const int T = 100 - std::clamp(Opacity, 0, 100);
     const int X0 = std::max(0, Origin.X), Y0 = std::max(0, Origin.Y);
-    const int X1 = std::min(Destination.Width(), Origin.X + Captured.Width());
-    const int Y1 = std::min(Destination.Height(), Origin.Y + Captured.Height());
+    const int X1 = static_cast<int>(
+        std::min<std::int64_t>(Destination.Width(), std::int64_t{Origin.X} + Captured.Width()));
+    const int Y1 = static_cast<int>(
+        std::min<std::int64_t>(Destination.Height(), std::int64_t{Origin.Y} + Captured.Height()));
     for (int Y = Y0; Y < Y1; ++Y) {
         const std::uint32_t* From = Captured.Row(Y - Origin.Y);
         std::uint32_t* To = Destination.Row(Y);

@@ -82,11 +82,15 @@ void TVurCanvas::AssignVisiblePenColor(const TPen* Pen, TColor Color) {
 
 std::unique_ptr<TVurBlend> TVurCanvas::BeginBlending(const TRect& R, TVurTransparency Transparency) {
     FBlendTransparency = Transparency & 0x7F;
-    return std::make_unique<TVurBlend>(*this, R);
+    auto Blend = std::make_unique<TVurBlend>(*this, R);
+    Blend->SetTransparency(FBlendTransparency);
+    return Blend;
 }
 
+// Each blend ends with its own transparency: one begun inside another (a
+// transparent shadow in a transparent box) must not hand its value on.
 void TVurCanvas::EndBlending(std::unique_ptr<TVurBlend> Blend) {
-    if (Blend) Blend->DoBlend(FBlendTransparency);
+    if (Blend) Blend->DoBlend(Blend->GetTransparency());
 }
 
 void TVurCanvas::Frame3D(TRect& R, TColor TopColor, TColor BottomColor, int Width) {

@@ -1,7 +1,5 @@
 #include "chart/VurProcs/Panel.h"
 
-#include "chart/RoVedure/Colors.h"
-#include "framework/Rounding.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>
@@ -264,66 +262,50 @@ TCustomVurPanelExtended::TCustomVurPanelExtended(TComponent* AOwner)
     FBackImage->OnChange = [this](TPersistent* Sender) { CanvasChanged(Sender); };
 }
 
-void TCustomVurPanelExtended::FillPanelRect(const TRect& Rect) {
-    if ((GetPrinting() && !PrintVurPanel) || GetColor() == clNone) return;
-    TVurCanvas3D* Canvas = GetCanvas();
-    Canvas->FrontPlaneBegin();
-    Canvas->GetBrush()->SetStyle(bsSolid);
-    Canvas->GetBrush()->SetColor(GetColor());
-    Canvas->EraseBackground(Rect);
-    Canvas->FrontPlaneEnd();
+TVurGradient* TCustomVurPanelExtended::GetGradient() {
+    if (!FGradient)
+        FGradient = std::make_unique<TVurGradient>([this](TPersistent* Sender) { CanvasChanged(Sender); });
+    return FGradient.get();
 }
 
-namespace {
-
-// The drop shadow right of and below R: fading lines when smooth, else two
-// flat strips.
-void DrawShadow(TVurCanvas3D& Canvas, const TVurShadow& Shadow, const TRect& R) {
-    const int HorizSize = Shadow.GetHorizSize();
-    const int VertSize = Shadow.GetVertSize();
-    if (Shadow.GetColor() == clNone || (HorizSize == 0 && VertSize == 0)) return;
-    if (Shadow.GetSmooth() && Shadow.GetSize() > 1) {
-        TPen* Pen = Canvas.GetPen();
-        Pen->SetStyle(psSolid);
-        Pen->SetWidth(1);
-        const TColor Rgb = ColorToRGB(Shadow.GetColor());
-        const int Grey = static_cast<int>(((Rgb & 0xFF) + ((Rgb >> 8) & 0xFF) + ((Rgb >> 16) & 0xFF)) / 3);
-        const auto Fade = [&](int Size) { return Size > 0 ? Round((255.0 - Grey) / Size) : 0; };
-        TColor Color = Rgb;
-        for (int I = 0; I < VertSize; ++I) {
-            Pen->SetColor(Color);
-            Canvas.DoHorizLine(R.Left + HorizSize, R.Right + I, R.Bottom + I);
-            Color = ApplyBright(Color, Fade(VertSize));
-        }
-        Color = Rgb;
-        for (int I = 0; I < HorizSize; ++I) {
-            Pen->SetColor(Color);
-            Canvas.DoVertLine(R.Right + I, R.Top + VertSize, R.Bottom + I);
-            Canvas.SetPixel(R.Right + I, R.Bottom + I, Color);
-            Color = ApplyBright(Color, Fade(HorizSize));
-        }
+void TCustomVurPanelExtended::SetGradient(const TCustomVurGradient* Value) {
+    if (!Value) {
+        if (!FGradient) return;
+        FGradient.reset();
+        Invalidate();
         return;
     }
-    Canvas.GetPen()->SetStyle(psClear);
-    Canvas.GetBrush()->SetStyle(bsSolid);
-    Canvas.GetBrush()->SetColor(Shadow.GetColor());
-    Canvas.FillRect(TRect{R.Left + HorizSize, R.Bottom, R.Right + HorizSize, R.Bottom + VertSize});
-    Canvas.FillRect(TRect{R.Right, R.Top + VertSize, R.Right + HorizSize, R.Bottom + VertSize});
+    GetGradient()->Assign(Value);
 }
 
-} // namespace
+void TCustomVurPanelExtended::FillPanelRect(const TRect& Rect) {
+    TVurCanvas3D* Canvas = GetCanvas();
+    const bool Gradient = FGradient && FGradient->GetVisible();
+    const bool Plain = (!GetPrinting() || PrintVurPanel) && GetColor() != clNone;
+    if (!Gradient && !Plain) return;
+    Canvas->FrontPlaneBegin();
+    // With round corners the gradient leaves the corners: they keep the
+    // panel colour, as a plain panel shows them.
+    if (Plain && (!Gradient || GetBorderRound() > 0)) {
+        Canvas->GetBrush()->SetStyle(bsSolid);
+        Canvas->GetBrush()->SetColor(GetColor());
+        Canvas->EraseBackground(Rect);
+    }
+    if (Gradient) FGradient->Draw(*Canvas, Rect, GetBorderRound());
+    Canvas->FrontPlaneEnd();
+}
 
 void TCustomVurPanelExtended::PanelPaint(const TRect& Rect) {
     TVurCanvas3D* Canvas = GetCanvas();
     TRect R = Rect;
     Canvas->FrontPlaneBegin();
-    if (const TVurShadow* Shadow = GetShadow(); Shadow->GetSize() > 0) {
+    if (TVurShadow* Shadow = GetShadow(); Shadow->GetSize() > 0) {
         Canvas->GetBrush()->SetStyle(bsSolid);
         Canvas->GetBrush()->SetColor(GetParent() != nullptr ? GetParent()->GetColor() : GetColor());
         Canvas->EraseBackground(R);
         R.Right -= Shadow->GetHorizSize();
         R.Bottom -= Shadow->GetVertSize();
-        DrawShadow(*Canvas, *Shadow, R);
+        Shadow->Draw(*Canvas, R);
     }
     FillPanelRect(R);
     if (FBackImage->HasPicture() && !FBackImage->GetInside()) FBackImage->Draw(*this, R, 0);

@@ -7,6 +7,7 @@
 
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/Geometry.h"
+#include "chart/RoVedure/Gradient.h"
 #include "chart/RoVedure/Shadow.h"
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/RoVedure/VurCanvas3D.h"
@@ -237,11 +238,18 @@ public:
     std::string ClassName() const override { return "TCustomVurPanelExtended"; }
 
     TBackImage* GetBackImage() const { return FBackImage.get(); }
+    // Fills the panel instead of Color while visible; created on first read.
+    TVurGradient* GetGradient();
+    // Without creating it.
+    const TVurGradient* FindGradient() const { return FGradient.get(); }
+    // nullptr frees the gradient; anything else is copied.
+    void SetGradient(const TCustomVurGradient* Value);
     void FillPanelRect(const TRect& Rect) override;
     void PanelPaint(const TRect& Rect) override;
 
 private:
     std::unique_ptr<TBackImage> FBackImage;
+    std::unique_ptr<TVurGradient> FGradient;
 };
 
 } // namespace vur
