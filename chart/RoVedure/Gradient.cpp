@@ -62,7 +62,7 @@ void TCustomVurGradient::SetMidColor(TColor Value) {
 
 void TCustomVurGradient::UseMiddleColor() { SetProperty(FUseMiddle, true); }
 
-void TCustomVurGradient::Draw(TVurCanvas& Canvas, const TRect& Rect, int RoundSize) {
+void TCustomVurGradient::Draw(TVurCanvas& Canvas, const TRect& Rect, int RoundSize) const {
     TColor Start = FStartColor, End = FEndColor, Middle = GetMidColor();
     if (Canvas.GetMonochrome()) {
         Start = GreyOf(Start);
@@ -75,7 +75,7 @@ void TCustomVurGradient::Draw(TVurCanvas& Canvas, const TRect& Rect, int RoundSi
 }
 
 void TCustomVurGradient::DrawColors(TVurCanvas& Canvas, const TRect& Rect, TColor Start, TColor End,
-                                    TColor Middle) {
+                                    TColor Middle) const {
     if (FDirection == gdRadial) {
         DrawRadialColors(Canvas, Rect, Start, End);
         return;
@@ -112,7 +112,7 @@ void TCustomVurGradient::DrawColors(TVurCanvas& Canvas, const TRect& Rect, TColo
     }
 }
 
-void TCustomVurGradient::DrawPolygon(TVurCanvas& Canvas, std::span<const TPoint> Points) {
+void TCustomVurGradient::DrawPolygon(TVurCanvas& Canvas, std::span<const TPoint> Points) const {
     const int Count = static_cast<int>(Points.size());
     if (Count < 3) return;
     Canvas.ClipPolygon(Points, Count);
@@ -120,14 +120,16 @@ void TCustomVurGradient::DrawPolygon(TVurCanvas& Canvas, std::span<const TPoint>
     Canvas.UnClipRectangle();
 }
 
-void TCustomVurGradient::Draw(TVurCanvas& Canvas, const TFourPoints& Points) { DrawPolygon(Canvas, Points); }
+void TCustomVurGradient::Draw(TVurCanvas& Canvas, const TFourPoints& Points) const {
+    DrawPolygon(Canvas, Points);
+}
 
-void TCustomVurGradient::Draw(TCanvas3D& Canvas, TFourPoints Points, int Z) {
+void TCustomVurGradient::Draw(TCanvas3D& Canvas, TFourPoints Points, int Z) const {
     for (TPoint& P : Points) P = Canvas.Calculate3DPosition(P, Z);
     DrawPolygon(Canvas, Points);
 }
 
-void TCustomVurGradient::Draw(TCanvas3D& Canvas, std::span<const TPoint> Points, bool Project, int Z) {
+void TCustomVurGradient::Draw(TCanvas3D& Canvas, std::span<const TPoint> Points, bool Project, int Z) const {
     if (!Project) {
         DrawPolygon(Canvas, Points);
         return;
@@ -137,7 +139,7 @@ void TCustomVurGradient::Draw(TCanvas3D& Canvas, std::span<const TPoint> Points,
     DrawPolygon(Canvas, Projected);
 }
 
-void TCustomVurGradient::DrawRadial(TVurCanvas& Canvas, const TRect& Rect) {
+void TCustomVurGradient::DrawRadial(TVurCanvas& Canvas, const TRect& Rect) const {
     const bool Grey = Canvas.GetMonochrome();
     DrawRadialColors(Canvas, Rect, Grey ? GreyOf(FStartColor) : FStartColor,
                      Grey ? GreyOf(FEndColor) : FEndColor);

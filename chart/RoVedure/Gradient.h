@@ -45,17 +45,17 @@ public:
 
     // Fills Rect; with RoundSize > 0 only inside a rectangle whose corners
     // are rounded by a RoundSize x RoundSize ellipse.
-    void Draw(TVurCanvas& Canvas, const TRect& Rect, int RoundSize = 0);
+    void Draw(TVurCanvas& Canvas, const TRect& Rect, int RoundSize = 0) const;
     // Fills the polygon of the four points (their bounding rectangle, clipped
     // to the polygon).
-    void Draw(TVurCanvas& Canvas, const TFourPoints& Points);
+    void Draw(TVurCanvas& Canvas, const TFourPoints& Points) const;
     // The same with the four points at depth Z, projected first.
-    void Draw(TCanvas3D& Canvas, TFourPoints Points, int Z);
+    void Draw(TCanvas3D& Canvas, TFourPoints Points, int Z) const;
     // Any polygon; Project takes its points from chart space at depth Z.
-    void Draw(TCanvas3D& Canvas, std::span<const TPoint> Points, bool Project, int Z);
+    void Draw(TCanvas3D& Canvas, std::span<const TPoint> Points, bool Project, int Z) const;
     // Ellipses shrinking from the rectangle's to its centre (moved by
     // RadialX, RadialY), from the end colour outside to the start colour.
-    void DrawRadial(TVurCanvas& Canvas, const TRect& Rect);
+    void DrawRadial(TVurCanvas& Canvas, const TRect& Rect) const;
 
     TNotifyEvent OnChange;
 
@@ -63,10 +63,10 @@ protected:
     void Changed();
 
 private:
-    void DrawColors(TVurCanvas& Canvas, const TRect& Rect, TColor Start, TColor End, TColor Middle);
+    void DrawColors(TVurCanvas& Canvas, const TRect& Rect, TColor Start, TColor End, TColor Middle) const;
     void DrawRadialColors(TVurCanvas& Canvas, const TRect& Rect, TColor Start, TColor End) const;
     // Clipped to the first Count points, the gradient over their bounds.
-    void DrawPolygon(TVurCanvas& Canvas, std::span<const TPoint> Points);
+    void DrawPolygon(TVurCanvas& Canvas, std::span<const TPoint> Points) const;
     template <typename T>
     void SetProperty(T& Variable, T Value) {
         if (Variable == Value) return;

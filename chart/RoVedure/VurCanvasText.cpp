@@ -36,25 +36,85 @@ void TVurCanvas3D::TextOut(int X, int Y, const std::string& Text) {
     TextOutBody(X, Y, Text);
 }
 
+namespace {
+
+// The smallest rectangle holding every point of the path being recorded.
+TRect PathBounds(const gdi::Path& Path) {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool Any = false;
+    for (const gdi::Path::Figure& F : Path.Figures())
+        for (const gdi::PointF& P : F.Points) {
+            Left = Any ? std::min(Left, P.X) : P.X;
+            Top = Any ? std::min(Top, P.Y) : P.Y;
+            Right = Any ? std::max(Right, P.X) : P.X;
+            Bottom = Any ? std::max(Bottom, P.Y) : P.Y;
+            Any = true;
+        }
+    if (!Any) return TRect{};
+    return TRect{Trunc(std::floor(Left)), Trunc(std::floor(Top)), Trunc(std::ceil(Right)) + 1,
+                 Trunc(std::ceil(Bottom)) + 1};
+}
+
+TRect Union(const TRect& A, const TRect& B) {
+    if (B.Right <= B.Left || B.Bottom <= B.Top) return A;
+    return TRect{std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
+                 std::max(A.Bottom, B.Bottom)};
+}
+
+} // namespace
+
 void TVurCanvas3D::TextOutBody(int X, int Y, const std::string& Text) {
     gdi::DC& DC = FCanvas->GetHandle();
     const TColor FontColor = FFont->GetColor();
     DC.SetTextColor(ColorToRGB(FontColor) & 0xFFFFFF);
     const TChartHiddenPen* OutLine = FFontCurrent ? FFontCurrent->GetOutLineObject() : nullptr;
-    if (!OutLine || !OutLine->GetVisible()) {
+    const TVurFontGradient* Gradient = FFontCurrent ? FFontCurrent->GetGradientObject() : nullptr;
+    const bool Outlined = OutLine && OutLine->GetVisible();
+    const bool Filled = Gradient && Gradient->GetVisible();
+    if (!Outlined && !Filled) {
         FCanvas->RequiredState();
         DC.TextOut(X, Y, Text);
         return;
     }
-    AssignVisiblePen(OutLine);
+    if (Outlined)
+        AssignVisiblePen(OutLine);
+    else
+        FPen->SetStyle(psClear);
     FBrush->SetBitmap(nullptr);
     FBrush->SetStyle(bsSolid);
     FBrush->SetColor(FontColor);
     SetBackMode(cbmTransparent);
+    const auto LayText = [&] {
+        FCanvas->RequiredState();
+        DC.BeginPath();
+        DC.TextOut(X, Y, Text);
+        DC.EndPath();
+    };
+    LayText();
+    if (Filled) {
+        if (Gradient->GetOutline() && !DC.WidenPath()) {
+            // A one-pixel outline pen cannot widen a path: a geometric pen
+            // as wide draws the same outline.
+            gdi::LOGBRUSH Solid{gdi::BS_SOLID, ColorToRGB(FPen->GetColor()) & 0xFFFFFF, 0};
+            const gdi::Pen Previous = DC.SelectObject(gdi::ExtCreatePen(
+                gdi::PS_GEOMETRIC | gdi::PS_SOLID,
+                static_cast<unsigned>(std::max(1, OutLine ? OutLine->GetWidth() : 1)), Solid, 0, nullptr));
+            DC.WidenPath();
+            DC.SelectObject(Previous);
+        }
+        // The text box, and for turned or bottom-aligned text whatever
+        // the glyphs reach beyond it.
+        const TRect Box = Union(TextBox(X, Y, Text), PathBounds(DC.GetPath()));
+        gdi::Region Saved;
+        const bool HadClip = DC.GetClipRgn(Saved) == 1;
+        DC.SelectClipPath(gdi::RGN_AND);
+        Gradient->Draw(*this, Box);
+        DC.SelectClipRgn(HadClip ? &Saved : nullptr);
+        if (Gradient->GetOutline() || !Outlined) return;
+        LayText();
+        FBrush->SetStyle(bsClear);
+    }
     FCanvas->RequiredState();
-    DC.BeginPath();
-    DC.TextOut(X, Y, Text);
-    DC.EndPath();
     if (FontColor != clNone)
         DC.StrokeAndFillPath();
     else

@@ -22,6 +22,7 @@ bool TVurFont::IsNameStored() const { return GetName() != vur::GetDefaultFontNam
 void TVurFont::Assign(const TPersistent* Source) {
     if (const auto* Font = dynamic_cast<const TVurFont*>(Source)) {
         if (Font == this) return;
+        SetGradient(Font->FGradient.get());
         SetInterCharSize(Font->FInterCharSize);
         SetOutLine(Font->FOutLine.get());
         SetShadow(Font->FShadow.get());
@@ -63,6 +64,22 @@ void TVurFont::SetShadow(const TVurShadow* Value) {
         return;
     }
     GetShadow()->Assign(Value);
+}
+
+TVurFontGradient* TVurFont::GetGradient() {
+    if (!FGradient)
+        FGradient = std::make_unique<TVurFontGradient>([this](TPersistent*) { SubObjectChanged(); });
+    return FGradient.get();
+}
+
+void TVurFont::SetGradient(const TCustomVurGradient* Value) {
+    if (!Value) {
+        if (!FGradient) return;
+        FGradient.reset();
+        SubObjectChanged();
+        return;
+    }
+    GetGradient()->Assign(Value);
 }
 
 void TVurFont::InitColor(TColor Value) {

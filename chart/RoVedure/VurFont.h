@@ -1,11 +1,12 @@
 // TVurFont: the font of chart texts, a framework font with the process's
 // default face and size, extra spacing between characters, and an outline
-// pen and a shadow created on first read. It remembers the canvas it was last
+// pen, a shadow and a gradient created on first read. It remembers the canvas it was last
 // transferred to, so that whichever of the two goes first lets go of the other.
 #pragma once
 
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/DrawSettings.h"
+#include "chart/RoVedure/Gradient.h"
 #include "chart/RoVedure/Shadow.h"
 #include "framework/Graphics.h"
 
@@ -21,7 +22,8 @@ public:
     ~TVurFont() override;
 
     std::string ClassName() const override { return "TVurFont"; }
-    // From a TVurFont: spacing, outline and shadow, then the framework font.
+    // From a TVurFont: gradient, spacing, outline and shadow, then the
+    // framework font.
     void Assign(const TPersistent* Source) override;
 
     int GetInterCharSize() const { return FInterCharSize; }
@@ -33,9 +35,13 @@ public:
     void SetOutLine(const TChartPen* Value);
     TVurShadow* GetShadow();
     void SetShadow(const TVurShadow* Value);
+    // Created hidden on first read.
+    TVurFontGradient* GetGradient();
+    void SetGradient(const TCustomVurGradient* Value);
     // Without creating them.
     const TChartHiddenPen* GetOutLineObject() const { return FOutLine.get(); }
     const TVurShadow* GetShadowObject() const { return FShadow.get(); }
+    const TVurFontGradient* GetGradientObject() const { return FGradient.get(); }
 
     TColor GetDefaultColor() const { return FDefaultColor; }
     TFontStyles GetDefaultStyle() const { return FDefaultStyle; }
@@ -62,6 +68,7 @@ private:
     TFontStyles FDefaultStyle = 0;
     std::unique_ptr<TChartHiddenPen> FOutLine;
     std::unique_ptr<TVurShadow> FShadow;
+    std::unique_ptr<TVurFontGradient> FGradient;
     TVurCanvas* FCanvas = nullptr;
 };
 

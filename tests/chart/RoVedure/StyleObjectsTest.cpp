@@ -121,16 +121,19 @@ TEST(VurFontTest, OwnDefaultsDecideWhatIsStored) {
     EXPECT_TRUE(Font.IsStyleStored());
 }
 
-TEST(VurFontTest, OutlineAndShadowAreLazyOwnedAndCopied) {
+TEST(VurFontTest, OutlineShadowAndGradientAreLazyOwnedAndCopied) {
     int Changes = 0;
     TVurFont Font([&](TPersistent*) { ++Changes; });
     EXPECT_EQ(Font.GetOutLineObject(), nullptr);
     EXPECT_EQ(Font.GetShadowObject(), nullptr);
+    EXPECT_EQ(Font.GetGradientObject(), nullptr);
     EXPECT_FALSE(Font.GetOutLine()->GetVisible());
+    EXPECT_FALSE(Font.GetGradient()->GetVisible());
     Font.GetShadow()->SetSize(3);
     Font.GetOutLine()->Show();
     Font.SetInterCharSize(2);
-    EXPECT_EQ(Changes, 3);
+    Font.GetGradient()->SetOutline(true);
+    EXPECT_EQ(Changes, 4);
 
     TVurFont Copy;
     Copy.Assign(&Font);
@@ -138,9 +141,14 @@ TEST(VurFontTest, OutlineAndShadowAreLazyOwnedAndCopied) {
     EXPECT_EQ(Copy.GetShadowObject()->GetHorizSize(), 3);
     EXPECT_TRUE(Copy.GetOutLineObject()->GetVisible());
     EXPECT_EQ(Copy.GetInterCharSize(), 2);
+    ASSERT_NE(Copy.GetGradientObject(), nullptr);
+    EXPECT_TRUE(Copy.GetGradientObject()->GetOutline());
 
     Font.SetShadow(nullptr);
+    Font.SetGradient(nullptr);
     EXPECT_EQ(Font.GetShadowObject(), nullptr);
+    EXPECT_EQ(Font.GetGradientObject(), nullptr);
+    EXPECT_EQ(Changes, 6);
 }
 
 TEST(ShadowTest, SizeReadsTheLargerAndWritesBoth) {
