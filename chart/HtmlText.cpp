@@ -3,7 +3,7 @@
 #include "chart/RoVedure/Canvas.h"
 #include "chart/VurConst.h"
 #include "framework/Graphics.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cctype>

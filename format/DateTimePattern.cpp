@@ -2,7 +2,7 @@
 
 #include "format/GeneralNumber.h"
 #include "format/TextWriter.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

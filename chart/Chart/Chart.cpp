@@ -1,7 +1,7 @@
 #include "chart/Chart/Chart.h"
 
 #include "chart/Chart/Palettes.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/RoVedure/MultiLineText.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <array>
 #include <cmath>

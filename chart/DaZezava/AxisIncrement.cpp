@@ -4,7 +4,7 @@
 
 #include "chart/DaZezava/Axis.h"
 #include "chart/DaZezava/AxisPanel.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

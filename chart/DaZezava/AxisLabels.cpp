@@ -9,7 +9,7 @@
 #include "format/GeneralNumber.h"
 #include "format/NumberPattern.h"
 #include "format/ReplaceChar.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -13,10 +13,10 @@ namespace {
 
 int WrapAdd(int A, int B) { return static_cast<int>(static_cast<unsigned>(A) + static_cast<unsigned>(B)); }
 
-// Pixels[I] = Base +- PixelOf(Offset + (Values[I] - Origin) * Scale), the sum
+// Pixels[I] = Base +- RoundWithin(Offset + (Values[I] - Origin) * Scale), the sum
 // wrapping: both linear forms of a whole run. The vector steps do the same
 // operations in the same order, and their conversion rounds in the current
-// mode as PixelOf does, so every pixel equals the one-value form.
+// mode as RoundWithin does, so every pixel equals the one-value form.
 void MapRun(std::span<const double> Values, std::span<int> Pixels, double Origin, double Scale, double Offset,
             int Base, bool Negate) {
     const std::size_t Count = Values.size();
@@ -31,7 +31,7 @@ void MapRun(std::span<const double> Values, std::span<int> Pixels, double Origin
     const __m128i Flip = _mm_set1_epi32(Negate ? -1 : 0);
     const auto Map = [&](__m128d V) {
         V = _mm_add_pd(VOffset, _mm_mul_pd(_mm_sub_pd(V, VOrigin), VScale));
-        // min first: a NaN comes out of it as the high limit, as in PixelOf.
+        V = _mm_and_pd(V, _mm_cmpord_pd(V, V)); // not-a-number becomes 0, as in RoundWithin
         return _mm_cvtpd_epi32(_mm_max_pd(_mm_min_pd(V, High), Low));
     };
     for (; I + 4 <= Count; I += 4) {
@@ -42,7 +42,7 @@ void MapRun(std::span<const double> Values, std::span<int> Pixels, double Origin
     }
 #endif
     for (; I < Count; ++I) {
-        const int R = PixelOf(Offset + (Values[I] - Origin) * Scale);
+        const int R = RoundWithin(Offset + (Values[I] - Origin) * Scale, PixelLimit);
         Pixels[I] = WrapAdd(Base, Negate ? -R : R);
     }
 }
@@ -98,7 +98,8 @@ TAxisMapping::TAxisMapping(const TAxisScale& Scale) {
 
 int TPixelMapping::MapLogarithmic(double Value) const {
     if (Value <= 0) return FLow;
-    const std::int64_t Pixel = std::int64_t{FBase} + PixelOf((std::log(Value) - FOrigin) * FScale);
+    const std::int64_t Pixel =
+        std::int64_t{FBase} + RoundWithin((std::log(Value) - FOrigin) * FScale, PixelLimit);
     return static_cast<int>(std::clamp<std::int64_t>(Pixel, -PixelLimit, PixelLimit));
 }
 

@@ -6,8 +6,8 @@
 // nearest with ties to even, always of the offset from an end, never of the sum.
 #pragma once
 
-#include <algorithm>
-#include <bit>
+#include "platform/numeric/Rounding.h"
+
 #include <cstdint>
 #include <span>
 
@@ -15,17 +15,6 @@ namespace vur {
 
 // Checked positions stay within +-PixelLimit.
 inline constexpr int PixelLimit = 0x3FFFFFF;
-
-// Rounds to nearest with ties to even inside +-PixelLimit (adding 1.5 * 2^52
-// leaves the integer the default rounding mode chose in the low bits), and
-// clamps beyond it; not-a-number goes to the high limit. Branch-free, so runs
-// of values map in vector code.
-inline int PixelOf(double Position) {
-    constexpr double Limit = PixelLimit;
-    constexpr double Shifter = 6755399441055744.0;
-    Position = std::max(-Limit, std::min(Limit, Position));
-    return static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(Position + Shifter)));
-}
 
 // Clamped linear (the default), unclamped linear (the chart's FastCalc),
 // logarithmic, or into the depth of a 3D chart.
@@ -91,11 +80,11 @@ private:
 inline int TPixelMapping::Map(double Value) const {
     switch (FForm) {
     case pfChecked:
-        return PixelOf(FBase + (Value - FOrigin) * FScale);
+        return RoundWithin(FBase + (Value - FOrigin) * FScale, PixelLimit);
     case pfUnchecked: {
         // The offset stays within +-PixelLimit and the sum wraps instead of
         // overflowing, so every input is defined.
-        const int R = PixelOf((Value - FOrigin) * FScale);
+        const int R = RoundWithin((Value - FOrigin) * FScale, PixelLimit);
         return static_cast<int>(static_cast<unsigned>(FBase) + static_cast<unsigned>(FNegate ? -R : R));
     }
     case pfLogarithmic:

@@ -4,7 +4,7 @@
 #include "chart/DaZezava/Axis.h"
 
 #include "chart/DaZezava/AxisPanel.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -294,8 +294,9 @@ double TChartAxis::CalcPosPoint(int Pixel) const {
 
 int TChartAxis::CalcSizeValue(double Value) const {
     if (!(Value > 0)) return 0;
-    if (FLogarithmic) return FLogRangeSpan != 0 ? PixelOf(std::log(Value) * FPixelsPerLogValue) : 0;
-    return FRangeSpan != 0 ? PixelOf(Value * FPixelsPerValue) : 0;
+    if (FLogarithmic)
+        return FLogRangeSpan != 0 ? RoundWithin(std::log(Value) * FPixelsPerLogValue, PixelLimit) : 0;
+    return FRangeSpan != 0 ? RoundWithin(Value * FPixelsPerValue, PixelLimit) : 0;
 }
 
 } // namespace vur

@@ -8,7 +8,7 @@
 #include "chart/RoVedure/Colors.h"
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurFont.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>

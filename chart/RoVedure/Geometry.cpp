@@ -1,7 +1,7 @@
 #include "chart/RoVedure/Geometry.h"
 
 #include "chart/RoVedure/DrawSettings.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

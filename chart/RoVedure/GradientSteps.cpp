@@ -1,7 +1,7 @@
 #include "chart/RoVedure/GradientSteps.h"
 
-#include "framework/Rounding.h"
 #include "framework/SystemColors.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

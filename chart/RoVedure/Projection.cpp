@@ -1,7 +1,7 @@
 #include "chart/RoVedure/Projection.h"
 
 #include "chart/RoVedure/View3DOptions.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,19 +17,6 @@ constexpr TExtended DegreesToRadians = std::numbers::pi_v<TExtended> / 180;
 // into the picture would otherwise send them to the ends of int, where
 // adding the centre offset, or taking one position from another, overflows.
 constexpr double Farthest = 1 << 29;
-
-// Rounds in the wide type (to nearest, ties to even: the default rounding
-// mode), so that a value just off a half is not first squeezed onto it by a
-// conversion to double; the integral result converts exactly. rint, unlike
-// nearbyint, needs no save and restore of the floating-point environment,
-// which would cost more than the projection. NaN goes to the centre.
-inline int RoundWide(TExtended Value) {
-    const double Rounded = static_cast<double>(std::rint(Value));
-    if (std::fabs(Rounded) <= Farthest) [[likely]]
-        return static_cast<int>(Rounded);
-    if (Rounded != Rounded) return 0;
-    return static_cast<int>(std::copysign(Farthest, Rounded));
-}
 
 // 1 / Cos with the magnitude of Cos kept at 0.00001 or more, so that a view
 // seen exactly edge-on still gives finite positions.
@@ -99,8 +86,10 @@ void TProjection3D::Center(int MaxDepth, const TRect& Rect) {
 
 void TProjection3D::Calculate3DPosition(int& X, int& Y, int Z) const {
     if (FIsOrthogonal) {
-        X = RoundWide((Z * static_cast<TExtended>(FOrthoX) + (X - FXCenter)) * FZoomFactor) + FXCenterOffset;
-        Y = RoundWide(((Y - FYCenter) - Z * static_cast<TExtended>(FOrthoY)) * FZoomFactor) + FYCenterOffset;
+        X = RoundWithin((Z * static_cast<TExtended>(FOrthoX) + (X - FXCenter)) * FZoomFactor, Farthest) +
+            FXCenterOffset;
+        Y = RoundWithin(((Y - FYCenter) - Z * static_cast<TExtended>(FOrthoY)) * FZoomFactor, Farthest) +
+            FYCenterOffset;
         return;
     }
     if (!FIs3D) return;
@@ -112,18 +101,18 @@ void TProjection3D::Calculate3DPosition(int& X, int& Y, int Z) const {
     if (FHasTilt) {
         const double a = x * c2 + z * s2;
         const double b = y * c1 - s1 * t;
-        X = RoundWide((c3 * a - s3 * b) * Scale) + FXCenterOffset;
-        Y = RoundWide((c3 * b + s3 * a) * Scale) + FYCenterOffset;
+        X = RoundWithin((c3 * a - s3 * b) * Scale, Farthest) + FXCenterOffset;
+        Y = RoundWithin((c3 * b + s3 * a) * Scale, Farthest) + FYCenterOffset;
     } else {
-        X = RoundWide((x * c2 + z * s2) * Scale) + FXCenterOffset;
-        Y = RoundWide((y * c1 - s1 * t) * Scale) + FYCenterOffset;
+        X = RoundWithin((x * c2 + z * s2) * Scale, Farthest) + FXCenterOffset;
+        Y = RoundWithin((y * c1 - s1 * t) * Scale, Farthest) + FYCenterOffset;
     }
 }
 
 void TProjection3D::Calculate3DPosition(TPoint& Result, double X, double Y, double Z) const {
     if (FIsOrthogonal) {
-        Result.X = RoundWide((Z * FOrthoX + (X - FXCenter)) * FZoomFactor) + FXCenterOffset;
-        Result.Y = RoundWide(((Y - FYCenter) - Z * FOrthoY) * FZoomFactor) + FYCenterOffset;
+        Result.X = RoundWithin((Z * FOrthoX + (X - FXCenter)) * FZoomFactor, Farthest) + FXCenterOffset;
+        Result.Y = RoundWithin(((Y - FYCenter) - Z * FOrthoY) * FZoomFactor, Farthest) + FYCenterOffset;
         return;
     }
     if (!FIs3D) return;
@@ -135,8 +124,8 @@ void TProjection3D::Calculate3DPosition(TPoint& Result, double X, double Y, doub
         FHasPersp ? static_cast<double>(FZoomFactor / ((c1 * t + y * s1) * FPerspFactor + 1)) : FZoomFactor;
     const double a = static_cast<double>(x * c2 + z * s2);
     const double b = static_cast<double>(y * c1 - s1 * t);
-    Result.X = RoundWide((c3 * a - s3 * b) * Scale) + FXCenterOffset;
-    Result.Y = RoundWide((c3 * b + s3 * a) * Scale) + FYCenterOffset;
+    Result.X = RoundWithin((c3 * a - s3 * b) * Scale, Farthest) + FXCenterOffset;
+    Result.Y = RoundWithin((c3 * b + s3 * a) * Scale, Farthest) + FYCenterOffset;
 }
 
 void TProjection3D::Calculate2DPosition(int& X, int& Y, int Z) const {
@@ -157,8 +146,8 @@ void TProjection3D::Calculate2DPosition(int& X, int& Y, int Z) const {
     const int dz = Z - FZCenter;
     const TExtended x = (a - dz * s2) * FInvC2;
     const TExtended t = dz * c2 - x * s2;
-    X = RoundWide(x) + FXCenter;
-    Y = RoundWide((b + s1 * t) * FInvC1) + FYCenter;
+    X = RoundWithin(x, Farthest) + FXCenter;
+    Y = RoundWithin((b + s1 * t) * FInvC1, Farthest) + FYCenter;
 }
 
 double TProjection3D::Depth(double X, double Y, double Z) const {

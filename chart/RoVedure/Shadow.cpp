@@ -2,8 +2,8 @@
 
 #include "chart/RoVedure/Blend.h"
 #include "chart/RoVedure/Colors.h"
-#include "framework/Rounding.h"
 #include "framework/SystemColors.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "chart/RoVedure/Solid.h"
 
 #include "chart/RoVedure/Projection.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

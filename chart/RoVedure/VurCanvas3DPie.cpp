@@ -6,7 +6,7 @@
 
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/Solid.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // with the 2D operations.
 #include "chart/RoVedure/VurCanvas3D.h"
 
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "chart/RoVedure/Colors.h"
 #include "chart/RoVedure/DrawSettings.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurCanvas3D.h"
 #include "chart/RoVedure/VurFont.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "chart/RoVedure/Blend.h"
 #include "chart/RoVedure/Geometry.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,6 +5,7 @@
 #include "platform/gdi/AxisStroke.h"
 #include "platform/gdi/LineWalk.h"
 #include "platform/gdi/RoundShape.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <array>
@@ -17,12 +18,6 @@ namespace {
 
 PointF ToF(POINT P) { return PointF{static_cast<double>(P.x), static_cast<double>(P.y)}; }
 
-int RoundHalfEven(double V) {
-    const double R = std::nearbyint(V);
-    if (!(R == R)) return 0;
-    return static_cast<int>(std::clamp(R, -2147483648.0, 2147483647.0));
-}
-
 // Pieces into a scan converter, discs as w x w pixel ellipses into a span list.
 class StrokeCollector : public StrokeSink {
 public:
@@ -30,7 +25,7 @@ public:
         : FConverter(C), FSpans(S), FWidth(Width), FBox(Box) {}
     void Piece(std::span<const PointF> Polygon) override { FConverter.AddFigure(Polygon); }
     void Disc(PointF Centre) override {
-        const int Left = RoundHalfEven(Centre.X) - FWidth / 2, Top = RoundHalfEven(Centre.Y) - FWidth / 2;
+        const int Left = Round(Centre.X) - FWidth / 2, Top = Round(Centre.Y) - FWidth / 2;
         const RoundShape Shape = RoundShape::Ellipse(Left, Top, Left + FWidth, Top + FWidth);
         for (int Y = std::max(Top, FBox.top); Y < std::min(Top + FWidth, FBox.bottom); ++Y) {
             const RoundShape::RowRuns R = Shape.Row(Y);
@@ -90,7 +85,7 @@ void DC::StrokeFigure(std::span<const PointF> Points, bool Closed) {
         return;
     }
     FIntPoints.clear();
-    for (const PointF& P : Points) FIntPoints.push_back(POINT{RoundHalfEven(P.X), RoundHalfEven(P.Y)});
+    for (const PointF& P : Points) FIntPoints.push_back(POINT{Round(P.X), Round(P.Y)});
     CosmeticPolyline(FIntPoints, Closed);
 }
 
@@ -431,7 +426,7 @@ bool DC::DrawArc(int Left, int Top, int Right, int Bottom, int XStart, int YStar
             Dash.Step();
         });
     if (PieShape && Any) {
-        const POINT Centre{RoundHalfEven(Cx), RoundHalfEven(Cy)};
+        const POINT Centre{Round(Cx), Round(Cy)};
         CosmeticLine(P, Last.x, Last.y, Centre.x, Centre.y, Ink, Dash);
         CosmeticLine(P, Centre.x, Centre.y, First.x, First.y, Ink, Dash);
     }

@@ -1,10 +1,10 @@
 #include "platform/gdi/Font.h"
 
-#include "framework/Rounding.h"
 #include "platform/gdi/FontEngine.h"
 #include "platform/gdi/FontInstance.h"
 #include "platform/gdi/GlyphRaster.h"
 #include "platform/gdi/TextLayout.h"
+#include "platform/numeric/Rounding.h"
 
 #include <climits>
 
@@ -17,10 +17,6 @@ using detail::TextBar;
 using detail::TextPlacement;
 
 namespace {
-
-int ClampToInt(long long Value) {
-    return Value < INT_MIN ? INT_MIN : Value > INT_MAX ? INT_MAX : static_cast<int>(Value);
-}
 
 // A bar under or through the text as a one-contour outline placed relative to
 // the pixel corner (OriginX, OriginY).

@@ -1,9 +1,6 @@
 #include "platform/gdi/TextLayout.h"
 
-#include "framework/Rounding.h"
-
-#include <algorithm>
-#include <climits>
+#include "platform/numeric/Rounding.h"
 
 namespace vur::gdi::detail {
 
@@ -36,11 +33,8 @@ TextPlacement PlaceText(const FontInstance& Font, long long Width, int X, int Y,
 void CellCorners(const TextPlacement& P, POINT (&Corners)[4]) {
     if (!P.Direction.Rotated) {
         // An upright cell: two columns and two rows, all whole already.
-        const auto Whole = [](double V) {
-            return static_cast<int>(std::clamp<long long>(Trunc64(V), INT_MIN, INT_MAX));
-        };
-        const int Left = Whole(P.X), Right = Whole(P.X + static_cast<double>(P.Width));
-        const int Top = Whole(P.Y - P.Ascent), Bottom = Whole(P.Y + P.Descent);
+        const int Left = Trunc(P.X), Right = Trunc(P.X + static_cast<double>(P.Width));
+        const int Top = Trunc(P.Y - P.Ascent), Bottom = Trunc(P.Y + P.Descent);
         Corners[0] = POINT{Left, Top};
         Corners[1] = POINT{Right, Top};
         Corners[2] = POINT{Right, Bottom};

@@ -2,17 +2,15 @@
 // Windows graphics interface names them so that calls read the same.
 #pragma once
 
-#include <algorithm>
-#include <climits>
+#include "platform/numeric/Rounding.h"
+
 #include <cstdint>
 
 namespace vur::gdi {
 
 // A coordinate moved by By, stopping at the ends of int instead of wrapping
 // round: an edge far off the picture stays far off it.
-constexpr int MovedEdge(int Edge, long long By) {
-    return static_cast<int>(std::clamp<long long>(Edge + By, INT_MIN, INT_MAX));
-}
+constexpr int MovedEdge(int Edge, long long By) { return ClampToInt(Edge + By); }
 
 struct POINT {
     int x = 0;

@@ -4,7 +4,7 @@
 // the plot shows which lines are drawn after it.
 #include "chart/Chart/Walls.h"
 #include "chart/RoVedure/View3DOptions.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 #include "tests/chart/PaintTestSupport.h"
 #include "tests/chart/PixelProbes.h"
 

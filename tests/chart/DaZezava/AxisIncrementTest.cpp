@@ -1,7 +1,7 @@
 #include "chart/DaZezava/AxisIncrement.h"
 #include "chart/DaZezava/AxisTestSupport.h"
 #include "framework/DateTime.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 namespace vur {
 namespace {

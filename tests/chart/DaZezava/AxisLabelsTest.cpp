@@ -1,6 +1,6 @@
 #include "chart/DaZezava/AxisTestSupport.h"
 #include "framework/DateTime.h"
-#include "framework/Rounding.h"
+#include "platform/numeric/Rounding.h"
 
 #include <string>
 #include <vector>
