@@ -2,6 +2,7 @@
 // start of a zoom or scroll drag, the zoom rectangle following the pointer,
 // the scroll steps, the end of a drag, the wheel and the pointer leaving.
 #include "chart/Chart/Chart.h"
+#include "chart/RoVedure/DrawSettings.h"
 
 #include <cstdlib>
 
@@ -68,7 +69,8 @@ bool TCustomChart::StartDrag(TMouseButton Button, TShiftState Shift, int X, int 
         ShowWindowImage();
         Started = true;
     }
-    if (FAllowPanning != pmNone && Button == FScrollMouseButton && HasKeys(Shift, VurScrollKeyShift)) {
+    if (FAllowPanning != pmNone && Button == FScrollMouseButton &&
+        HasKeys(Shift, VurDrawSettings().VurScrollKeyShift)) {
         FPanning.Activate(X, Y);
         Started = true;
     }
@@ -224,7 +226,7 @@ void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 bool TCustomChart::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
     const bool Handled = TCustomAxisPanel::DoMouseWheel(Shift, WheelDelta, MousePos);
-    if (!VurUseMouseWheel || WheelDelta == 0) return Handled;
+    if (!VurDrawSettings().VurUseMouseWheel || WheelDelta == 0) return Handled;
     ScrollVerticalAxes(WheelDelta < 0);
     return true;
 }

@@ -4,6 +4,7 @@
 // zoom rectangle drawn inverted so that drawing it twice removes it.
 #include "chart/Chart/Chart.h"
 
+#include "chart/RoVedure/DrawSettings.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>
@@ -48,8 +49,8 @@ void TCustomChart::DoZoom(double TopMin, double TopMax, double BottomMin, double
             for (const TTarget& T : Targets) {
                 const double Min = T.Axis->GetMinimum();
                 const double Max = T.Axis->GetMaximum();
-                T.Axis->SetMinMax(Min + (T.Min - Min) / AnimatedZoomFactor,
-                                  Max - (Max - T.Max) / AnimatedZoomFactor);
+                T.Axis->SetMinMax(Min + (T.Min - Min) / VurDrawSettings().AnimatedZoomFactor,
+                                  Max - (Max - T.Max) / VurDrawSettings().AnimatedZoomFactor);
             }
             RepaintNow();
         }

@@ -1,6 +1,7 @@
 #include "chart/Chart/Title.h"
 
 #include "chart/HtmlText.h"
+#include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/Geometry.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void TChartTitle::DrawTitle() {
         PlainLines();
     }
     if (Custom) return;
-    int Distance = VurTitleFootDistance + FW;
+    int Distance = VurDrawSettings().VurTitleFootDistance + FW;
     if (!GetTransparent()) Distance += GetShadow()->GetVertSize();
     TRect Chart = Panel->GetChartRect();
     if (FPlacedOnTop)

@@ -14,9 +14,6 @@ namespace vur {
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
-// Pixels between a title's box and the plot.
-inline int VurTitleFootDistance = 5;
-
 class TChartTitle : public TVurCustomShapePosition {
 public:
     explicit TChartTitle(TCustomVurPanel* AParent);

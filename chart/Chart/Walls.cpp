@@ -4,12 +4,25 @@
 #include "chart/RoVedure/Blend.h"
 #include "chart/RoVedure/Geometry.h"
 #include "chart/VurProcs/BackImage.h"
+#include "framework/ScopedValue.h"
 
 namespace vur {
 
 namespace {
 
 constexpr TColor LightYellow = 0x80FFFF;
+
+// Hides parts of an axis' 3D grid for the length of a scope.
+auto HiddenGrid(TChartAxis& Axis, bool Back, bool Side) {
+    struct TGrid {
+        bool Back, Side;
+    };
+    return TScopedValue(TGrid{Axis.GetHideBackGrid(), Axis.GetHideSideGrid()}, TGrid{Back, Side},
+                        [&Axis](const TGrid& Grid) {
+                            Axis.SetHideBackGrid(Grid.Back);
+                            Axis.SetHideSideGrid(Grid.Side);
+                        });
+}
 
 } // namespace
 
@@ -143,7 +156,7 @@ void TChartWalls::DrawWallsAfter(const TBackImage* BackImage) {
     if (FRight->ShouldDraw() && DrawRightWallAfter()) {
         DrawRightWall();
         if (TChartAxis* Right = Panel.GetRightAxis(); Right->GetVisibleInPaint()) {
-            const TAxisGridHide Hide(*Right, true, false);
+            const auto Hide = HiddenGrid(*Right, true, false);
             Right->Draw(true);
         }
     }
@@ -154,7 +167,7 @@ void TChartWalls::DrawWallsAfter(const TBackImage* BackImage) {
     if (FBack->ShouldDraw() && Panel.DrawBackWallAfter(Panel.GetWidth3D())) {
         for (TChartAxis* Axis : {Panel.GetTopAxis(), Panel.GetBottomAxis()}) {
             if (!Axis->GetVisibleInPaint()) continue;
-            const TAxisGridHide Hide(*Axis, false, true);
+            const auto Hide = HiddenGrid(*Axis, false, true);
             Axis->DrawGrids(static_cast<int>(Axis->GetTickPositions().size()));
         }
         DrawBackWall(BackImage);

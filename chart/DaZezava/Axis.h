@@ -38,8 +38,6 @@ enum TAxisLabelAlign : std::uint8_t { alDefault, alOpposite };
 // The smallest span SetMinMax leaves, and the smallest numeric increment.
 inline constexpr double MinAxisRange = 1e-10;
 inline constexpr double MinAxisIncrement = 1e-12;
-// Widens the clickable band of an axis on its line side.
-inline int VurAxisClickGap = 3;
 
 using TAxisOnGetLabel =
     std::function<void(TChartAxis* Sender, TChartSeries* Series, int ValueIndex, std::string& LabelText)>;
@@ -522,27 +520,6 @@ private:
     bool FHideSideGrid = false;
     std::vector<TChartSeries*> FAxisSeriesList;
     TAxisMapping FMapping;
-};
-
-// Hides parts of an axis' 3D grid for one scope, whatever leaves it.
-class TAxisGridHide {
-public:
-    TAxisGridHide(TChartAxis& Axis, bool BackGrid, bool SideGrid)
-        : FAxis(Axis), FBack(Axis.GetHideBackGrid()), FSide(Axis.GetHideSideGrid()) {
-        Axis.SetHideBackGrid(BackGrid);
-        Axis.SetHideSideGrid(SideGrid);
-    }
-    ~TAxisGridHide() {
-        FAxis.SetHideBackGrid(FBack);
-        FAxis.SetHideSideGrid(FSide);
-    }
-    TAxisGridHide(const TAxisGridHide&) = delete;
-    TAxisGridHide& operator=(const TAxisGridHide&) = delete;
-
-private:
-    TChartAxis& FAxis;
-    bool FBack;
-    bool FSide;
 };
 
 class TChartDepthAxis : public TChartAxis {

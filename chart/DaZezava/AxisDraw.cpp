@@ -6,6 +6,7 @@
 
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/RoVedure/MultiLineText.h"
+#include "framework/ScopedValue.h"
 #include "platform/numeric/Rounding.h"
 
 #include <array>
@@ -19,18 +20,6 @@ namespace {
 enum TAxisSide : std::uint8_t { asBottom, asTop, asLeft, asRight };
 
 constexpr unsigned DefaultTextAlign = TA_LEFT | TA_TOP;
-
-// Sets a flag for one scope, whatever leaves it.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& Flag) : FFlag(Flag) { Flag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 } // namespace
 
@@ -269,7 +258,7 @@ void TChartAxis::DrawTitle(int X, int Y) {
         Canvas->SetTextAlign(DefaultTextAlign);
         return;
     }
-    const TFlagScope NoExponent(FExponentOff);
+    const TScopedValue NoExponent(FExponentOff, true);
     DrawAxisLabel(X, Y, FTitle->GetAngle(), FTitle->GetCaption());
 }
 
@@ -474,13 +463,8 @@ void TChartAxis::CustomDrawAt(int APosLabels, int APosTitle, int APosAxis, bool 
     FLabelsPos = APosLabels;
     FTitlePos = APosTitle;
     FAxisLinePos = APosAxis;
-    const bool OldGrid = FGrid->GetVisible();
-    FGrid->SetVisible(GridVisible);
-    struct TRestore {
-        TAxisGridPen* Grid;
-        bool Visible;
-        ~TRestore() { Grid->SetVisible(Visible); }
-    } Restore{FGrid.get(), OldGrid};
+    const TScopedValue Grid(FGrid->GetVisible(), GridVisible,
+                            [this](bool Visible) { FGrid->SetVisible(Visible); });
     Draw(false);
 }
 
@@ -499,25 +483,23 @@ void TChartAxis::CustomDrawStartEnd(int APosLabels, int APosTitle, int APosAxis,
 
 void TChartAxis::CustomDrawMinMax(int APosLabels, int APosTitle, int APosAxis, bool GridVisible,
                                   double AMinimum, double AMaximum, double AIncrement) {
-    struct TRestore {
-        TChartAxis& Axis;
+    struct TRange {
         double Minimum, Maximum, Increment;
         bool Automatic, AutomaticMinimum, AutomaticMaximum;
-        ~TRestore() {
-            Axis.FMinimum = Minimum;
-            Axis.FMaximum = Maximum;
-            Axis.FDesiredIncrement = Increment;
-            Axis.FAutomatic = Automatic;
-            Axis.FAutomaticMinimum = AutomaticMinimum;
-            Axis.FAutomaticMaximum = AutomaticMaximum;
-            Axis.AdjustMaxMin();
-        }
-    } Restore{*this, FMinimum, FMaximum, FDesiredIncrement, FAutomatic, FAutomaticMinimum, FAutomaticMaximum};
-    FAutomatic = FAutomaticMinimum = FAutomaticMaximum = false;
-    FMinimum = std::min(AMinimum, AMaximum);
-    FMaximum = std::max(AMinimum, AMaximum);
-    FDesiredIncrement = AIncrement < 0 ? 0 : AIncrement;
-    AdjustMaxMin();
+    };
+    const TScopedValue Range(
+        TRange{FMinimum, FMaximum, FDesiredIncrement, FAutomatic, FAutomaticMinimum, FAutomaticMaximum},
+        TRange{std::min(AMinimum, AMaximum), std::max(AMinimum, AMaximum), AIncrement < 0 ? 0 : AIncrement,
+               false, false, false},
+        [this](const TRange& R) {
+            FMinimum = R.Minimum;
+            FMaximum = R.Maximum;
+            FDesiredIncrement = R.Increment;
+            FAutomatic = R.Automatic;
+            FAutomaticMinimum = R.AutomaticMinimum;
+            FAutomaticMaximum = R.AutomaticMaximum;
+            AdjustMaxMin();
+        });
     CustomDrawAt(APosLabels, APosTitle, APosAxis, GridVisible);
 }
 

@@ -4,33 +4,15 @@
 #include "chart/DaZezava/Axis.h"
 
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/Geometry.h"
 #include "format/NumberPattern.h"
+#include "framework/ScopedValue.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vur {
-
-namespace {
-
-// Restores the chart's OnGetAxisLabel however the measuring ends.
-class TDetachedAxisLabelEvent {
-public:
-    explicit TDetachedAxisLabelEvent(TCustomAxisPanel* Chart)
-        : FChart(Chart), FSaved(std::move(Chart->OnGetAxisLabel)) {
-        Chart->OnGetAxisLabel = nullptr;
-    }
-    ~TDetachedAxisLabelEvent() { FChart->OnGetAxisLabel = std::move(FSaved); }
-    TDetachedAxisLabelEvent(const TDetachedAxisLabelEvent&) = delete;
-    TDetachedAxisLabelEvent& operator=(const TDetachedAxisLabelEvent&) = delete;
-
-private:
-    TCustomAxisPanel* FChart;
-    TAxisOnGetLabel FSaved;
-};
-
-} // namespace
 
 int TChartAxis::WallSize(const TChartAxis* Axis) const {
     return Axis == nullptr ? 0 : FParentChart->CalcWallSize(Axis);
@@ -133,7 +115,7 @@ int TChartAxis::MaxLabelsWidth() {
     std::string LowText;
     std::string HighText;
     {
-        const TDetachedAxisLabelEvent Detached(FParentChart);
+        const TScopedValue<TAxisOnGetLabel> Detached(FParentChart->OnGetAxisLabel, nullptr);
         LowText = LabelValue(Low);
         HighText = LabelValue(High);
     }
@@ -175,7 +157,7 @@ int TChartAxis::MaxDepthSlotWidth() {
 }
 
 TRect TChartAxis::AxisRect() const {
-    const int Line = InflateAxisPos(FAxisLinePos, -VurAxisClickGap);
+    const int Line = InflateAxisPos(FAxisLinePos, -VurDrawSettings().VurAxisClickGap);
     const int Low = std::min(FLabelsPos, Line);
     const int High = std::max(FLabelsPos, Line);
     const int Start = std::min(FPixelStart, FPixelEnd);

@@ -3,31 +3,13 @@
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
+#include "framework/ScopedValue.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace vur {
-
-namespace {
-
-// Holds a panel's repaint requests off for one scope, whatever leaves it.
-class TAutoRepaintHold {
-public:
-    explicit TAutoRepaintHold(TCustomVurPanel& Panel) : FPanel(Panel), FSaved(Panel.GetAutoRepaint()) {
-        Panel.SetAutoRepaint(false);
-    }
-    ~TAutoRepaintHold() { FPanel.SetAutoRepaint(FSaved); }
-    TAutoRepaintHold(const TAutoRepaintHold&) = delete;
-    TAutoRepaintHold& operator=(const TAutoRepaintHold&) = delete;
-
-private:
-    TCustomVurPanel& FPanel;
-    bool FSaved;
-};
-
-} // namespace
 
 int TCustomAxisPanel::MultiLineTextWidth(const std::string& Text, int& NumLines) const {
     const TMultiLineSize Size = MultiLineTextSize(*GetCanvas(), Text);
@@ -80,7 +62,7 @@ bool TCustomAxisPanel::DrawBackWallAfter(int Z) const {
 
 void TCustomAxisPanel::InternalDraw(const TRect& UserRect) {
     // Nothing drawn (or any handler called) from here on may ask for another paint.
-    const TAutoRepaintHold Hold(*this);
+    const TScopedValue Hold(GetAutoRepaint(), false, [this](bool On) { SetAutoRepaint(On); });
     TVurCanvas3D* Canvas = GetCanvas();
     const bool FullRotation = Canvas->GetSupportsFullRotation();
     const TView3DOptions* Options = GetView3DOptions();

@@ -1,8 +1,9 @@
-// The process-wide drawing switches every canvas reads. They live in one
-// object with fixed start values, so a test can change one and put all of
-// them back with ResetVurDrawSettings.
+// The process-wide switches of the engine: drawing, layout and mouse. They
+// live in one object with fixed start values, so a test can change one and
+// put all of them back with ResetVurDrawSettings.
 #pragma once
 
+#include "framework/Controls.h"
 #include "framework/Types.h"
 
 #include <string>
@@ -26,6 +27,24 @@ struct TVurDrawSettings {
     int VurFontAntiAlias = 4;
     int VurNumCylinderSides = 16;
     int VurDefaultConePercent = 0;
+
+    // Widens the clickable band of an axis on its line side.
+    int VurAxisClickGap = 3;
+    // Pixels between a title's box and the plot.
+    int VurTitleFootDistance = 5;
+    // Whether a panel clips its drawing when printing, and when drawing to a metafile.
+    bool VurClipWhenPrinting = true;
+    bool VurClipWhenMetafiling = true;
+    // When True the window's background is erased before each paint (flickers).
+    bool VurEraseBack = false;
+    // When True printing also paints the panel's background and bevels.
+    bool PrintVurPanel = false;
+    // Each step of an animated zoom covers this share (1 / factor) of the distance left.
+    double AnimatedZoomFactor = 3.0;
+    // Keys that must be held, with the scroll button, to start a scroll drag.
+    TShiftState VurScrollKeyShift = 0;
+    // Whether the wheel scrolls the vertical axes.
+    bool VurUseMouseWheel = true;
 };
 
 TVurDrawSettings& VurDrawSettings();

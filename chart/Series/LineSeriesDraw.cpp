@@ -6,6 +6,7 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/Series/ColumnRun.h"
 #include "chart/Series/LineSeries.h"
+#include "framework/ScopedValue.h"
 
 #include <algorithm>
 #include <array>
@@ -44,20 +45,6 @@ private:
     TChartAxis* FVertical;
     int FDX;
     int FDY;
-};
-
-// Sets a value for the length of a scope.
-template <class T>
-class TScopedValue {
-public:
-    TScopedValue(T& Variable, T Value) : FVariable(Variable), FKept(Variable) { FVariable = Value; }
-    ~TScopedValue() { FVariable = FKept; }
-    TScopedValue(const TScopedValue&) = delete;
-    TScopedValue& operator=(const TScopedValue&) = delete;
-
-private:
-    T& FVariable;
-    T FKept;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "chart/VurProcs/Panel.h"
 
+#include "chart/RoVedure/DrawSettings.h"
+#include "framework/ScopedValue.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>
@@ -113,7 +115,7 @@ void TCustomVurPanel::PaintWindow() {
 }
 
 // The buffer covers the whole window, so erasing first would only flicker.
-bool TCustomVurPanel::EraseBackground() { return !VurEraseBack; }
+bool TCustomVurPanel::EraseBackground() { return !VurDrawSettings().VurEraseBack; }
 
 TRect TCustomVurPanel::GetRectangle() const {
     if (GetParent() != nullptr && GetParent()->HandleAllocated()) return GetClientRect();
@@ -129,15 +131,9 @@ void TCustomVurPanel::Draw(TCanvas* UserCanvas, const TRect& UserRect) {
 }
 
 void TCustomVurPanel::NonBufferDraw(TCanvas* UserCanvas, const TRect& UserRect) {
-    const bool Buffered = FCanvas->GetUseBuffer();
-    FCanvas->SetUseBuffer(false);
-    try {
-        Draw(UserCanvas, UserRect);
-    } catch (...) {
-        FCanvas->SetUseBuffer(Buffered);
-        throw;
-    }
-    FCanvas->SetUseBuffer(Buffered);
+    const TScopedValue Unbuffered(FCanvas->GetUseBuffer(), false,
+                                  [this](bool On) { FCanvas->SetUseBuffer(On); });
+    Draw(UserCanvas, UserRect);
 }
 
 std::unique_ptr<TBitmap> TCustomVurPanel::VurCreateBitmap(TColor BackColor, const TRect& R) {
@@ -155,8 +151,8 @@ std::unique_ptr<TBitmap> TCustomVurPanel::VurCreateBitmap(TColor BackColor, cons
 
 bool TCustomVurPanel::CanClip() const {
     if (FCanvas->GetSupportsFullRotation()) return false;
-    if (FPrinting) return VurClipWhenPrinting;
-    if (FMetafiling) return VurClipWhenMetafiling;
+    if (FPrinting) return VurDrawSettings().VurClipWhenPrinting;
+    if (FMetafiling) return VurDrawSettings().VurClipWhenMetafiling;
     return true;
 }
 
@@ -245,7 +241,7 @@ void TCustomVurPanel::DrawPanelBevels(const TRect& Rect) {
         }
         R = TRect{R.Left + N, R.Top + N, R.Right - N, R.Bottom - N};
     }
-    if (FPrinting && !PrintVurPanel) return;
+    if (FPrinting && !VurDrawSettings().PrintVurPanel) return;
     TPen* Pen = FCanvas->GetPen();
     Pen->SetStyle(psSolid);
     Pen->SetWidth(1);
@@ -281,7 +277,7 @@ void TCustomVurPanelExtended::SetGradient(const TCustomVurGradient* Value) {
 void TCustomVurPanelExtended::FillPanelRect(const TRect& Rect) {
     TVurCanvas3D* Canvas = GetCanvas();
     const bool Gradient = FGradient && FGradient->GetVisible();
-    const bool Plain = (!GetPrinting() || PrintVurPanel) && GetColor() != clNone;
+    const bool Plain = (!GetPrinting() || VurDrawSettings().PrintVurPanel) && GetColor() != clNone;
     if (!Gradient && !Plain) return;
     Canvas->FrontPlaneBegin();
     // With round corners the gradient leaves the corners: they keep the

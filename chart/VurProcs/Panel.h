@@ -28,14 +28,6 @@ class TChartAxis;
 
 enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 
-// Process-wide switches read by every panel.
-inline bool VurClipWhenPrinting = true;
-inline bool VurClipWhenMetafiling = true;
-// When True the window's background is erased before each paint (flickers).
-inline bool VurEraseBack = false;
-// When True printing also paints the panel's background and bevels.
-inline bool PrintVurPanel = false;
-
 // A framework panel whose caption does not follow its component name.
 class TCustomPanelNoCaption : public TCustomPanel {
 public:

@@ -15,13 +15,6 @@ namespace vur {
 enum TVurZoomDirection : std::uint8_t { tzdHorizontal, tzdVertical, tzdBoth };
 enum TPanningMode : std::uint8_t { pmNone, pmHorizontal, pmVertical, pmBoth };
 
-// Each step of an animated zoom covers this share (1 / factor) of the distance left.
-inline double AnimatedZoomFactor = 3.0;
-// Keys that must be held, with the scroll button, to start a scroll drag.
-inline TShiftState VurScrollKeyShift = 0;
-// Whether the wheel scrolls the vertical axes.
-inline bool VurUseMouseWheel = true;
-
 // The range state of one axis before the first zoom or scroll.
 struct [[gnu::packed]] TAxisSavedScales {
     bool Automatic = false;

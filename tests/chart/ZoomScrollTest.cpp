@@ -1,6 +1,7 @@
 // Scrolling by dragging with the scroll button, by the wheel, and how the
 // ranges saved before the first zoom or scroll come back.
 #include "ZoomFixture.h"
+#include "chart/RoVedure/DrawSettings.h"
 
 namespace vur::test {
 namespace {
@@ -123,9 +124,9 @@ TEST_F(ZoomScroll, WheelStepScrollsTheVerticalAxesByThreePercent) {
     EXPECT_NEAR(Chart->GetLeftAxis()->GetMinimum(), 0, 1e-9);
     EXPECT_EQ(Scrolls, 0);
     EXPECT_FALSE(Chart->GetScalesSaved());
-    VurUseMouseWheel = false;
+    VurDrawSettings().VurUseMouseWheel = false;
     Chart->DoMouseWheel(0, -120, TPoint{200, 100});
-    VurUseMouseWheel = true;
+    VurDrawSettings().VurUseMouseWheel = true;
     EXPECT_NEAR(Chart->GetLeftAxis()->GetMinimum(), 0, 1e-9);
 }
 

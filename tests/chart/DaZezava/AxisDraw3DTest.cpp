@@ -4,6 +4,7 @@
 // the plot shows which lines are drawn after it.
 #include "chart/Chart/Walls.h"
 #include "chart/RoVedure/View3DOptions.h"
+#include "framework/ScopedValue.h"
 #include "platform/numeric/Rounding.h"
 #include "tests/chart/PaintTestSupport.h"
 #include "tests/chart/PixelProbes.h"
@@ -116,7 +117,8 @@ TEST_F(AxisDraw3DTest, GridBehindTheSeriesLiesOnTheBackWallAndRunsAlongTheSideWa
 
 TEST_F(AxisDraw3DTest, HiddenBackOrSideGridLeavesTheOtherLine) {
     {
-        const TAxisGridHide Hide(*Left, true, false);
+        const TScopedValue Hide(Left->GetHideBackGrid(), true,
+                                [this](bool On) { Left->SetHideBackGrid(On); });
         Paint();
     }
     EXPECT_FALSE(Left->GetHideBackGrid());
@@ -125,7 +127,8 @@ TEST_F(AxisDraw3DTest, HiddenBackOrSideGridLeavesTheOtherLine) {
         EXPECT_GE(GreyDiagonal(R.Left, P, 1, D - 1), D / 3) << P;
     }
     {
-        const TAxisGridHide Hide(*Left, false, true);
+        const TScopedValue Hide(Left->GetHideSideGrid(), true,
+                                [this](bool On) { Left->SetHideSideGrid(On); });
         Paint();
     }
     EXPECT_FALSE(Left->GetHideSideGrid());

@@ -1,5 +1,6 @@
 // The bands an axis takes beside the chart rectangle and the anchors it
 // leaves: labels, title, line, position shifts, the clickable band.
+#include "chart/RoVedure/DrawSettings.h"
 #include "tests/chart/DaZezava/AxisDrawTestSupport.h"
 
 #include <algorithm>
@@ -119,8 +120,8 @@ TEST_F(AxisLayoutTest, ClickedSpansLabelsToTheLineAndAGapInside) {
     Left->Draw(true);
     const int Line = Left->GetAxisLinePos();
     const int Middle = (Left->GetPixelStart() + Left->GetPixelEnd()) / 2;
-    EXPECT_TRUE(Left->Clicked(Line + VurAxisClickGap - 1, Middle));
-    EXPECT_FALSE(Left->Clicked(Line + VurAxisClickGap + 1, Middle));
+    EXPECT_TRUE(Left->Clicked(Line + VurDrawSettings().VurAxisClickGap - 1, Middle));
+    EXPECT_FALSE(Left->Clicked(Line + VurDrawSettings().VurAxisClickGap + 1, Middle));
     EXPECT_TRUE(Left->Clicked(Left->GetLabelsPos(), Middle));
     EXPECT_FALSE(Left->Clicked(Left->GetLabelsPos() - 2, Middle));
     EXPECT_FALSE(Left->Clicked(Line, Left->GetPixelEnd() + 2));

@@ -1,6 +1,7 @@
 // The panel's frame of a paint: the plot rectangle from margins and frame,
 // its repair, the 3D depth, the bevels, border and shadow in pixels, the
 // off-screen buffer handed to the window and the erase-background rule.
+#include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/MultiLineText.h"
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
@@ -224,14 +225,14 @@ TEST_F(PanelFixture, ClippingFollowsTheOutputKind) {
     EXPECT_TRUE(Chart.CanClip());
     Chart.SetPrinting(true);
     EXPECT_TRUE(Chart.CanClip());
-    VurClipWhenPrinting = false;
+    VurDrawSettings().VurClipWhenPrinting = false;
     EXPECT_FALSE(Chart.CanClip());
-    VurClipWhenPrinting = true;
+    VurDrawSettings().VurClipWhenPrinting = true;
     Chart.SetPrinting(false);
     Chart.SetMetafiling(true);
-    VurClipWhenMetafiling = false;
+    VurDrawSettings().VurClipWhenMetafiling = false;
     EXPECT_FALSE(Chart.CanClip());
-    VurClipWhenMetafiling = true;
+    VurDrawSettings().VurClipWhenMetafiling = true;
     EXPECT_TRUE(Chart.CanClip());
 }
 
@@ -290,9 +291,9 @@ TEST_F(PanelFixture, EraseBackgroundIsAnsweredWithoutErasing) {
     EXPECT_EQ(Main.WS.EraseBackground(Chart.GetHandle()), 1);
     EXPECT_EQ(Main.Window().EraseCount, 0);
     EXPECT_EQ(Main.Window().Picture, Shown);
-    VurEraseBack = true;
+    VurDrawSettings().VurEraseBack = true;
     EXPECT_EQ(Main.WS.EraseBackground(Chart.GetHandle()), 0);
-    VurEraseBack = false;
+    VurDrawSettings().VurEraseBack = false;
     EXPECT_EQ(Main.Window().EraseCount, 1);
     EXPECT_NE(Main.Window().Picture, Shown);
 }
