@@ -3,6 +3,8 @@
 // 100,000 points, a line, no antialiasing, Qt's offscreen platform unless
 // another is chosen. Prints the ratio at the end; the target is at most 0.5.
 //   ./build/default/bench/bench_peer_widget --benchmark_min_time=0.5 --benchmark_repetitions=3
+#include "FastestReporter.h"
+
 #include "chart/Series/LineSeries.h"
 #include "embed/qt/ChartWidget.h"
 
@@ -11,13 +13,9 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
-#include <map>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace {
@@ -73,27 +71,13 @@ void QCustomPlotReplot(benchmark::State& State) {
 }
 BENCHMARK(QCustomPlotReplot)->Unit(benchmark::kMillisecond);
 
-// Keeps the fastest time of each benchmark over its repetitions.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& Runs) override {
-        for (const Run& R : Runs) {
-            if (R.run_type != Run::RT_Iteration) continue;
-            auto [It, New] = Fastest.try_emplace(R.run_name.function_name, R.GetAdjustedRealTime());
-            if (!New) It->second = std::min(It->second, R.GetAdjustedRealTime());
-        }
-        ConsoleReporter::ReportRuns(Runs);
-    }
-    std::map<std::string, double> Fastest;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication App(argc, argv);
-    RatioReporter Reporter;
+    bench::FastestReporter Reporter;
     benchmark::RunSpecifiedBenchmarks(&Reporter);
     const auto Ours = Reporter.Fastest.find("ChartWidgetFrame");
     const auto Peer = Reporter.Fastest.find("QCustomPlotReplot");
