@@ -122,6 +122,16 @@ public:
     void DoOnBeforeDrawChart() override;
     void DoOnBeforeDrawSeries() override;
     bool DrawBackWallAfter(int Z) const override;
+    // ---- what series ask of the legend while they draw their symbols
+    // The pen legend symbols take instead of their series' pens; none: they keep them.
+    virtual const TChartPen* GetLegendSymbolPen() const { return nullptr; }
+    // The colour behind legend symbols.
+    virtual TColor GetLegendBackColor() const { return GetColor(); }
+    // The plain symbol in the canvas' current pen and brush.
+    virtual void DrawLegendShape(const TRect& Rect) { GetCanvas()->Rectangle(Rect); }
+    // A point's text as the legend shows it.
+    virtual std::string FormattedValueLegend(TChartSeries*, int) const { return {}; }
+
     TNotifyEvent OnBeforeDrawChart;
     TNotifyEvent OnBeforeDrawAxes;
     TNotifyEvent OnBeforeDrawSeries;

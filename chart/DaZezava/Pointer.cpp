@@ -10,33 +10,29 @@
 namespace vur {
 
 TSeriesPointer::TSeriesPointer(TChartSeries* AOwner)
-    : FSeries(AOwner), FBrush(std::make_unique<TChartBrush>([this](TPersistent*) { Repaint(); })),
-      FPen(std::make_unique<TChartPen>([this](TPersistent*) { Repaint(); })) {}
+    : TVurCustomShapeBrushPen(nullptr), FSeries(AOwner),
+      FGradient(std::make_unique<TVurGradient>(ChangeCallback())) {}
 
 TSeriesPointer::~TSeriesPointer() = default;
 
 void TSeriesPointer::Assign(const TPersistent* Source) {
     if (const auto* Other = dynamic_cast<const TSeriesPointer*>(Source)) {
-        FBrush->Assign(Other->FBrush.get());
-        FPen->Assign(Other->FPen.get());
+        FGradient->Assign(Other->FGradient.get());
         FStyle = Other->FStyle;
         FHorizSize = Other->FHorizSize;
         FVertSize = Other->FVertSize;
         FInflateMargins = Other->FInflateMargins;
-        FVisible = Other->FVisible;
         FDraw3D = Other->FDraw3D;
         FDark3D = Other->FDark3D;
+        FTransparency = Other->FTransparency;
         Repaint();
-        return;
     }
-    TPersistent::Assign(Source);
+    TVurCustomShapeBrushPen::Assign(Source);
 }
 
-void TSeriesPointer::Repaint() {
+void TSeriesPointer::Repaint() const {
     if (FSeries != nullptr) FSeries->Repaint();
 }
-
-void TSeriesPointer::SetStyle(TSeriesPointerStyle Value) { SetProperty(FStyle, Value); }
 
 void TSeriesPointer::SetHorizSize(int Value) {
     if (Value <= 0) throw ChartException(VurMsg_PointerSize);
@@ -53,19 +49,26 @@ void TSeriesPointer::SetSize(int Value) {
     SetVertSize(Value);
 }
 
-void TSeriesPointer::SetInflateMargins(bool Value) { SetProperty(FInflateMargins, Value); }
-void TSeriesPointer::SetVisible(bool Value) { SetProperty(FVisible, Value); }
-void TSeriesPointer::SetDraw3D(bool Value) { SetProperty(FDraw3D, Value); }
-void TSeriesPointer::SetDark3D(bool Value) { SetProperty(FDark3D, Value); }
+void TSeriesPointer::SetTransparency(TVurTransparency Value) {
+    SetProperty(FTransparency, std::clamp(Value, 0, 100));
+}
+
+int TSeriesPointer::GetStartZ() const { return FSeries != nullptr ? FSeries->GetStartZ() : 0; }
+
+int TSeriesPointer::GetMiddleZ() const {
+    return FSeries != nullptr ? (FSeries->GetStartZ() + FSeries->GetEndZ()) / 2 : 0;
+}
+
+int TSeriesPointer::GetEndZ() const { return FSeries != nullptr ? FSeries->GetEndZ() : 0; }
 
 void TSeriesPointer::CalcHorizMargins(int& LeftMargin, int& RightMargin) const {
-    if (!FVisible || !FInflateMargins) return;
+    if (!GetVisible() || !FInflateMargins) return;
     LeftMargin = std::max(LeftMargin, FHorizSize + 1);
     RightMargin = std::max(RightMargin, FHorizSize + 1);
 }
 
 void TSeriesPointer::CalcVerticalMargins(int& TopMargin, int& BottomMargin) const {
-    if (!FVisible || !FInflateMargins) return;
+    if (!GetVisible() || !FInflateMargins) return;
     TopMargin = std::max(TopMargin, FVertSize + 1);
     BottomMargin = std::max(BottomMargin, FVertSize + 1);
 }

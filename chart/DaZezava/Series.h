@@ -39,6 +39,23 @@ enum TChartSeriesEvent : std::uint8_t {
     seDataChanged
 };
 
+// What a legend item's text shows of its point.
+enum TLegendTextStyle : std::uint8_t {
+    ltsPlain,
+    ltsLeftValue,
+    ltsRightValue,
+    ltsLeftPercent,
+    ltsRightPercent,
+    ltsXValue,
+    ltsValue,
+    ltsPercent,
+    ltsXAndValue,
+    ltsXAndPercent
+};
+
+// Splits a legend text into its two columns.
+inline constexpr char VurColumnSeparator = 6;
+
 enum THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis : std::uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
@@ -311,6 +328,30 @@ public:
     int GetEndZ() const { return FEndZ; }
     TNotifyEvent BeforeDrawValues;
     TNotifyEvent AfterDrawValues;
+
+    // ---- the series in a legend (SeriesLegend.cpp)
+    // How many items the series gives a legend of its points.
+    virtual int CountLegendItems() const { return Count(); }
+    // The point a legend item shows.
+    virtual int LegendToValueIndex(int LegendIndex) const { return LegendIndex; }
+    virtual TColor LegendItemColor(int LegendIndex) const {
+        return GetValueColor(LegendToValueIndex(LegendIndex));
+    }
+    // The item's text: value, percent and X texts and the label, the two
+    // columns split by VurColumnSeparator.
+    virtual std::string LegendString(int LegendIndex, TLegendTextStyle TextStyle) const;
+    // The symbol of the whole series (ValueIndex -1) or of one point in
+    // Rect, in the item's colour over the legend's background.
+    virtual void DrawLegend(int ValueIndex, const TRect& Rect);
+    // The colour of the symbol: the series' (ValueIndex -1) or the item's.
+    TColor LegendSymbolColor(int ValueIndex) const {
+        return ValueIndex == -1 ? GetSeriesColor() : LegendItemColor(ValueIndex);
+    }
+    // Sets the canvas pen for a symbol in Color (the series pen as it is)
+    // and answers the brush style the symbol is filled with.
+    virtual TBrushStyle PrepareLegendCanvas(int ValueIndex, TColor Color);
+    // The symbol's shape with the canvas' pen and brush: the chart's plain box.
+    virtual void DrawLegendShape(int ValueIndex, const TRect& Rect);
 
     // ---- batching and notification
     void BeginUpdate() { ++FUpdateCount; }

@@ -22,6 +22,8 @@ class TCanvas3D;
 class TCustomSeries;
 
 using TSeriesClickPointerEvent = std::function<void(TCustomSeries* Sender, int ValueIndex, int X, int Y)>;
+// The marker style of one point.
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries* Sender, int ValueIndex)>;
 
 class TCustomLineSeries : public TChartSeries {
 public:
@@ -72,6 +74,7 @@ public:
     void SetClickableLine(bool Value) { SetBooleanProperty(FClickableLine, Value); }
     bool GetDrawLine() const { return FDrawLine; }
     TSeriesClickPointerEvent OnClickPointer;
+    TOnGetPointerStyle OnGetPointerStyle;
 
     // ---- drawing (LineSeriesDraw.cpp)
     // Stacked series share the chart's current depth slot.
@@ -87,9 +90,16 @@ public:
     TColor GetValueColor(int Index) const override;
     // Pen and brush of one segment.
     void LinePrepareCanvas(TCanvas3D* Canvas, TColor Color);
-    // The marker of one point; only called while the pointer is visible.
-    // The marker shapes belong to the pointer.
+    // The marker of one point in its style; only called while the pointer
+    // is visible (LineSeriesPointer.cpp).
     virtual void DrawPointer(int ValueIndex, int X, int Y, TColor Color);
+    // The point's marker style: OnGetPointerStyle's answer, else the pointer's Style.
+    TSeriesPointerStyle GetPointerStyle(int ValueIndex);
+
+    // ---- legend symbol (LineSeriesPointer.cpp): the line's pen and brush,
+    // a line through the symbol (a box in 3D) and the marker on it
+    TBrushStyle PrepareLegendCanvas(int ValueIndex, TColor Color) override;
+    void DrawLegendShape(int ValueIndex, const TRect& Rect) override;
     int GetPreviousX() const { return FPreviousX; }
     int GetPreviousY() const { return FPreviousY; }
     TColor GetPreviousColor() const { return FPreviousColor; }
@@ -98,8 +108,8 @@ public:
     // ---- click test (LineSeriesClicked.cpp)
     // The point under the pixel, or the first point of the segment under it; -1 for none.
     int Clicked(int X, int Y) override;
-    // The marker drawn at (PX, PY) covers (X, Y).
-    bool ClickedPointer(int PX, int PY, int X, int Y) const;
+    // The marker of the point drawn at (PX, PY) covers (X, Y).
+    bool ClickedPointer(int ValueIndex, int PX, int PY, int X, int Y);
 
 protected:
     void SetDrawLine(bool Value) { FDrawLine = Value; }

@@ -42,8 +42,8 @@ bool PointInQuad(const TPoint& P, const std::array<TPoint, 4>& Q) {
 
 } // namespace
 
-bool TCustomSeries::ClickedPointer(int PX, int PY, int X, int Y) const {
-    return FPointer->GetStyle() != psNothing && std::abs(PX - X) < FPointer->GetHorizSize() &&
+bool TCustomSeries::ClickedPointer(int ValueIndex, int PX, int PY, int X, int Y) {
+    return GetPointerStyle(ValueIndex) != psNothing && std::abs(PX - X) < FPointer->GetHorizSize() &&
            std::abs(PY - Y) < FPointer->GetVertSize();
 }
 
@@ -64,7 +64,7 @@ int TCustomSeries::Clicked(int X, int Y) {
         const bool Drawn = !IsNull(Index);
         const TPoint Point{CalcXPos(Index), CalcYPos(Index)};
         if (Drawn) {
-            if (FPointer->GetVisible() && ClickedPointer(Point.X, Point.Y, X, Y)) {
+            if (FPointer->GetVisible() && ClickedPointer(Index, Point.X, Point.Y, X, Y)) {
                 if (OnClickPointer) OnClickPointer(this, Index, X, Y);
                 return Index;
             }

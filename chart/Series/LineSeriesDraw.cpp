@@ -303,8 +303,6 @@ int TCustomSeries::EdgeY(int Before, int After, int EdgeX) const {
     return CalcYPosValue(Y0 + (V - X0) * (Y1 - Y0) / (X1 - X0));
 }
 
-void TCustomSeries::DrawPointer(int, int, int, TColor) {}
-
 // ---------------------------------------------------------------- one segment
 
 void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool WithMarkers, bool IsLast) {

@@ -222,6 +222,21 @@ private:
     std::unique_ptr<TVurShadow> FShadow;
 };
 
+// Holds a panel's repaint requests off for one scope, whatever leaves it.
+class TAutoRepaintHold {
+public:
+    explicit TAutoRepaintHold(TCustomVurPanel& Panel) : FPanel(Panel), FSaved(Panel.GetAutoRepaint()) {
+        Panel.SetAutoRepaint(false);
+    }
+    ~TAutoRepaintHold() { FPanel.SetAutoRepaint(FSaved); }
+    TAutoRepaintHold(const TAutoRepaintHold&) = delete;
+    TAutoRepaintHold& operator=(const TAutoRepaintHold&) = delete;
+
+private:
+    TCustomVurPanel& FPanel;
+    bool FSaved;
+};
+
 // Adds the panel's background fill and picture (and, with mouse handling,
 // zoom and panning).
 class TCustomVurPanelExtended : public TCustomVurPanel {

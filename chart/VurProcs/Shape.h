@@ -43,7 +43,7 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     // Asks the parent panel (if any) to repaint.
-    void Repaint() const;
+    virtual void Repaint() const;
 
 protected:
     // Compare, store, repaint.
