@@ -408,9 +408,21 @@ TCanvas* TBitmap::GetCanvas() {
     return FCanvas.get();
 }
 
+void TGraphic::SetTransparent(bool Value) {
+    if (FTransparent == Value) return;
+    FTransparent = Value;
+    Changed();
+}
+
 void TBitmap::Draw(TCanvas& Canvas, const TRect& Dest) const {
     if (Empty()) return;
     if (!FSourceDC) FSourceDC = std::make_unique<gdi::DC>(const_cast<gdi::Bitmap&>(FImage));
+    if (GetTransparent()) {
+        Canvas.GetHandle().TransparentBlt(Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), *FSourceDC, 0, 0,
+                                          FImage.Width(), FImage.Height(),
+                                          FImage.GetPixel(0, FImage.Height() - 1));
+        return;
+    }
     Canvas.GetHandle().StretchBlt(Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), FSourceDC.get(), 0, 0,
                                   FImage.Width(), FImage.Height(), gdi::SRCCOPY);
 }

@@ -256,12 +256,20 @@ private:
 // Pictures that can draw themselves on a canvas.
 class TGraphic : public TGraphicsObject {
 public:
+    // Drawn leaving out the pixels of its transparent colour (a bitmap's:
+    // that of its bottom-left pixel).
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+
     virtual bool Empty() const = 0;
     virtual int GetWidth() const = 0;
     virtual int GetHeight() const = 0;
     virtual void Draw(TCanvas& Canvas, const TRect& Dest) const = 0;
     virtual void LoadFromFile(const std::string& FileName) = 0;
     virtual void SaveToFile(const std::string& FileName) const = 0;
+
+private:
+    bool FTransparent = false;
 };
 
 // A bitmap with its own canvas. New pixels are white.

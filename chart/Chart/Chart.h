@@ -36,6 +36,9 @@ public:
     TChartWall* GetLeftWall() const { return FWalls->GetLeft(); }
     TChartWall* GetBottomWall() const { return FWalls->GetBottom(); }
     TChartRightWall* GetRightWall() const { return FWalls->GetRight(); }
+    // The frame around the plot: the back wall's pen.
+    TChartPen* GetFrame() const { return GetBackWall()->GetPen(); }
+    void SetFrame(const TChartPen* Value) { GetFrame()->Assign(Value); }
 
     // The back wall's colour when it is opaque, else the panel's.
     TColor GetBackColor() const override;

@@ -48,8 +48,22 @@ bool TCustomChartWall::ShouldDraw() const {
 }
 
 std::unique_ptr<TVurBlend> TCustomChartWall::TryDrawWall(const TFourPoints& Corners) const {
-    if (GetTransparent() || GetTransparency() <= 0 || !Canvas()) return nullptr;
-    return Canvas()->BeginBlending(RectFromPolygon(Corners, 4), GetTransparency());
+    TVurCanvas3D* C = Canvas();
+    if (GetTransparent() || !C) return nullptr;
+    std::unique_ptr<TVurBlend> Blend;
+    if (GetTransparency() > 0) Blend = C->BeginBlending(RectFromPolygon(Corners, 4), GetTransparency());
+    if (const TVurGradient* Gradient = FindGradient(); Gradient && Gradient->GetVisible()) {
+        // Seen straight on (the back wall in an orthogonal view) the corners
+        // make a rectangle, which needs no clip.
+        const bool Upright = Corners[0].Y == Corners[1].Y && Corners[1].X == Corners[2].X &&
+                             Corners[2].Y == Corners[3].Y && Corners[3].X == Corners[0].X;
+        if (Upright)
+            Gradient->Draw(*C, TRect{Corners[0].X, Corners[0].Y, Corners[2].X, Corners[2].Y});
+        else
+            Gradient->Draw(*C, Corners);
+        C->GetBrush()->SetStyle(bsClear);
+    }
+    return Blend;
 }
 
 bool TCustomChartWall::DarkSides() const {
@@ -181,6 +195,11 @@ void TChartWalls::DrawFlatBackWall(const TBackImage* BackImage) {
     const TRect R{Plot.Left, Plot.Top, Plot.Right + 1, Plot.Bottom + 1};
     std::unique_ptr<TVurBlend> Blend;
     if (FBack->GetTransparency() > 0) Blend = C->BeginBlending(R, FBack->GetTransparency());
+    if (const TVurGradient* Gradient = FBack->FindGradient();
+        Gradient && Gradient->GetVisible() && !FBack->GetTransparent()) {
+        Gradient->Draw(*C, R);
+        C->GetBrush()->SetStyle(bsClear);
+    }
     C->Rectangle(R);
     if (BackImage && BackImage->GetInside()) {
         // Inside the frame, which keeps its four lines.

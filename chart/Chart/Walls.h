@@ -40,7 +40,8 @@ public:
     // Whether the in-front pass draws it: walls on, visible, not AutoHide.
     bool ShouldDraw() const;
     // The fill work before an opaque wall's outline: starts blending over the
-    // projected corners when the wall has a transparency. The caller ends it.
+    // projected corners when the wall has a transparency (the caller ends
+    // it), and fills them with a visible gradient, clearing the brush.
     std::unique_ptr<TVurBlend> TryDrawWall(const TFourPoints& Corners) const;
     // The box sides come out darker.
     bool DarkSides() const;

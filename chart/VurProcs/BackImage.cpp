@@ -18,7 +18,9 @@ void TBackImage::Assign(const TPersistent* Source) {
 void TBackImage::Draw(TCustomVurPanel& Panel, const TRect& Rect, int Z) const {
     if (!HasPicture()) return;
     TVurCanvas3D* C = Panel.GetCanvas();
-    const TGraphic* Picture = GetGraphic();
+    TGraphic* Picture = GetGraphic();
+    // The picture leaves out its transparent colour while the panel asks for it.
+    Picture->SetTransparent(FTransparent);
     const bool Is3D = Panel.GetView3D();
     // Chart space to the screen; a flat chart draws where it is told.
     const auto Screen = [&](const TRect& R) { return Is3D ? C->CalcRect3D(R, Z) : R; };

@@ -31,6 +31,8 @@ public:
     void SetLeft(int Value) { SetProperty(FLeft, Value); }
     int GetTop() const { return FTop; }
     void SetTop(int Value) { SetProperty(FTop, Value); }
+    // The chart's BackImageTransp: the picture is drawn without the colour
+    // of its bottom-left pixel.
     bool GetTransparent() const { return FTransparent; }
     void SetTransparent(bool Value) { SetProperty(FTransparent, Value); }
 

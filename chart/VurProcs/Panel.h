@@ -245,6 +245,9 @@ public:
     std::string ClassName() const override { return "TCustomVurPanelExtended"; }
 
     TBackImage* GetBackImage() const { return FBackImage.get(); }
+    // The picture drawn leaving out the colour of its bottom-left pixel.
+    bool GetBackImageTransp() const { return FBackImage->GetTransparent(); }
+    void SetBackImageTransp(bool Value) { FBackImage->SetTransparent(Value); }
     // Fills the panel instead of Color while visible; created on first read.
     TVurGradient* GetGradient();
     // Without creating it.

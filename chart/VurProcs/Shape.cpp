@@ -13,14 +13,23 @@ namespace vur {
 // ---- TVurCustomShapeBrushPen
 
 TVurCustomShapeBrushPen::TVurCustomShapeBrushPen(TCustomVurPanel* AParent)
-    : FParent(AParent), FBrush(std::make_unique<TChartBrush>(ChangeCallback())),
-      FFrame(std::make_unique<TChartPen>(ChangeCallback())) {
-    // A box is filled unless told otherwise; the brush colour stays automatic
-    // so that the shape's Color fills it.
-    FBrush->SetStyle(bsSolid);
-}
+    : FParent(AParent), FFrame(std::make_unique<TChartPen>(ChangeCallback())) {}
 
 TVurCustomShapeBrushPen::~TVurCustomShapeBrushPen() = default;
+
+TChartBrushClass TVurCustomShapeBrushPen::GetBrushClass() const {
+    return [](TNotifyEvent OnChange) { return std::make_unique<TChartBrush>(std::move(OnChange)); };
+}
+
+TChartBrush* TVurCustomShapeBrushPen::GetBrush() const {
+    if (!FBrush) {
+        FBrush = GetBrushClass()(ChangeCallback());
+        // A box is filled unless told otherwise; the brush colour stays
+        // automatic so that the shape's Color fills it.
+        FBrush->SetStyle(bsSolid);
+    }
+    return FBrush.get();
+}
 
 void TVurCustomShapeBrushPen::Assign(const TPersistent* Source) {
     const auto* Shape = dynamic_cast<const TVurCustomShapeBrushPen*>(Source);
@@ -28,7 +37,7 @@ void TVurCustomShapeBrushPen::Assign(const TPersistent* Source) {
         TPersistent::Assign(Source);
         return;
     }
-    FBrush->Assign(Shape->FBrush.get());
+    GetBrush()->Assign(Shape->GetBrush());
     FFrame->Assign(Shape->FFrame.get());
     SetVisible(Shape->FVisible);
 }
@@ -40,8 +49,7 @@ void TVurCustomShapeBrushPen::Repaint() const {
 // ---- TVurCustomShape
 
 TVurCustomShape::TVurCustomShape(TCustomVurPanel* AParent)
-    : TVurCustomShapeBrushPen(AParent), FFont(std::make_unique<TVurFont>(ChangeCallback())),
-      FShadow(std::make_unique<TVurShadow>(ChangeCallback(), clBlack, 3)) {}
+    : TVurCustomShapeBrushPen(AParent), FFont(std::make_unique<TVurFont>(ChangeCallback())) {}
 
 TVurCustomShape::~TVurCustomShape() = default;
 
@@ -51,13 +59,43 @@ void TVurCustomShape::Assign(const TPersistent* Source) {
         SetBevelWidth(Shape->FBevelWidth);
         SetColor(Shape->FColor);
         FFont->Assign(Shape->FFont.get());
-        FShadow->Assign(Shape->FShadow.get());
+        SetGradient(Shape->FindGradient());
+        GetShadow()->Assign(Shape->GetShadow());
         SetShapeStyle(Shape->FShapeStyle);
         SetTextFormat(Shape->FTextFormat);
         SetTransparency(Shape->FTransparency);
         SetTransparent(Shape->FTransparent);
     }
     TVurCustomShapeBrushPen::Assign(Source);
+}
+
+TVurGradientClass TVurCustomShape::GetGradientClass() const {
+    return [](TNotifyEvent OnChange) { return std::make_unique<TVurGradient>(std::move(OnChange)); };
+}
+
+TVurGradient* TVurCustomShape::GetGradient() const {
+    if (!FGradient) FGradient = GetGradientClass()(ChangeCallback());
+    return FGradient.get();
+}
+
+void TVurCustomShape::SetGradient(const TCustomVurGradient* Value) {
+    if (!Value) {
+        if (!FGradient) return;
+        FGradient.reset();
+        Repaint();
+        return;
+    }
+    GetGradient()->Assign(Value);
+}
+
+void TVurCustomShape::InitShadow(TVurShadow& Shadow) const { Shadow.InitDefaults(clBlack, 3); }
+
+TVurShadow* TVurCustomShape::GetShadow() const {
+    if (!FShadow) {
+        FShadow = std::make_unique<TVurShadow>(ChangeCallback());
+        InitShadow(*FShadow);
+    }
+    return FShadow.get();
 }
 
 void TVurCustomShape::SetTransparency(TVurTransparency Value) {
@@ -94,8 +132,16 @@ void TVurCustomShape::DrawRectRotated(const TRect& Rect, double Angle, int Z) {
     std::unique_ptr<TVurBlend> Blend;
     if (FTransparency > 0)
         Blend = C->BeginBlending(Rotated ? RectFromPolygon(Corners, 4) : Rect, FTransparency);
-    if (FShadow->GetSize() != 0 && GetBrush()->GetStyle() != bsClear) DrawShadow(Rect, Angle, Corners);
-    C->AssignBrush(GetBrush(), FColor);
+    if (GetShadow()->GetSize() != 0 && GetBrush()->GetStyle() != bsClear) DrawShadow(Rect, Angle, Z, Corners);
+    if (FGradient && FGradient->GetVisible()) {
+        if (Rotated)
+            FGradient->Draw(*C, Corners);
+        else
+            FGradient->Draw(*C, Rect, FShapeStyle == fosRoundRectangle ? ShapeRoundSize : 0);
+        C->GetBrush()->SetStyle(bsClear);
+    } else {
+        C->AssignBrush(GetBrush(), FColor);
+    }
     C->AssignVisiblePen(GetFrame());
     if (Rotated)
         C->Polygon(Corners, 3);
@@ -109,32 +155,43 @@ void TVurCustomShape::DrawRectRotated(const TRect& Rect, double Angle, int Z) {
     if (Blend) C->EndBlending(std::move(Blend));
 }
 
-void TVurCustomShape::DrawShadow(const TRect& Rect, double Angle, const std::array<TPoint, 4>& Corners) {
+void TVurCustomShape::DrawShadow(const TRect& Rect, double Angle, int Z,
+                                 const std::array<TPoint, 4>& Corners) {
     TVurCanvas3D* C = Canvas();
+    if (Angle == 0 && FShapeStyle == fosRectangle) {
+        // A plain box: the shadow's own drawing, smooth or flat.
+        if (C->GetSupportsFullRotation()) {
+            FShadow->Draw(*C, Rect, Z);
+        } else {
+            C->FrontPlaneBegin();
+            FShadow->Draw(*C, Rect);
+            C->FrontPlaneEnd();
+        }
+        return;
+    }
+    // Round or turned boxes: the outline filled in the shadow colour, moved
+    // by the sizes; beside the frame, not under it.
     int DX = FShadow->GetHorizSize();
     int DY = FShadow->GetVertSize();
-    // The shadow shows beside the frame, not under it.
     if ((DX > 0 || DY > 0) && GetFrame()->GetVisible()) {
         DX += GetFrame()->GetWidth();
         DY += GetFrame()->GetWidth();
     }
     std::unique_ptr<TVurBlend> Blend;
     const TRect Shifted{Rect.Left + DX, Rect.Top + DY, Rect.Right + DX, Rect.Bottom + DY};
-    if (FShadow->GetTransparency() > 0) Blend = C->BeginBlending(Shifted, FShadow->GetTransparency());
+    std::array<TPoint, 4> Moved = Corners;
+    for (TPoint& P : Moved) P = TPoint{P.X + DX, P.Y + DY};
+    if (FShadow->GetTransparency() > 0)
+        Blend =
+            C->BeginBlending(Angle != 0 ? RectFromPolygon(Moved, 4) : Shifted, FShadow->GetTransparency());
     C->GetPen()->SetStyle(psClear);
+    C->GetBrush()->SetBitmap(nullptr);
     C->GetBrush()->SetStyle(bsSolid);
     C->GetBrush()->SetColor(FShadow->GetColor());
-    if (Angle != 0) {
-        std::array<TPoint, 4> Moved = Corners;
-        for (TPoint& P : Moved) P = TPoint{P.X + DX, P.Y + DY};
+    if (Angle != 0)
         C->Polygon(Moved, 3);
-    } else if (FShapeStyle == fosRoundRectangle) {
+    else
         C->RoundRect(Shifted, ShapeRoundSize, ShapeRoundSize);
-    } else {
-        C->FrontPlaneBegin();
-        C->Rectangle(Shifted);
-        C->FrontPlaneEnd();
-    }
     if (Blend) C->EndBlending(std::move(Blend));
 }
 

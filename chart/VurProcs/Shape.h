@@ -7,6 +7,7 @@
 
 #include "chart/RoVedure/ChartBrush.h"
 #include "chart/RoVedure/ChartPen.h"
+#include "chart/RoVedure/Gradient.h"
 #include "chart/RoVedure/Shadow.h"
 #include "chart/RoVedure/VurFont.h"
 #include "chart/VurProcs/Panel.h"
@@ -24,6 +25,11 @@ enum TTextFormat : std::uint8_t { ttfNormal, ttfHtml };
 // Corner radius of fosRoundRectangle boxes.
 constexpr int ShapeRoundSize = 16;
 
+// What a shape makes its brush and its gradient from, so that a kind of
+// shape can have its own.
+using TChartBrushClass = std::unique_ptr<TChartBrush> (*)(TNotifyEvent OnChange);
+using TVurGradientClass = std::unique_ptr<TVurGradient> (*)(TNotifyEvent OnChange);
+
 class TVurCustomShapeBrushPen : public TPersistent {
 public:
     explicit TVurCustomShapeBrushPen(TCustomVurPanel* AParent);
@@ -36,7 +42,8 @@ public:
     TCustomVurPanel* GetParent() const { return FParent; }
     virtual void SetParent(TCustomVurPanel* Value) { FParent = Value; }
 
-    TChartBrush* GetBrush() const { return FBrush.get(); }
+    // Made from GetBrushClass on first read.
+    TChartBrush* GetBrush() const;
     TChartPen* GetFrame() const { return FFrame.get(); }
     bool GetVisible() const { return FVisible; }
     void SetVisible(bool Value) { SetProperty(FVisible, Value); }
@@ -54,14 +61,16 @@ protected:
         Repaint();
     }
     // The change callback handed to the style objects the shape owns.
-    TNotifyEvent ChangeCallback() {
+    TNotifyEvent ChangeCallback() const {
         return [this](TPersistent*) { Repaint(); };
     }
     void InitVisible(bool Value) { FVisible = Value; }
+    // The brush a shape of this kind fills with: a TChartBrush.
+    virtual TChartBrushClass GetBrushClass() const;
 
 private:
     TCustomVurPanel* FParent;
-    std::unique_ptr<TChartBrush> FBrush;
+    mutable std::unique_ptr<TChartBrush> FBrush;
     std::unique_ptr<TChartPen> FFrame;
     bool FVisible = true;
 };
@@ -81,7 +90,15 @@ public:
     TColor GetColor() const { return FColor; }
     void SetColor(TColor Value) { SetProperty(FColor, Value); }
     TVurFont* GetFont() const { return FFont.get(); }
-    TVurShadow* GetShadow() const { return FShadow.get(); }
+    // Made from GetGradientClass on first read, hidden.
+    TVurGradient* GetGradient() const;
+    // Without creating it.
+    const TVurGradient* FindGradient() const { return FGradient.get(); }
+    // nullptr frees the gradient; anything else is copied.
+    void SetGradient(const TCustomVurGradient* Value);
+    // Made on first read and set up by InitShadow.
+    TVurShadow* GetShadow() const;
+    const TVurShadow* FindShadow() const { return FShadow.get(); }
     TChartObjectShapeStyle GetShapeStyle() const { return FShapeStyle; }
     void SetShapeStyle(TChartObjectShapeStyle Value) { SetProperty(FShapeStyle, Value); }
     TTextFormat GetTextFormat() const { return FTextFormat; }
@@ -107,6 +124,10 @@ public:
     static std::array<TPoint, 4> RotatedCorners(const TRect& Rect, double Angle);
 
 protected:
+    // The gradient a shape of this kind fills with: a TVurGradient.
+    virtual TVurGradientClass GetGradientClass() const;
+    // Sets up a new shadow: black, 3 pixels, unless a kind says otherwise.
+    virtual void InitShadow(TVurShadow& Shadow) const;
     void InitColor(TColor Value) { FColor = Value; }
     void InitTransparent(bool Value) { FTransparent = Value; }
     TVurCanvas3D* Canvas() const { return GetParent() ? GetParent()->GetCanvas() : nullptr; }
@@ -115,14 +136,15 @@ protected:
     int FrameWidthForLayout() const;
 
 private:
-    void DrawShadow(const TRect& Rect, double Angle, const std::array<TPoint, 4>& Corners);
+    void DrawShadow(const TRect& Rect, double Angle, int Z, const std::array<TPoint, 4>& Corners);
     void DrawBevel(TRect Rect);
 
     TBevelCut FBevel = bvNone;
     int FBevelWidth = 2;
     TColor FColor = clWhite;
     std::unique_ptr<TVurFont> FFont;
-    std::unique_ptr<TVurShadow> FShadow;
+    mutable std::unique_ptr<TVurGradient> FGradient;
+    mutable std::unique_ptr<TVurShadow> FShadow;
     TChartObjectShapeStyle FShapeStyle = fosRectangle;
     TTextFormat FTextFormat = ttfNormal;
     TVurTransparency FTransparency = 0;

@@ -133,6 +133,10 @@ public:
     bool BitBlt(int X, int Y, int Width, int Height, const DC* Source, int XSrc, int YSrc, unsigned Rop);
     bool StretchBlt(int X, int Y, int Width, int Height, const DC* Source, int XSrc, int YSrc, int WidthSrc,
                     int HeightSrc, unsigned Rop);
+    // A source-copy stretch that leaves the destination pixel wherever the
+    // source pixel has the colour Transparent.
+    bool TransparentBlt(int X, int Y, int Width, int Height, const DC& Source, int XSrc, int YSrc,
+                        int WidthSrc, int HeightSrc, COLORREF Transparent);
     // Fails when the source rectangle leaves the source bitmap.
     bool AlphaBlend(int X, int Y, int Width, int Height, const DC& Source, int XSrc, int YSrc, int WidthSrc,
                     int HeightSrc, BLENDFUNCTION Blend);
@@ -207,8 +211,9 @@ private:
     void StrokePathFigures();
     Region PathRegion() const;
     int CombineClip(const Region& Rgn, int Mode);
+    // Key, when given, is a source pixel value that is not copied.
     void Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSrc, int YSrc, int WidthSrc,
-              int HeightSrc, unsigned Rop);
+              int HeightSrc, unsigned Rop, const std::uint32_t* Key = nullptr);
 
     Bitmap* FSurface;
     State FState;

@@ -88,7 +88,7 @@ bool CoversWhole(const ClipArea& Clip, const Bitmap& Target, const Bitmap& Sourc
 } // namespace
 
 void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSrc, int YSrc, int WidthSrc,
-              int HeightSrc, unsigned Rop) {
+              int HeightSrc, unsigned Rop, const std::uint32_t* Key) {
     const bool MirrorX = (Width < 0) != (WidthSrc < 0), MirrorY = (Height < 0) != (HeightSrc < 0);
     const std::int64_t DLeft = std::min<std::int64_t>(X, std::int64_t{X} + Width);
     const std::int64_t DTop = std::min<std::int64_t>(Y, std::int64_t{Y} + Height);
@@ -97,7 +97,7 @@ void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSr
     const std::int64_t W = std::llabs(Width), H = std::llabs(Height);
     const std::int64_t Sw = std::llabs(WidthSrc), Sh = std::llabs(HeightSrc);
     const unsigned Code = (Rop >> 16) & 0xFF;
-    if (Code == 0xCC && Source && W == Sw && H == Sh && !MirrorX && !MirrorY) {
+    if (Code == 0xCC && Source && !Key && W == Sw && H == Sh && !MirrorX && !MirrorY) {
         Painter Plain(*FSurface, Clip(), R2_COPYPEN);
         if (CoversWhole(Plain.Clip(), *FSurface, *Source, DLeft, DTop, W, H, SLeft - DLeft, STop - DTop)) {
             FSurface->ShareFrom(*Source);
@@ -137,6 +137,7 @@ void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSr
                     const std::int64_t Sx = SLeft + SourceStep(Dx - DLeft, W, Sw, MirrorX);
                     if (Sx < 0 || Sx >= Source->Width()) continue;
                     Src = From[Sx];
+                    if (Key && (Src & 0xFFFFFF) == *Key) continue;
                 }
                 std::uint32_t& D = To[Dx];
                 D = Code == 0xCC ? Src & 0xFFFFFF
@@ -149,6 +150,14 @@ void DC::Blit(int X, int Y, int Width, int Height, const Bitmap* Source, int XSr
 bool DC::BitBlt(int X, int Y, int Width, int Height, const DC* Source, int XSrc, int YSrc, unsigned Rop) {
     if (Width <= 0 || Height <= 0) return true;
     return StretchBlt(X, Y, Width, Height, Source, XSrc, YSrc, Width, Height, Rop);
+}
+
+bool DC::TransparentBlt(int X, int Y, int Width, int Height, const DC& Source, int XSrc, int YSrc,
+                        int WidthSrc, int HeightSrc, COLORREF Transparent) {
+    if (Width <= 0 || Height <= 0 || WidthSrc <= 0 || HeightSrc <= 0) return false;
+    const std::uint32_t Key = PixelFromColor(Transparent & 0xFFFFFF);
+    Blit(X, Y, Width, Height, &Source.GetSurface(), XSrc, YSrc, WidthSrc, HeightSrc, SRCCOPY, &Key);
+    return true;
 }
 
 bool DC::StretchBlt(int X, int Y, int Width, int Height, const DC* Source, int XSrc, int YSrc, int WidthSrc,

@@ -1,4 +1,5 @@
 #include "chart/Chart/TitleWallFixture.h"
+#include "framework/SystemColors.h"
 
 #include <filesystem>
 
@@ -48,6 +49,20 @@ TEST_F(BackImageTest, StretchCoversThePanelCornerToCorner) {
     // One picture pixel is 689 / 4 by 257 / 3 panel pixels.
     EXPECT_EQ(Pixel(170, 84), Corner[0]);
     EXPECT_EQ(Pixel(175, 90), clWhite);
+}
+
+TEST_F(BackImageTest, TranspLeavesOutTheColourOfTheBottomLeftPixel) {
+    Chart->SetBackImageTransp(true);
+    Paint();
+    // The black bottom-left cell lets the panel colour through; the rest stays.
+    EXPECT_EQ(Pixel(1, 255), ColorToRGB(Chart->GetColor()));
+    EXPECT_EQ(Pixel(170, 250), ColorToRGB(Chart->GetColor()));
+    EXPECT_EQ(Pixel(1, 1), Corner[0]);
+    EXPECT_EQ(Pixel(687, 255), Corner[2]);
+    EXPECT_EQ(Pixel(175, 90), clWhite);
+    Chart->SetBackImageTransp(false);
+    Paint();
+    EXPECT_EQ(Pixel(1, 255), Corner[3]);
 }
 
 TEST_F(BackImageTest, TileRepeatsAtNaturalSizeFromTheTopLeft) {

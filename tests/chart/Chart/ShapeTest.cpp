@@ -64,11 +64,23 @@ TEST_F(ShapeTest, TransparentBoxDrawsNothing) {
     EXPECT_EQ(Pixel(120, 115), Before);
 }
 
-TEST_F(ShapeTest, ShadowFallsRightAndDownBeyondTheFrame) {
+TEST_F(ShapeTest, APlainBoxCastsTheShadowBesideItAndARoundOneBesideItsFrame) {
     Shape.GetShadow()->SetSize(3);
     Shape.SetShapeBounds(TRect{100, 100, 140, 130});
+    const TColor Back = Pixel(120, 133);
     Shape.Draw();
-    // Offset by the size plus the frame width.
+    // A square box: the shadow's own smooth lines, starting right under and
+    // right of the box and fading by Round(255 / 3) = 85 a line.
+    EXPECT_EQ(Pixel(120, 130), clBlack);
+    EXPECT_EQ(Pixel(120, 132), 0xAAAAAAu);
+    EXPECT_EQ(Pixel(140, 120), clBlack);
+    EXPECT_NE(Pixel(102, 130), clBlack);
+    EXPECT_EQ(Pixel(120, 133), Back);
+    // A round box: its outline filled in the shadow colour, moved by the
+    // size plus the frame width.
+    Paint();
+    Shape.SetShapeStyle(fosRoundRectangle);
+    Shape.Draw();
     EXPECT_EQ(Pixel(142, 120), clBlack);
     EXPECT_EQ(Pixel(120, 132), clBlack);
     EXPECT_NE(Pixel(145, 120), clBlack);

@@ -77,6 +77,18 @@ TEST(BlitTest, StretchBltScalesAndMirrors) {
     EXPECT_EQ(Dst.GetPixel(3, 1), RGB(255, 0, 0));
 }
 
+TEST(BlitTest, TransparentBltStretchesAndLeavesTheKeyColourOut) {
+    Bitmap Src(2, 1), Dst(4, 2);
+    Dst.Fill(RGB(9, 9, 9));
+    Src.Row(0)[0] = PixelFromColor(RGB(255, 0, 255));
+    Src.Row(0)[1] = PixelFromColor(RGB(0, 0, 255));
+    DC S(Src), D(Dst);
+    ASSERT_TRUE(D.TransparentBlt(0, 0, 4, 2, S, 0, 0, 2, 1, RGB(255, 0, 255)));
+    EXPECT_EQ(Dst.GetPixel(1, 1), RGB(9, 9, 9));
+    EXPECT_EQ(Dst.GetPixel(2, 1), RGB(0, 0, 255));
+    EXPECT_FALSE(D.TransparentBlt(0, 0, 0, 2, S, 0, 0, 2, 1, RGB(255, 0, 255)));
+}
+
 TEST(BlitTest, PngRoundTripAndMissingFile) {
     Bitmap B(5, 3);
     B.Fill(RGB(1, 2, 3));
