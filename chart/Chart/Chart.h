@@ -89,7 +89,8 @@ public:
     std::vector<TAxisSavedScales> SaveScales() const;
     void RestoreScales(const std::vector<TAxisSavedScales>& Saved);
     void ScrollVerticalAxes(bool Up);
-    // Inverts the zoom rectangle's outline (and fill) in place.
+    // Inverts the zoom rectangle's outline (and fill) in place; a zoom brush
+    // with a visible gradient fills it with that.
     void DrawZoomRectangle() override;
     // Paints now, whatever the state of the buffer.
     void RepaintNow();
@@ -118,6 +119,14 @@ private:
     bool ScrollAxes(bool Horizontal, int New, int Old);
     // Shows the window's picture after drawing straight into it.
     void ShowWindowImage();
+    // The zoom brush has a visible gradient: the rectangle cannot be drawn
+    // away by drawing it again.
+    bool ZoomFillsWithGradient() const;
+    // Takes the zoom rectangle away before its corner moves.
+    void EraseZoomRectangle();
+    // Shows the drag as it is now: the rectangle drawn in place, or with a
+    // gradient the chart drawn afresh (its paint ends with the rectangle).
+    void ShowZoomDrag();
 
     std::unique_ptr<TVurZoom> FZoom = std::make_unique<TVurZoom>();
     TPanningMode FAllowPanning = pmBoth;

@@ -65,8 +65,7 @@ bool TCustomChart::StartDrag(TMouseButton Button, TShiftState Shift, int X, int 
         Z.Activate(X, Y);
         if (Z.GetDirection() == tzdVertical) Z.X1 = R.Right;
         if (Z.GetDirection() == tzdHorizontal) Z.Y1 = R.Bottom;
-        DrawZoomRectangle();
-        ShowWindowImage();
+        ShowZoomDrag();
         Started = true;
     }
     if (FAllowPanning != pmNone && Button == FScrollMouseButton &&
@@ -162,11 +161,10 @@ void TCustomChart::MouseMove(TShiftState Shift, int X, int Y) {
         if (FZoom->GetDirection() == tzdVertical) X = R.Right;
         if (FZoom->GetDirection() == tzdHorizontal) Y = R.Bottom;
         if (X == FZoom->X1 && Y == FZoom->Y1) return;
-        DrawZoomRectangle();
+        EraseZoomRectangle();
         FZoom->X1 = X;
         FZoom->Y1 = Y;
-        DrawZoomRectangle();
-        ShowWindowImage();
+        ShowZoomDrag();
         return;
     }
     if (FPanning.Active) {
@@ -201,10 +199,10 @@ void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     Listeners().Broadcast(this, Event);
     TVurZoom& Z = *FZoom;
     if (Z.Active && Button == Z.GetMouseButton()) {
-        DrawZoomRectangle();
+        EraseZoomRectangle();
         Z.Active = false;
         if (TPen* Pen = GetCanvas()->GetPen()) Pen->SetMode(pmCopy);
-        ShowWindowImage();
+        ShowZoomDrag();
         if (Z.GetDirection() != tzdVertical) Z.X1 = X;
         if (Z.GetDirection() != tzdHorizontal) Z.Y1 = Y;
         const bool WideEnough =

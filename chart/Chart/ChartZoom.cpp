@@ -3,6 +3,7 @@
 // scroll and their return, the wheel's scroll of the vertical axes, and the
 // zoom rectangle drawn inverted so that drawing it twice removes it.
 #include "chart/Chart/Chart.h"
+#include "chart/RoVedure/Geometry.h"
 
 #include "chart/RoVedure/DrawSettings.h"
 #include "framework/SystemColors.h"
@@ -142,13 +143,22 @@ void TCustomChart::ScrollVerticalAxes(bool Up) {
     }
 }
 
+bool TCustomChart::ZoomFillsWithGradient() const {
+    const TVurZoomBrush* Brush = FZoom->FindBrush();
+    return Brush != nullptr && Brush->FindGradient() != nullptr && Brush->FindGradient()->GetVisible();
+}
+
 void TCustomChart::DrawZoomRectangle() {
     TVurCanvas3D* Canvas = GetCanvas();
     if (!FZoom->Active || Canvas->GetReferenceCanvas() == nullptr) return;
     const TColor Back = ColorToRGB(GetBackColor()) & 0xFFFFFF;
     const TColor Inverse = 0xFFFFFF - Back;
     const TVurZoomBrush* Brush = FZoom->FindBrush();
-    if (Brush != nullptr) {
+    if (ZoomFillsWithGradient()) {
+        Brush->FindGradient()->Draw(*Canvas,
+                                    OrientRectangle(TRect{FZoom->X0, FZoom->Y0, FZoom->X1, FZoom->Y1}));
+        Canvas->GetBrush()->SetStyle(bsClear);
+    } else if (Brush != nullptr) {
         TColor C = (ColorToRGB(Brush->GetColor()) & 0xFFFFFF) ^ Inverse;
         if (Brush->GetStyle() != bsSolid && C == Back) C = Back == clBlack ? clWhite : clBlack;
         Canvas->AssignBrushColor(Brush, C, Back);
@@ -159,8 +169,22 @@ void TCustomChart::DrawZoomRectangle() {
     Pen->SetMode(pmNotXor);
     Canvas->AssignVisiblePenColor(Pen, (ColorToRGB(Pen->GetColor()) & 0xFFFFFF) ^ Inverse);
     Canvas->GetPen()->SetMode(pmNotXor);
-    if (Brush == nullptr || Brush->GetStyle() == bsClear) Canvas->SetBackMode(cbmTransparent);
+    if (Brush == nullptr || Canvas->GetBrush()->GetStyle() == bsClear) Canvas->SetBackMode(cbmTransparent);
     Canvas->Rectangle(FZoom->X0, FZoom->Y0, FZoom->X1, FZoom->Y1);
+}
+
+void TCustomChart::EraseZoomRectangle() {
+    // A gradient fill cannot be drawn away: ShowZoomDrag draws the chart afresh.
+    if (!ZoomFillsWithGradient()) DrawZoomRectangle();
+}
+
+void TCustomChart::ShowZoomDrag() {
+    if (ZoomFillsWithGradient()) {
+        RepaintNow();
+        return;
+    }
+    DrawZoomRectangle();
+    ShowWindowImage();
 }
 
 void TCustomChart::RepaintNow() {

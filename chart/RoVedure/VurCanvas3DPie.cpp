@@ -5,10 +5,12 @@
 #include "chart/RoVedure/VurCanvas3D.h"
 
 #include "chart/RoVedure/DrawSettings.h"
+#include "chart/RoVedure/Gradient.h"
 #include "chart/RoVedure/Solid.h"
 #include "platform/numeric/Rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -144,10 +146,24 @@ void TVurCanvas3D::AddPieSolid(int XCenter, int YCenter, int XRadius, int YRadiu
 
 void TVurCanvas3D::Pie3D(int XCenter, int YCenter, int XRadius, int YRadius, int Z0, int Z1,
                          double StartAngle, double EndAngle, bool DarkSides, bool DrawSides, int DonutPercent,
-                         TCustomVurGradient*) {
+                         TCustomVurGradient* Gradient) {
     AddPieSolid(XCenter, YCenter, XRadius, YRadius, Z0, Z1, StartAngle, EndAngle, DarkSides, DrawSides,
                 DonutPercent);
     DrawSolid(true);
+    // A visible gradient fills the front face, when it shows, and its
+    // outline is drawn again over the fill.
+    if (!Gradient || !Gradient->GetVisible() || FSolid.FaceCount() == 0 || !FSolid.FaceVisible(0)) return;
+    const std::span<const TPoint> Face = FSolid.FacePoints(0);
+    Gradient->Draw(*this, Face, false, 0);
+    if (FPen->GetStyle() == psClear) return;
+    if (FSolid.FaceEdges(0) == feLoops) {
+        const std::size_t Split = static_cast<std::size_t>(FSolid.FaceSplit(0));
+        FCanvas->Polyline(Face.first(Split));
+        FCanvas->Polyline(Face.subspan(Split));
+        return;
+    }
+    FCanvas->Polyline(Face);
+    FCanvas->Polyline(std::array<TPoint, 2>{Face.back(), Face.front()});
 }
 
 } // namespace vur

@@ -22,6 +22,32 @@ TVurZoomBrush::TVurZoomBrush(TNotifyEvent AOnChange) : TChartBrush(std::move(AOn
     OnChange = Saved;
 }
 
+TVurZoomBrush::~TVurZoomBrush() = default;
+
+void TVurZoomBrush::Assign(const TPersistent* Source) {
+    if (const auto* Brush = dynamic_cast<const TVurZoomBrush*>(Source); Brush && Brush != this)
+        SetGradient(Brush->FGradient.get());
+    TChartBrush::Assign(Source);
+}
+
+TVurGradient* TVurZoomBrush::GetGradient() {
+    if (!FGradient)
+        FGradient = std::make_unique<TVurGradient>([this](TPersistent*) {
+            if (OnChange) OnChange(this);
+        });
+    return FGradient.get();
+}
+
+void TVurZoomBrush::SetGradient(const TCustomVurGradient* Value) {
+    if (!Value) {
+        if (!FGradient) return;
+        FGradient.reset();
+        if (OnChange) OnChange(this);
+        return;
+    }
+    GetGradient()->Assign(Value);
+}
+
 TVurZoomPen::TVurZoomPen(TNotifyEvent AOnChange) : TChartPen(std::move(AOnChange)) { InitColor(clWhite); }
 
 TVurZoom::TVurZoom() = default;

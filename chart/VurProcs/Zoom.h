@@ -5,6 +5,7 @@
 
 #include "chart/RoVedure/ChartBrush.h"
 #include "chart/RoVedure/ChartPen.h"
+#include "chart/RoVedure/Gradient.h"
 #include "framework/Controls.h"
 
 #include <cstdint>
@@ -38,10 +39,24 @@ public:
     int Y1 = 0;
 };
 
+// The fill of the zoom rectangle; while its gradient is visible the
+// rectangle is filled with that instead.
 class TVurZoomBrush : public TChartBrush {
 public:
     explicit TVurZoomBrush(TNotifyEvent OnChange = {});
+    ~TVurZoomBrush() override;
     std::string ClassName() const override { return "TVurZoomBrush"; }
+    // From a TVurZoomBrush also the gradient.
+    void Assign(const TPersistent* Source) override;
+
+    // Created hidden on first read.
+    TVurGradient* GetGradient();
+    const TVurGradient* FindGradient() const { return FGradient.get(); }
+    // nullptr frees the gradient; anything else is copied.
+    void SetGradient(const TCustomVurGradient* Value);
+
+private:
+    std::unique_ptr<TVurGradient> FGradient;
 };
 
 class TVurZoomPen : public TChartPen {

@@ -108,6 +108,33 @@ TEST_F(ZoomWindow, DrawingTheRectangleTwiceRemovesIt) {
     EXPECT_EQ(Differences, 0);
 }
 
+TEST_F(ZoomWindow, AGradientBrushFillsTheRectangleAndMovingItLeavesNoTrace) {
+    TVurGradient* G = Chart->GetZoom()->GetBrush()->GetGradient();
+    G->SetStartColor(0x00FF00);
+    G->SetEndColor(0x00FF00);
+    G->SetVisible(true);
+    const std::vector<std::uint32_t> Clean = Picture();
+    Post(ui::WM_LBUTTONDOWN, 100, 50, ui::MK_LBUTTON);
+    Post(ui::WM_MOUSEMOVE, 300, 200, ui::MK_LBUTTON);
+    std::vector<std::uint32_t> Dragging = Picture();
+    // Filled inside (the outline drawn over it), the chart as it was outside.
+    EXPECT_EQ(Pixel(Dragging, 200, 120), 0x00FF00u);
+    EXPECT_EQ(Pixel(Dragging, 298, 198), 0x00FF00u);
+    EXPECT_EQ(Pixel(Dragging, 301, 120), Pixel(Clean, 301, 120));
+    // Moving back: where the fill was the chart shows again.
+    Post(ui::WM_MOUSEMOVE, 200, 150, ui::MK_LBUTTON);
+    Dragging = Picture();
+    EXPECT_EQ(Pixel(Dragging, 250, 180), Pixel(Clean, 250, 180));
+    EXPECT_EQ(Pixel(Dragging, 150, 100), 0x00FF00u);
+    // Letting go leaves no fill behind (the zoomed chart is drawn afresh).
+    Post(ui::WM_LBUTTONUP, 200, 150);
+    Pump();
+    const std::vector<std::uint32_t> After = Picture();
+    int Green = 0;
+    for (const std::uint32_t P : After) Green += P == 0x00FF00u;
+    EXPECT_EQ(Green, 0);
+}
+
 TEST_F(ZoomWindow, RightButtonDragScrollsAndLeavingEndsIt) {
     int Scrolls = 0;
     Chart->OnScroll = [&](TPersistent*) { ++Scrolls; };

@@ -2,6 +2,8 @@
 // sides are darker than the front, and every solid looks like itself (a
 // gallery of all of them is saved as Canvas3DGallery.png beside the tests).
 #include "Canvas3DFixture.h"
+
+#include "chart/RoVedure/Gradient.h"
 #include "chart/RoVedure/Projection.h"
 #include "chart/RoVedure/Solid.h"
 
@@ -145,6 +147,24 @@ TEST_F(Solids3D, PieSliceCoversItsQuarterOnly) {
     const TColor Rim = Pixel(At(142, 77, 15));
     EXPECT_NE(Rim, clWhite);
     EXPECT_NE(Rim, Brick);
+}
+
+TEST_F(Solids3D, PieGradientFillsTheFrontFaceAndKeepsTheHole) {
+    Start(true);
+    FillOnly(Brick);
+    TVurGradient Gradient;
+    Gradient.SetStartColor(clLime);
+    Gradient.SetEndColor(clLime);
+    Canvas.Pie3D(100, 120, 60, 60, 10, 20, 0, std::numbers::pi / 2, true, true, 0, &Gradient);
+    EXPECT_EQ(Pixel(At(120, 100, 10)), Brick); // hidden gradient: the plain face
+    Gradient.SetVisible(true);
+    Canvas.Pie3D(100, 120, 60, 60, 10, 20, 0, std::numbers::pi / 2, true, true, 0, &Gradient);
+    EXPECT_EQ(Pixel(At(120, 100, 10)), clLime);
+    EXPECT_EQ(Pixel(At(80, 100, 10)), clWhite);
+    Clear();
+    Canvas.Pie3D(100, 120, 60, 60, 10, 20, 0, 2 * std::numbers::pi, true, true, 50, &Gradient);
+    EXPECT_EQ(Pixel(At(115, 105, 10)), clWhite);
+    EXPECT_EQ(Pixel(At(145, 120, 10)), clLime);
 }
 
 TEST_F(Solids3D, DonutLeavesItsHoleOpen) {
