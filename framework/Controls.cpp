@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/Graphics.h"
 #include "framework/SystemColors.h"
 
 #include <algorithm>
@@ -202,6 +203,13 @@ void TWinControl::CursorChanged() {
 
 bool TWinControl::GetMouseCapture() const {
     return HandleAllocated() && FWindowSystem->GetCapture() == FHandle;
+}
+
+void TWinControl::ShowBitmap(const TBitmap& Picture) {
+    if (!HandleAllocated() || Picture.Empty()) return;
+    const gdi::Bitmap& Image = Picture.GetImage();
+    FWindowSystem->ShowBitmap(FHandle,
+                              ui::PixelView{Image.Row(0), Image.Width(), Image.Height(), Image.Stride()});
 }
 
 void TWinControl::SetMouseCapture(bool Value) {

@@ -14,6 +14,7 @@
 
 namespace vur {
 
+class TBitmap;
 class TWinControl;
 
 using TCursor = int;
@@ -157,6 +158,9 @@ public:
     ui::WindowHandle GetHandle();
     // The window system the window lives on; null while there is no window.
     ui::WindowSystem* WindowSystem() const { return FWindowSystem; }
+    // Shows Picture as the window's content; nothing while there is no window
+    // or the picture is empty.
+    void ShowBitmap(const TBitmap& Picture);
 
     bool GetMouseCapture() const;
     void SetMouseCapture(bool Value);

@@ -196,11 +196,7 @@ void TCustomChart::ShowWindowImage() {
     // The buffer no longer matches the window: the next paint draws afresh,
     // with the rectangle where it is now.
     GetCanvas()->Invalidate();
-    const TBitmap& Image = GetWindowImage();
-    if (!HandleAllocated() || Image.Empty()) return;
-    const gdi::Bitmap& Pixels = Image.GetImage();
-    WindowSystem()->ShowBitmap(
-        GetHandle(), ui::PixelView{Pixels.Row(0), Pixels.Width(), Pixels.Height(), Pixels.Stride()});
+    ShowBitmap(GetWindowImage());
 }
 
 } // namespace vur

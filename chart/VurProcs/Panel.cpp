@@ -108,10 +108,7 @@ void TCustomVurPanel::Draw() {
 void TCustomVurPanel::PaintWindow() {
     SizeWindowImage();
     Paint();
-    if (!HandleAllocated() || FWindowImage.Empty()) return;
-    const gdi::Bitmap& Image = FWindowImage.GetImage();
-    WindowSystem()->ShowBitmap(GetHandle(),
-                               ui::PixelView{Image.Row(0), Image.Width(), Image.Height(), Image.Stride()});
+    ShowBitmap(FWindowImage);
 }
 
 // The buffer covers the whole window, so erasing first would only flicker.
