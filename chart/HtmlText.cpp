@@ -364,10 +364,7 @@ void THtmlLayout::Select(const TStyle& Style) {
 }
 
 std::pair<int, int> THtmlLayout::Metrics() {
-    TCanvas* Target = FCanvas.GetReferenceCanvas();
-    Target->RequiredState();
-    gdi::TEXTMETRIC M;
-    Target->GetHandle().GetTextMetrics(&M);
+    const TTextMetric M = FCanvas.GetReferenceCanvas()->GetTextMetrics();
     return {M.tmAscent, M.tmDescent};
 }
 

@@ -5,6 +5,10 @@
 #include "platform/gdi/Error.h"
 #include "platform/gdi/RasterOp.h"
 
+#include "platform/numeric/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vur {
@@ -85,15 +89,42 @@ void TPen::SetMode(TPenMode Value) {
     Changed();
 }
 
+namespace {
+
+unsigned DevicePenStyle(TPenStyle Style) {
+    static constexpr unsigned Styles[] = {gdi::PS_SOLID,      gdi::PS_DASH,       gdi::PS_DOT,
+                                          gdi::PS_DASHDOT,    gdi::PS_DASHDOTDOT, gdi::PS_NULL,
+                                          gdi::PS_INSIDEFRAME};
+    return Style <= psInsideFrame ? Styles[Style] : gdi::PS_SOLID;
+}
+
+} // namespace
+
 const gdi::Pen& TPen::GetHandle() const {
-    if (!FHandle) {
-        static constexpr unsigned Styles[] = {gdi::PS_SOLID,      gdi::PS_DASH,       gdi::PS_DOT,
-                                              gdi::PS_DASHDOT,    gdi::PS_DASHDOTDOT, gdi::PS_NULL,
-                                              gdi::PS_INSIDEFRAME};
-        const unsigned Style = FStyle <= psInsideFrame ? Styles[FStyle] : gdi::PS_SOLID;
-        FHandle = gdi::CreatePen(Style, FWidth, ColorToRGB(FColor));
-    }
+    if (!FHandle) FHandle = gdi::CreatePen(DevicePenStyle(FStyle), FWidth, ColorToRGB(FColor));
     return *FHandle;
+}
+
+HPEN CreateGeometricPen(TPenStyle Style, int Width, TColor Color, TPenEndStyle Ends) {
+    static constexpr unsigned EndsAndJoins[] = {gdi::PS_ENDCAP_ROUND | gdi::PS_JOIN_ROUND,
+                                                gdi::PS_ENDCAP_SQUARE | gdi::PS_JOIN_BEVEL,
+                                                gdi::PS_ENDCAP_FLAT | gdi::PS_JOIN_MITER};
+    gdi::LOGBRUSH Brush;
+    Brush.lbStyle = gdi::BS_SOLID;
+    Brush.lbColor = ColorToRGB(Color);
+    const unsigned DeviceStyle =
+        gdi::PS_GEOMETRIC | DevicePenStyle(Style) | EndsAndJoins[Ends <= esFlat ? Ends : esRound];
+    return gdi::ExtCreatePen(DeviceStyle, static_cast<unsigned>(std::max(Width, 0)), Brush, 0, nullptr);
+}
+
+HPEN CreateDottedPen(TColor Color, int Space) {
+    gdi::LOGBRUSH Brush;
+    Brush.lbStyle = gdi::BS_SOLID;
+    Brush.lbColor = ColorToRGB(Color);
+    if (Space <= 0) return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_ALTERNATE, 1, Brush, 0, nullptr);
+    // Walked pixel by pixel, so a dot every Space + 1 pixels on any slope.
+    const unsigned Pattern[2] = {1, static_cast<unsigned>(Space)};
+    return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_USERSTYLE, 1, Brush, 2, Pattern);
 }
 
 void TPen::SetHandle(const gdi::Pen& Value) {
@@ -250,6 +281,20 @@ void TFont::SetCharset(TFontCharset Value) {
     PropertyChanged();
 }
 
+void TFont::SetOrientation(int Value) {
+    if (FLogFont.Escapement == Value && FLogFont.Orientation == Value) return;
+    FLogFont.Escapement = Value;
+    FLogFont.Orientation = Value;
+    FLogFont.OutPrecision = Value != 0 ? gdi::OUT_TT_ONLY_PRECIS : gdi::OUT_DEFAULT_PRECIS;
+    PropertyChanged();
+}
+
+void TFont::SetQuality(std::uint8_t Value) {
+    if (FLogFont.Quality == Value) return;
+    FLogFont.Quality = Value;
+    PropertyChanged();
+}
+
 const gdi::Font& TFont::GetHandle() const {
     if (!FHandle) FHandle.emplace(FLogFont);
     return *FHandle;
@@ -342,6 +387,15 @@ void TCanvas::FillRect(const TRect& R) {
     FDC.FillRect(gdi::RECT{R.Left, R.Top, R.Right, R.Bottom}, FBrush->GetHandle());
 }
 
+void TCanvas::FillPolygon(std::span<const TPoint> Points) {
+    RequiredState();
+    FPoints.clear();
+    for (const TPoint& P : Points) FPoints.push_back(gdi::POINT{P.X, P.Y});
+    const gdi::Pen Previous = FDC.SelectObject(gdi::CreatePen(gdi::PS_NULL, 0, 0));
+    FDC.Polygon(FPoints.data(), static_cast<int>(FPoints.size()));
+    FDC.SelectObject(Previous);
+}
+
 TColor TCanvas::GetPixel(int X, int Y) const { return FDC.GetPixel(X, Y); }
 
 void TCanvas::SetPixel(int X, int Y, TColor Color) { FDC.SetPixel(X, Y, ColorToRGB(Color)); }
@@ -350,6 +404,69 @@ void TCanvas::TextOut(int X, int Y, std::string_view Text) {
     RequiredState();
     FDC.SetTextColor(ColorToRGB(FFont->GetColor()));
     FDC.TextOut(X, Y, Text);
+}
+
+void TCanvas::TextOut(int X, int Y, std::string_view Text, TColor Color) {
+    RequiredState();
+    SetTextColor(Color);
+    FDC.TextOut(X, Y, Text);
+}
+
+TTextMetric TCanvas::GetTextMetrics() {
+    RequiredState();
+    gdi::TEXTMETRIC M;
+    FDC.GetTextMetrics(&M);
+    return TTextMetric{M.tmHeight, M.tmAscent, M.tmDescent};
+}
+
+void TCanvas::SetBackColor(TColor Color) { FDC.SetBkColor(ColorToRGB(Color) & 0xFFFFFF); }
+
+void TCanvas::SetTextColor(TColor Color) { FDC.SetTextColor(ColorToRGB(Color) & 0xFFFFFF); }
+
+void TCanvas::BeginPath() {
+    RequiredState();
+    FDC.BeginPath();
+}
+
+void TCanvas::EndPath() { FDC.EndPath(); }
+
+bool TCanvas::WidenPath() {
+    RequiredState();
+    return FDC.WidenPath();
+}
+
+bool TCanvas::WidenPath(const HPEN& With) {
+    RequiredState();
+    const gdi::Pen Previous = FDC.SelectObject(With);
+    const bool Widened = FDC.WidenPath();
+    FDC.SelectObject(Previous);
+    return Widened;
+}
+
+void TCanvas::StrokePath() {
+    RequiredState();
+    FDC.StrokePath();
+}
+
+void TCanvas::StrokeAndFillPath() {
+    RequiredState();
+    FDC.StrokeAndFillPath();
+}
+
+TRect TCanvas::GetPathBounds() const {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool Any = false;
+    for (const gdi::Path::Figure& F : FDC.GetPath().Figures())
+        for (const gdi::PointF& P : F.Points) {
+            Left = Any ? std::min(Left, P.X) : P.X;
+            Top = Any ? std::min(Top, P.Y) : P.Y;
+            Right = Any ? std::max(Right, P.X) : P.X;
+            Bottom = Any ? std::max(Bottom, P.Y) : P.Y;
+            Any = true;
+        }
+    if (!Any) return TRect{};
+    return TRect{Trunc(std::floor(Left)), Trunc(std::floor(Top)), Trunc(std::ceil(Right)) + 1,
+                 Trunc(std::ceil(Bottom)) + 1};
 }
 
 TPoint TCanvas::TextExtent(std::string_view Text) {

@@ -66,6 +66,10 @@ enum TPenMode : std::uint8_t {
 // The device's binary raster operation for a pen mode.
 int PenModeToRop2(TPenMode Mode);
 
+// Ends of a wide pen's lines, each with its join: round ends with round joins,
+// square ends with bevelled joins, flat ends with mitred joins.
+enum TPenEndStyle : std::uint8_t { esRound, esSquare, esFlat };
+
 class TPen : public TGraphicsObject {
 public:
     TPen() = default;
@@ -84,8 +88,8 @@ public:
     // The device pen: built from the properties, or the one given to
     // SetHandle until the next property change.
     const gdi::Pen& GetHandle() const;
-    // Adopts a device pen made elsewhere (a geometric pen with end caps, a
-    // dotted cosmetic pen); Color and Width follow it.
+    // Adopts a device pen made elsewhere (CreateGeometricPen, CreateDottedPen)
+    // until the next property change; Color and Width follow it.
     void SetHandle(const gdi::Pen& Value);
 
 private:
@@ -98,6 +102,14 @@ private:
     mutable std::optional<gdi::Pen> FHandle;
     bool FCustomHandle = false;
 };
+
+// A device pen, for pens the properties of TPen do not describe.
+using HPEN = gdi::Pen;
+// A geometric pen Width wide with the given ends and joins.
+HPEN CreateGeometricPen(TPenStyle Style, int Width, TColor Color, TPenEndStyle Ends);
+// A cosmetic pen of single pixels, one on and Space off (every other pixel
+// when Space is 0 or less), the same on every slope.
+HPEN CreateDottedPen(TColor Color, int Space);
 
 enum TBrushStyle : std::uint8_t {
     bsSolid,
@@ -169,6 +181,13 @@ public:
     int GetPixelsPerInch() const { return FPixelsPerInch; }
     // Keeps Height; Size then reads differently.
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    // Text turned counter-clockwise by tenths of a degree; a turned font asks
+    // for outline faces only.
+    int GetOrientation() const { return FLogFont.Escapement; }
+    void SetOrientation(int Value);
+    // The device's font quality: non-antialiased draws bi-level glyphs.
+    std::uint8_t GetQuality() const { return FLogFont.Quality; }
+    void SetQuality(std::uint8_t Value);
 
     const gdi::Font& GetHandle() const;
     // Adopts a device font (a rotated copy, say); the properties follow its
@@ -182,6 +201,15 @@ private:
     TColor FColor = clWindowText;
     int FPixelsPerInch = DefaultPixelsPerInch;
     mutable std::optional<gdi::Font> FHandle;
+};
+
+enum TCanvasBackMode : std::uint8_t { cbmNone, cbmTransparent, cbmOpaque };
+
+// Ascent and descent of the selected font, in pixels.
+struct TTextMetric {
+    int tmHeight = 0;
+    int tmAscent = 0;
+    int tmDescent = 0;
 };
 
 class TCanvas {
@@ -218,15 +246,48 @@ public:
     void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     // Brush only.
     void FillRect(const TRect& R);
+    void FillPolygon(std::span<const TPoint> Points);
 
     TColor GetPixel(int X, int Y) const;
     void SetPixel(int X, int Y, TColor Color);
 
     // Text in the font's colour at the device's alignment.
     void TextOut(int X, int Y, std::string_view Text);
+    // The same in another colour.
+    void TextOut(int X, int Y, std::string_view Text, TColor Color);
+    TTextMetric GetTextMetrics();
     TPoint TextExtent(std::string_view Text);
     int TextWidth(std::string_view Text) { return TextExtent(Text).X; }
     int TextHeight(std::string_view Text) { return TextExtent(Text).Y; }
+
+    // The device's state beside its drawing objects: text alignment (TA_...
+    // flags), the background colour and mode of text, hatches and dashes,
+    // pixels added after each character, and the text colour, which is also
+    // the ink of a monochrome pattern brush.
+    unsigned GetTextAlign() const { return FDC.GetTextAlign(); }
+    void SetTextAlign(unsigned Flags) { FDC.SetTextAlign(Flags); }
+    TColor GetBackColor() const { return FDC.GetBkColor(); }
+    void SetBackColor(TColor Color);
+    TCanvasBackMode GetBackMode() const { return static_cast<TCanvasBackMode>(FDC.GetBkMode()); }
+    void SetBackMode(TCanvasBackMode Mode) { FDC.SetBkMode(Mode); }
+    int GetTextCharacterExtra() const { return FDC.GetTextCharacterExtra(); }
+    void SetTextCharacterExtra(int Extra) { FDC.SetTextCharacterExtra(Extra); }
+    void SetTextColor(TColor Color);
+
+    // A path records the outlines of what is drawn between BeginPath and
+    // EndPath instead of drawing it; the path is then stroked, filled, widened
+    // into the outline the pen would draw, or clipped to (DeviceSeam.h).
+    void BeginPath();
+    void EndPath();
+    // False when the pen is too thin to widen by.
+    bool WidenPath();
+    // The same with another pen than the canvas' own.
+    bool WidenPath(const HPEN& With);
+    void StrokePath();
+    void StrokeAndFillPath();
+    // The smallest rectangle holding every point of the path, right and bottom
+    // included; empty for no path.
+    TRect GetPathBounds() const;
 
     // Nothing for an absent or empty graphic.
     void Draw(int X, int Y, const TGraphic* Graphic);

@@ -20,11 +20,12 @@ void TVurBlend::SetRectangle(const TRect& R) {
     FRect.Bottom = std::min(std::max(FRect.Bottom, FRect.Top + 1), Target->GetHeight());
     FValid = FRect.Right > FRect.Left && FRect.Bottom > FRect.Top;
     if (!FValid) return;
-    const gdi::Bitmap& Surface = Target->GetHandle().GetSurface();
-    FCaptured.SetSize(FRect.Width(), FRect.Height());
+    const TConstPixelRows Surface = ReadablePixels(*Target);
+    const int Width = FRect.Width();
+    FCaptured.resize(static_cast<std::size_t>(Width) * FRect.Height());
     for (int Y = 0; Y < FRect.Height(); ++Y) {
         const std::uint32_t* From = Surface.Row(FRect.Top + Y) + FRect.Left;
-        std::transform(From, From + FRect.Width(), FCaptured.Row(Y),
+        std::transform(From, From + Width, FCaptured.data() + static_cast<std::size_t>(Y) * Width,
                        [](std::uint32_t Pixel) { return Pixel & 0xFFFFFF; });
     }
 }
@@ -32,7 +33,9 @@ void TVurBlend::SetRectangle(const TRect& R) {
 void TVurBlend::DoBlend(TVurTransparency Transparency) {
     TCanvas* Target = FCanvas.GetReferenceCanvas();
     if (!FValid || !Target) return;
-    VurBlendBitmaps(100 - std::clamp(Transparency, 0, 100), FCaptured, Target->GetHandle().GetSurface(),
+    const int Width = FRect.Width();
+    VurBlendBitmaps(100 - std::clamp(Transparency, 0, 100),
+                    TConstPixelRows(FCaptured.data(), Width, Width, FRect.Height()), WritablePixels(*Target),
                     TPoint{FRect.Left, FRect.Top});
     if (FCanvas.GetTextAlign() != FTextAlign) {
         FCanvas.AssignFont(FCanvas.GetCurrentFont());
@@ -40,8 +43,7 @@ void TVurBlend::DoBlend(TVurTransparency Transparency) {
     }
 }
 
-void VurBlendBitmaps(int Opacity, const gdi::Bitmap& Captured, gdi::Bitmap& Destination,
-                     const TPoint& Origin) {
+void VurBlendBitmaps(int Opacity, TConstPixelRows Captured, TPixelRows Destination, const TPoint& Origin) {
     const int T = 100 - std::clamp(Opacity, 0, 100);
     const int X0 = std::max(0, Origin.X), Y0 = std::max(0, Origin.Y);
     const int X1 = static_cast<int>(

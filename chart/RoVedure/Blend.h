@@ -4,7 +4,10 @@
 #pragma once
 
 #include "chart/RoVedure/Canvas.h"
-#include "platform/gdi/Bitmap.h"
+#include "framework/DeviceSeam.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace vur {
 
@@ -31,8 +34,8 @@ public:
 private:
     TVurCanvas& FCanvas;
     TRect FRect;
-    // The captured pixels, red, green and blue only.
-    gdi::Bitmap FCaptured;
+    // The captured pixels, red, green and blue only, FRect's rows one after another.
+    std::vector<std::uint32_t> FCaptured;
     unsigned FTextAlign = 0;
     TVurTransparency FTransparency = 0;
     bool FValid = false;
@@ -41,7 +44,6 @@ private:
 // Mixes Captured into Destination with its top-left at Origin, per pixel and
 // channel, keeping Opacity percent of the drawing: with T = 100 - Opacity,
 // new = drawn + T * (captured - drawn) / 100 in integers.
-void VurBlendBitmaps(int Opacity, const gdi::Bitmap& Captured, gdi::Bitmap& Destination,
-                     const TPoint& Origin);
+void VurBlendBitmaps(int Opacity, TConstPixelRows Captured, TPixelRows Destination, const TPoint& Origin);
 
 } // namespace vur

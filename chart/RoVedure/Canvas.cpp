@@ -8,8 +8,8 @@
 #include "chart/RoVedure/Colors.h"
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurFont.h"
-#include "platform/numeric/Rounding.h"
 #include "framework/SystemColors.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,15 +54,6 @@ void TVurCanvas::ResetState() {
     SetTextAlign(TA_LEFT | TA_TOP);
 }
 
-namespace {
-
-void ApplyWidthRule(TPen& Pen) {
-    if (VurDrawSettings().VurCheckPenWidth && Pen.GetStyle() != psSolid && Pen.GetWidth() == 1)
-        Pen.SetWidth(0);
-}
-
-} // namespace
-
 void TVurCanvas::AssignVisiblePenColor(const TPen* Pen, TColor Color) {
     if (!Pen || !FPen) return;
     if (GetMonochrome()) Color = clBlack;
@@ -77,7 +68,7 @@ void TVurCanvas::AssignVisiblePenColor(const TPen* Pen, TColor Color) {
     }
     FPen->Assign(Pen);
     FPen->SetColor(Color);
-    ApplyWidthRule(*FPen);
+    ApplyPenWidthRule(*FPen);
 }
 
 std::unique_ptr<TVurBlend> TVurCanvas::BeginBlending(const TRect& R, TVurTransparency Transparency) {
@@ -97,7 +88,7 @@ void TVurCanvas::Frame3D(TRect& R, TColor TopColor, TColor BottomColor, int Widt
     FPen->SetStyle(psSolid);
     FPen->SetWidth(1);
     // Edges move without wrapping, however far a wide bevel takes them.
-    constexpr auto Moved = gdi::MovedEdge;
+    const auto Moved = [](int Edge, long long By) { return ClampToInt(Edge + By); };
     const TRect From{R.Left, R.Top, Moved(R.Right, -1), Moved(R.Bottom, -1)};
     const long long Turns = std::max(Width, 0);
     // Turn I draws on columns Left + I and Right - I and rows Top + I and
@@ -138,24 +129,20 @@ int TVurCanvas::TextHeight(const std::string& Text) {
 }
 
 void TVurCanvas::ClipRectangle(const TRect& R, int RoundSize) {
-    ClipCanvasRegion(*FCanvas,
-                     gdi::CreateRoundRectRgn(R.Left, R.Top, R.Right, R.Bottom, RoundSize, RoundSize));
+    ClipCanvas(*FCanvas, TClipArea::RoundRectangle(R, RoundSize));
 }
 
 void TVurCanvas::ClipEllipse(const TRect& R, bool Inverted) {
-    const gdi::Region Shape = gdi::CreateEllipticRgn(R.Left, R.Top, R.Right, R.Bottom);
     if (Inverted)
-        FCanvas->GetHandle().ExtSelectClipRgn(&Shape, gdi::RGN_XOR);
+        XorClipArea(*FCanvas, TClipArea::Ellipse(R));
     else
-        ClipCanvasRegion(*FCanvas, Shape);
+        ClipCanvas(*FCanvas, TClipArea::Ellipse(R));
 }
 
 void TVurCanvas::ClipPolygon(std::span<const TPoint> Points, int NumPoints) {
     const std::size_t Count =
         std::min<std::size_t>(Points.size(), static_cast<std::size_t>(std::max(0, NumPoints)));
-    std::vector<gdi::POINT> P(Count);
-    for (std::size_t I = 0; I < Count; ++I) P[I] = gdi::POINT{Points[I].X, Points[I].Y};
-    ClipCanvasRegion(*FCanvas, gdi::CreatePolygonRgn(P.data(), static_cast<int>(Count), gdi::ALTERNATE));
+    ClipCanvas(*FCanvas, TClipArea::Polygon(Points.first(Count)));
 }
 
 void TVurCanvas::AssignBrush(const TChartBrush* Brush, TColor Color) {
@@ -167,7 +154,7 @@ void TVurCanvas::AssignBrushColor(const TChartBrush* Brush, TColor Color, TColor
     if (const auto* Image = dynamic_cast<const TBitmap*>(Brush->GetImageGraphic())) {
         FBrush->SetStyle(bsClear);
         FBrush->SetBitmap(Image);
-        FCanvas->GetHandle().SetTextColor(ColorToRGB(Color) & 0xFFFFFF);
+        FCanvas->SetTextColor(Color);
         SetBackMode(cbmOpaque);
         SetBackColor(BackColor);
         return;
@@ -192,9 +179,8 @@ void TVurCanvas::AssignFont(TVurFont* Font) {
     FFont->AssignFrom(*Font);
     if (FFontZoom != 100) FFont->SetSize(Round(FFont->GetSize() * FFontZoom * 0.01));
     if (GetMonochrome()) FFont->SetColor(clBlack);
-    gdi::DC& DC = FCanvas->GetHandle();
-    if (DC.GetTextCharacterExtra() != Font->GetInterCharSize())
-        DC.SetTextCharacterExtra(Font->GetInterCharSize());
+    if (FCanvas->GetTextCharacterExtra() != Font->GetInterCharSize())
+        FCanvas->SetTextCharacterExtra(Font->GetInterCharSize());
     if (FFontCurrent != Font) ReleaseFont(FFontCurrent);
     if (TVurCanvas* Other = Font->GetCanvas(); Other && Other != this) Other->ReleaseFont(Font);
     FFontCurrent = Font;

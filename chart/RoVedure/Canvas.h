@@ -5,6 +5,7 @@
 // with a body here are shared by every canvas.
 #pragma once
 
+#include "framework/DeviceSeam.h"
 #include "framework/Graphics.h"
 #include "framework/Types.h"
 
@@ -20,8 +21,6 @@ class TChartBrush;
 class TVurBlend;
 class TVurFont;
 
-enum TCanvasBackMode : std::uint8_t { cbmNone, cbmTransparent, cbmOpaque };
-enum TPenEndStyle : std::uint8_t { esRound, esSquare, esFlat };
 enum TGradientDirection : std::uint8_t {
     gdTopBottom,
     gdBottomTop,
@@ -54,7 +53,7 @@ public:
 
     virtual TColor GetBackColor() const = 0;
     virtual TCanvasBackMode GetBackMode() const = 0;
-    virtual gdi::DC* GetHandle() const = 0;
+    virtual HDC GetHandle() const = 0;
     virtual bool GetMonochrome() const = 0;
     virtual TColor GetPixel(int X, int Y) const = 0;
     virtual bool GetSupportsFullRotation() const = 0;

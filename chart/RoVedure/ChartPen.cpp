@@ -85,25 +85,12 @@ TDarkGrayPen::TDarkGrayPen(TNotifyEvent AOnChange) : TChartPen(std::move(AOnChan
 
 TWhitePen::TWhitePen(TNotifyEvent AOnChange) : TChartPen(std::move(AOnChange)) { InitColor(clWhite); }
 
-gdi::Pen VurCreatePenSmallDots(TColor Color, int SmallSpace) {
-    gdi::LOGBRUSH Brush;
-    Brush.lbStyle = gdi::BS_SOLID;
-    Brush.lbColor = ColorToRGB(Color);
-    if (SmallSpace <= 0) return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_ALTERNATE, 1, Brush, 0, nullptr);
-    // One pixel on, SmallSpace off, walked pixel by pixel: a dot every
-    // SmallSpace + 1 pixels, the same on every slope.
-    const unsigned Pattern[2] = {1, static_cast<unsigned>(SmallSpace)};
-    return gdi::ExtCreatePen(gdi::PS_COSMETIC | gdi::PS_USERSTYLE, 1, Brush, 2, Pattern);
-}
+HPEN VurCreatePenSmallDots(TColor Color, int SmallSpace) { return CreateDottedPen(Color, SmallSpace); }
 
-namespace {
-
-void ApplyWidthRule(TPen& Pen) {
+void ApplyPenWidthRule(TPen& Pen) {
     if (VurDrawSettings().VurCheckPenWidth && Pen.GetStyle() != psSolid && Pen.GetWidth() == 1)
         Pen.SetWidth(0);
 }
-
-} // namespace
 
 void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color) {
     if (Pen.GetSmallDots()) {
@@ -114,22 +101,10 @@ void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color) {
     TargetPen.Assign(&Pen);
     if (TargetPen.GetColor() != Color) TargetPen.SetColor(Color);
     if (Pen.GetWidth() < 2) {
-        ApplyWidthRule(TargetPen);
+        ApplyPenWidthRule(TargetPen);
         return;
     }
-    static constexpr unsigned Styles[] = {gdi::PS_SOLID,      gdi::PS_DASH,       gdi::PS_DOT,
-                                          gdi::PS_DASHDOT,    gdi::PS_DASHDOTDOT, gdi::PS_NULL,
-                                          gdi::PS_INSIDEFRAME};
-    static constexpr unsigned Ends[] = {gdi::PS_ENDCAP_ROUND | gdi::PS_JOIN_ROUND,
-                                        gdi::PS_ENDCAP_SQUARE | gdi::PS_JOIN_BEVEL,
-                                        gdi::PS_ENDCAP_FLAT | gdi::PS_JOIN_MITER};
-    gdi::LOGBRUSH Brush;
-    Brush.lbStyle = gdi::BS_SOLID;
-    Brush.lbColor = ColorToRGB(Color);
-    const unsigned Style = gdi::PS_GEOMETRIC |
-                           Styles[Pen.GetStyle() <= psInsideFrame ? Pen.GetStyle() : psSolid] |
-                           Ends[Pen.GetEndStyle() <= esFlat ? Pen.GetEndStyle() : esRound];
-    TargetPen.SetHandle(gdi::ExtCreatePen(Style, static_cast<unsigned>(Pen.GetWidth()), Brush, 0, nullptr));
+    TargetPen.SetHandle(CreateGeometricPen(Pen.GetStyle(), Pen.GetWidth(), Color, Pen.GetEndStyle()));
     TargetPen.SetMode(Pen.GetMode());
 }
 

@@ -90,7 +90,10 @@ public:
 
 // A one-pixel pen that sets single dots: every other pixel when SmallSpace
 // is 0 or less, else one dot every SmallSpace + 1 pixels.
-gdi::Pen VurCreatePenSmallDots(TColor Color, int SmallSpace);
+HPEN VurCreatePenSmallDots(TColor Color, int SmallSpace);
+// The width rule of VurCheckPenWidth: a non-solid pen of width 1 becomes
+// width 0, the thinnest cosmetic pen, so that its dashes draw.
+void ApplyPenWidthRule(TPen& Pen);
 // The extended pen path: makes TargetPen draw like Pen in Color, with the
 // small dots, or a geometric pen with Pen's end style from width 2 on.
 void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color);

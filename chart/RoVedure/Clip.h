@@ -1,23 +1,15 @@
-// Clipping of chart drawing. A clip remembers the clip area in effect before
-// it (one remembered area per canvas) and narrows the current area to the
-// new shape; an unclip selects the remembered area again, or removes all
-// clipping when there was none, and forgets it. Clips therefore do not
-// stack: after two clips one unclip returns to the first.
+// Clips of the chart canvas to an ellipse, a rounded rectangle or a polygon.
+// Like every temporary clip (framework/DeviceSeam.h), each remembers the clip
+// area in effect before it and narrows it; clips do not stack.
 #pragma once
 
-#include "framework/Graphics.h"
-#include "platform/gdi/Region.h"
+#include "framework/Types.h"
 
 #include <span>
 
 namespace vur {
 
 class TVurCanvas;
-
-// Remembers Target's clip area and intersects it with Shape.
-void ClipCanvasRegion(TCanvas& Target, const gdi::Region& Shape);
-void ClipCanvas(TCanvas& Target, const TRect& Rect);
-void UnClipCanvas(TCanvas& Target);
 
 void ClipEllipse(TVurCanvas& Canvas, const TRect& Rect);
 void ClipRoundRectangle(TVurCanvas& Canvas, const TRect& Rect, int RoundSize);

@@ -13,23 +13,19 @@ TVurCanvas3D::TVurCanvas3D() = default;
 
 TVurCanvas3D::~TVurCanvas3D() = default;
 
-TColor TVurCanvas3D::GetBackColor() const { return FCanvas->GetHandle().GetBkColor(); }
+TColor TVurCanvas3D::GetBackColor() const { return FCanvas->GetBackColor(); }
 
-TCanvasBackMode TVurCanvas3D::GetBackMode() const {
-    return static_cast<TCanvasBackMode>(FCanvas->GetHandle().GetBkMode());
-}
+TCanvasBackMode TVurCanvas3D::GetBackMode() const { return FCanvas->GetBackMode(); }
 
-gdi::DC* TVurCanvas3D::GetHandle() const { return FCanvas ? &FCanvas->GetHandle() : nullptr; }
+HDC TVurCanvas3D::GetHandle() const { return FCanvas ? &FCanvas->GetHandle() : nullptr; }
 
 TColor TVurCanvas3D::GetPixel(int X, int Y) const { return FCanvas->GetPixel(X, Y); }
 
-unsigned TVurCanvas3D::GetTextAlign() const { return FCanvas->GetHandle().GetTextAlign(); }
+unsigned TVurCanvas3D::GetTextAlign() const { return FCanvas->GetTextAlign(); }
 
-void TVurCanvas3D::SetBackColor(TColor Color) {
-    FCanvas->GetHandle().SetBkColor(ColorToRGB(Color) & 0xFFFFFF);
-}
+void TVurCanvas3D::SetBackColor(TColor Color) { FCanvas->SetBackColor(Color); }
 
-void TVurCanvas3D::SetBackMode(TCanvasBackMode Mode) { FCanvas->GetHandle().SetBkMode(Mode); }
+void TVurCanvas3D::SetBackMode(TCanvasBackMode Mode) { FCanvas->SetBackMode(Mode); }
 
 void TVurCanvas3D::SetMonochrome(bool Value) {
     if (FMonochrome == Value) return;
@@ -40,7 +36,7 @@ void TVurCanvas3D::SetMonochrome(bool Value) {
 
 void TVurCanvas3D::SetPixel(int X, int Y, TColor Color) { FCanvas->SetPixel(X, Y, Color); }
 
-void TVurCanvas3D::SetTextAlign(unsigned Flags) { FCanvas->GetHandle().SetTextAlign(Flags); }
+void TVurCanvas3D::SetTextAlign(unsigned Flags) { FCanvas->SetTextAlign(Flags); }
 
 void TVurCanvas3D::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
     FCanvas->Arc(X1, Y1, X2, Y2, X3, Y3, X4, Y4);
@@ -68,7 +64,7 @@ void TVurCanvas3D::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
 
 void TVurCanvas3D::StretchDraw(const TRect& R, const TGraphic* Graphic) { FCanvas->StretchDraw(R, Graphic); }
 
-void TVurCanvas3D::ClipRectangle(const TRect& R) { ClipCanvas(*FCanvas, R); }
+void TVurCanvas3D::ClipRectangle(const TRect& R) { ClipCanvas(*FCanvas, TClipArea::Rectangle(R)); }
 
 void TVurCanvas3D::DoHorizLine(int X0, int X1, int Y) {
     FCanvas->MoveTo(X0, Y);

@@ -38,7 +38,7 @@ public:
     // 2D half.
     TColor GetBackColor() const override;
     TCanvasBackMode GetBackMode() const override;
-    gdi::DC* GetHandle() const override;
+    HDC GetHandle() const override;
     bool GetMonochrome() const override { return FMonochrome; }
     TColor GetPixel(int X, int Y) const override;
     bool GetSupportsFullRotation() const override { return false; }
@@ -188,7 +188,6 @@ private:
     TFourPoints FFourPoints{};
     // Scratch kept between calls so that drawing does not allocate.
     std::vector<TPoint> FScreenPoints;
-    std::vector<gdi::POINT> FDevicePoints;
     std::vector<int> FIndexScratch;
     TSolid FSolid;
 };

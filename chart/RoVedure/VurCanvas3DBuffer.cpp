@@ -43,8 +43,8 @@ bool TVurCanvas3D::ReDrawBitmap() {
 
 void TVurCanvas3D::TransferBitmap(int X, int Y, TCanvas* Target) {
     if (!FBitmap || !Target || FBitmap->Empty()) return;
-    Target->GetHandle().BitBlt(X, Y, FBitmap->GetWidth(), FBitmap->GetHeight(),
-                               &FBitmap->GetCanvas()->GetHandle(), 0, 0, gdi::SRCCOPY);
+    const int Width = FBitmap->GetWidth(), Height = FBitmap->GetHeight();
+    Target->CopyRect(TRect{X, Y, X + Width, Y + Height}, *FBitmap->GetCanvas(), TRect{0, 0, Width, Height});
 }
 
 void TVurCanvas3D::DeleteBitmap() {

@@ -26,15 +26,7 @@ std::span<const TPoint> TVurCanvas3D::ProjectPoints(std::span<const TPoint> Poin
     return FScreenPoints;
 }
 
-void TVurCanvas3D::FillPolygon(std::span<const TPoint> Points) {
-    FCanvas->RequiredState();
-    FDevicePoints.clear();
-    for (const TPoint& P : Points) FDevicePoints.push_back(gdi::POINT{P.X, P.Y});
-    gdi::DC& DC = FCanvas->GetHandle();
-    const gdi::Pen Previous = DC.SelectObject(gdi::CreatePen(gdi::PS_NULL, 0, 0));
-    DC.Polygon(FDevicePoints.data(), static_cast<int>(FDevicePoints.size()));
-    DC.SelectObject(Previous);
-}
+void TVurCanvas3D::FillPolygon(std::span<const TPoint> Points) { FCanvas->FillPolygon(Points); }
 
 TColor TVurCanvas3D::GetPixel3D(int X, int Y, int Z) const {
     FProjection.Calculate3DPosition(X, Y, Z);

@@ -3,16 +3,17 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurCanvas3D.h"
 #include "chart/RoVedure/VurFont.h"
-#include "platform/numeric/Rounding.h"
+#include "framework/ScopedValue.h"
 #include "framework/SystemColors.h"
+#include "platform/numeric/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vur {
 
 void TVurCanvas3D::TextOut(int X, int Y, const std::string& Text) {
-    gdi::DC& DC = FCanvas->GetHandle();
     const TVurShadow* Shadow = FFontCurrent ? FFontCurrent->GetShadowObject() : nullptr;
     if (Shadow && (Shadow->GetHorizSize() != 0 || Shadow->GetVertSize() != 0)) {
         int ShadowX = X, ShadowY = Y;
@@ -28,32 +29,13 @@ void TVurCanvas3D::TextOut(int X, int Y, const std::string& Text) {
         std::unique_ptr<TVurBlend> Blend;
         if (Shadow->GetTransparency() != 0)
             Blend = BeginBlending(TextBox(ShadowX, ShadowY, Text), Shadow->GetTransparency());
-        FCanvas->RequiredState();
-        DC.SetTextColor(ColorToRGB(Shadow->GetColor()) & 0xFFFFFF);
-        DC.TextOut(ShadowX, ShadowY, Text);
+        FCanvas->TextOut(ShadowX, ShadowY, Text, Shadow->GetColor());
         if (Blend) EndBlending(std::move(Blend));
     }
     TextOutBody(X, Y, Text);
 }
 
 namespace {
-
-// The smallest rectangle holding every point of the path being recorded.
-TRect PathBounds(const gdi::Path& Path) {
-    double Left = 0, Top = 0, Right = 0, Bottom = 0;
-    bool Any = false;
-    for (const gdi::Path::Figure& F : Path.Figures())
-        for (const gdi::PointF& P : F.Points) {
-            Left = Any ? std::min(Left, P.X) : P.X;
-            Top = Any ? std::min(Top, P.Y) : P.Y;
-            Right = Any ? std::max(Right, P.X) : P.X;
-            Bottom = Any ? std::max(Bottom, P.Y) : P.Y;
-            Any = true;
-        }
-    if (!Any) return TRect{};
-    return TRect{Trunc(std::floor(Left)), Trunc(std::floor(Top)), Trunc(std::ceil(Right)) + 1,
-                 Trunc(std::ceil(Bottom)) + 1};
-}
 
 TRect Union(const TRect& A, const TRect& B) {
     if (B.Right <= B.Left || B.Bottom <= B.Top) return A;
@@ -64,16 +46,13 @@ TRect Union(const TRect& A, const TRect& B) {
 } // namespace
 
 void TVurCanvas3D::TextOutBody(int X, int Y, const std::string& Text) {
-    gdi::DC& DC = FCanvas->GetHandle();
     const TColor FontColor = FFont->GetColor();
-    DC.SetTextColor(ColorToRGB(FontColor) & 0xFFFFFF);
     const TChartHiddenPen* OutLine = FFontCurrent ? FFontCurrent->GetOutLineObject() : nullptr;
     const TVurFontGradient* Gradient = FFontCurrent ? FFontCurrent->GetGradientObject() : nullptr;
     const bool Outlined = OutLine && OutLine->GetVisible();
     const bool Filled = Gradient && Gradient->GetVisible();
     if (!Outlined && !Filled) {
-        FCanvas->RequiredState();
-        DC.TextOut(X, Y, Text);
+        FCanvas->TextOut(X, Y, Text, FontColor);
         return;
     }
     if (Outlined)
@@ -85,40 +64,33 @@ void TVurCanvas3D::TextOutBody(int X, int Y, const std::string& Text) {
     FBrush->SetColor(FontColor);
     SetBackMode(cbmTransparent);
     const auto LayText = [&] {
-        FCanvas->RequiredState();
-        DC.BeginPath();
-        DC.TextOut(X, Y, Text);
-        DC.EndPath();
+        FCanvas->BeginPath();
+        FCanvas->TextOut(X, Y, Text, FontColor);
+        FCanvas->EndPath();
     };
     LayText();
     if (Filled) {
-        if (Gradient->GetOutline() && !DC.WidenPath()) {
+        if (Gradient->GetOutline() && !FCanvas->WidenPath()) {
             // A one-pixel outline pen cannot widen a path: a geometric pen
             // as wide draws the same outline.
-            gdi::LOGBRUSH Solid{gdi::BS_SOLID, ColorToRGB(FPen->GetColor()) & 0xFFFFFF, 0};
-            const gdi::Pen Previous = DC.SelectObject(gdi::ExtCreatePen(
-                gdi::PS_GEOMETRIC | gdi::PS_SOLID,
-                static_cast<unsigned>(std::max(1, OutLine ? OutLine->GetWidth() : 1)), Solid, 0, nullptr));
-            DC.WidenPath();
-            DC.SelectObject(Previous);
+            FCanvas->WidenPath(CreateGeometricPen(psSolid, std::max(1, OutLine ? OutLine->GetWidth() : 1),
+                                                  ColorToRGB(FPen->GetColor()) & 0xFFFFFF, esRound));
         }
         // The text box, and for turned or bottom-aligned text whatever
         // the glyphs reach beyond it.
-        const TRect Box = Union(TextBox(X, Y, Text), PathBounds(DC.GetPath()));
-        gdi::Region Saved;
-        const bool HadClip = DC.GetClipRgn(Saved) == 1;
-        DC.SelectClipPath(gdi::RGN_AND);
+        const TRect Box = Union(TextBox(X, Y, Text), FCanvas->GetPathBounds());
+        const std::optional<TClipArea> Saved = GetClipArea(*FCanvas);
+        IntersectClipPath(*FCanvas);
         Gradient->Draw(*this, Box);
-        DC.SelectClipRgn(HadClip ? &Saved : nullptr);
+        SetClipArea(*FCanvas, Saved);
         if (Gradient->GetOutline() || !Outlined) return;
         LayText();
         FBrush->SetStyle(bsClear);
     }
-    FCanvas->RequiredState();
     if (FontColor != clNone)
-        DC.StrokeAndFillPath();
+        FCanvas->StrokeAndFillPath();
     else
-        DC.StrokePath();
+        FCanvas->StrokePath();
 }
 
 void TVurCanvas3D::RotateLabel(int X, int Y, const std::string& Text, double Angle) {
@@ -128,19 +100,25 @@ void TVurCanvas3D::RotateLabel(int X, int Y, const std::string& Text, double Ang
         if (Angle == 0) Angle = 360;
     }
     FBrush->SetStyle(bsClear);
-    const gdi::Font Previous = FFont->GetHandle();
-    gdi::LOGFONT Rotated = Previous.GetLogFont();
-    Rotated.Escapement = Round(Angle * 10);
-    Rotated.Orientation = Rotated.Escapement;
-    Rotated.OutPrecision = gdi::OUT_TT_ONLY_PRECIS;
-    Rotated.Quality = static_cast<std::uint8_t>(VurDrawSettings().VurFontAntiAlias);
+    struct TTurn {
+        int Orientation;
+        std::uint8_t Quality;
+        int Height;
+    };
+    int Height = FFont->GetHeight();
     if (GetZoomText() && GetZoomFactor() != 1) {
         const int Size = std::max(1, Round(FFont->GetSize() * GetZoomFactor()));
-        Rotated.Height = -MulDiv(Size, FFont->GetPixelsPerInch(), 72);
+        Height = -MulDiv(Size, FFont->GetPixelsPerInch(), 72);
     }
-    FFont->SetHandle(gdi::Font(Rotated));
+    const TScopedValue Turned(
+        TTurn{FFont->GetOrientation(), FFont->GetQuality(), FFont->GetHeight()},
+        TTurn{Round(Angle * 10), static_cast<std::uint8_t>(VurDrawSettings().VurFontAntiAlias), Height},
+        [this](const TTurn& Turn) {
+            FFont->SetOrientation(Turn.Orientation);
+            FFont->SetQuality(Turn.Quality);
+            FFont->SetHeight(Turn.Height);
+        });
     TextOut(X, Y, Text);
-    FFont->SetHandle(Previous);
 }
 
 } // namespace vur

@@ -220,11 +220,11 @@ TEST_F(ClipTest, EachCanvasRemembersItsOwnArea) {
     TBitmap Other(Width, Height);
     TCanvas& Second = *Other.GetCanvas();
     Second.GetBrush()->SetColor(clRed);
-    ClipCanvas(Second, TRect{0, 0, 30, 30});
+    ClipCanvas(Second, TClipArea::Rectangle(TRect{0, 0, 30, 30}));
     Canvas.GetPen()->SetStyle(psClear);
     Canvas.GetBrush()->SetColor(clRed);
     Canvas.ClipRectangle(TRect{10, 10, 50, 50});
-    ClipCanvas(Second, TRect{5, 5, 100, 100});
+    ClipCanvas(Second, TClipArea::Rectangle(TRect{5, 5, 100, 100}));
 
     Canvas.UnClipRectangle();
     Canvas.FillRect(TRect{0, 0, Width, Height});

@@ -125,7 +125,8 @@ TEST_F(BlendTest, MixIsDrawnPlusTransparencyTimesTheDifferenceInIntegers) {
     };
     for (const int T : {0, 33, 50, 100}) {
         gdi::Bitmap Out = Drawn;
-        VurBlendBitmaps(100 - T, Under, Out, TPoint{0, 0});
+        VurBlendBitmaps(100 - T, TConstPixelRows(Under.Row(0), 3, 3, 1), TPixelRows(Out.Row(0), 3, 3, 1),
+                        TPoint{0, 0});
         for (int I = 0; I < 3; ++I)
             EXPECT_EQ(Out.Row(0)[I] & 0xFFFFFF, Mix(DrawnPixels[I], UnderPixels[I], T)) << T << " " << I;
     }
