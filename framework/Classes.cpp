@@ -1,6 +1,8 @@
 #include "framework/Classes.h"
 
 #include "framework/Exceptions.h"
+#include "framework/Published.h"
+#include "framework/Reader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -90,8 +92,25 @@ void TComponent::SetName(const std::string& NewName) {
         if (Existing != nullptr && Existing != this)
             throw EComponentError("A component named " + NewName + " already exists");
     }
+    SetReference(false);
     FName = NewName;
+    SetReference(true);
 }
+
+void TComponent::SetReference(bool Enable) {
+    if (FOwner == nullptr || FName.empty()) return;
+    const TClassInfo* OwnerClass = ClassInfoOf(*FOwner);
+    const TFieldInfo* Field = OwnerClass != nullptr ? OwnerClass->FindField(FName) : nullptr;
+    if (Field == nullptr) return;
+    if (Enable)
+        Field->Set(*FOwner, this);
+    else if (Field->Get(*FOwner) == this)
+        Field->Set(*FOwner, nullptr);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
+
+void TComponent::ReadState(TReader& Reader) { Reader.ReadData(*this); }
 
 void TComponent::InsertComponent(TComponent* AComponent) {
     if (AComponent->FOwner != nullptr) AComponent->FOwner->RemoveComponent(AComponent);
@@ -101,11 +120,13 @@ void TComponent::InsertComponent(TComponent* AComponent) {
             throw EComponentError("A component named " + AComponent->FName + " already exists");
     }
     Insert(AComponent);
+    AComponent->SetReference(true);
     Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* AComponent) {
     Notification(AComponent, opRemove);
+    AComponent->SetReference(false);
     Remove(AComponent);
 }
 

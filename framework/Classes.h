@@ -11,6 +11,8 @@ namespace vur {
 
 class TPersistent;
 class TComponent;
+class TReader;
+class TWriter;
 
 using TNotifyEvent = std::function<void(TPersistent* Sender)>;
 
@@ -80,13 +82,42 @@ public:
     // Marks the component and everything it owns as being destroyed.
     void Destroying();
 
+    // Called once a stream has been read into the component (and everything
+    // else read with it): clears csLoading.
     virtual void Loaded();
+
+    // ---- streaming
+    // Where a component without a window sat at design time; stored as "Left" and "Top".
+    int GetDesignLeft() const { return FDesignLeft; }
+    void SetDesignLeft(int Value) { FDesignLeft = Value; }
+    int GetDesignTop() const { return FDesignTop; }
+    void SetDesignTop(int Value) { FDesignTop = Value; }
+    // Whether the component is stored inside another (a control in its
+    // parent, a series in its chart) rather than directly in its root.
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    // The reader gives a new child its parent this way.
+    virtual void SetParentComponent(TComponent*) {}
+    // The components stored inside this one, in their order, when Root is written.
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root);
+    // The owner and parent of the children read inside this component
+    // (none: the reader's root, and this component).
+    virtual TComponent* GetChildOwner() { return nullptr; }
+    virtual TComponent* GetChildParent() { return this; }
+    // Moves Child to position Order among this component's stored children.
+    virtual void SetChildOrder(TComponent*, int) {}
+    // Reads this component's properties and children from the reader.
+    virtual void ReadState(TReader& Reader);
 
 protected:
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     void SetComponentState(TComponentStateFlag Flag, bool On);
 
 private:
+    friend class TReader;
+    friend class TWriter;
+    // Fills (or, with Enable false, clears) the owner's published field of this component's name.
+    void SetReference(bool Enable);
     void Insert(TComponent* AComponent);
     void Remove(TComponent* AComponent);
     void RemoveNotification(TComponent* AComponent);
@@ -95,6 +126,8 @@ private:
     std::string FName;
     std::intptr_t FTag = 0;
     TComponentState FComponentState = 0;
+    int FDesignLeft = 0;
+    int FDesignTop = 0;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
 };

@@ -22,6 +22,10 @@ void TControl::SetParent(TWinControl* AParent) {
     if (AParent != nullptr) AParent->InsertControl(this);
 }
 
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* Value) { SetParent(dynamic_cast<TWinControl*>(Value)); }
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
     const bool Sized = AWidth != FWidth || AHeight != FHeight;
@@ -116,6 +120,20 @@ void TWinControl::RemoveControl(TControl* AControl) {
     const auto It = std::find(FControls.begin(), FControls.end(), AControl);
     if (It != FControls.end()) FControls.erase(It);
     AControl->FParent = nullptr;
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    for (TControl* Control : FControls)
+        if (Control->GetOwner() == Root) Proc(Control);
+}
+
+void TWinControl::SetChildOrder(TComponent* Child, int Order) {
+    const auto It = std::find(FControls.begin(), FControls.end(), Child);
+    if (It == FControls.end()) return;
+    TControl* Control = *It;
+    FControls.erase(It);
+    const auto At = static_cast<std::size_t>(std::clamp(Order, 0, static_cast<int>(FControls.size())));
+    FControls.insert(FControls.begin() + static_cast<std::ptrdiff_t>(At), Control);
 }
 
 void TWinControl::SetParent(TWinControl* AParent) {

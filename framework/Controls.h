@@ -62,6 +62,11 @@ public:
 
     TWinControl* GetParent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
+    // A control is stored inside its parent.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    // A parent that is no windowed control leaves the control without one.
+    void SetParentComponent(TComponent* Value) override;
 
     int GetLeft() const { return FLeft; }
     int GetTop() const { return FTop; }
@@ -150,6 +155,9 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     TRect GetClientRect() const override;
     void Invalidate() override;
+    // The child controls Root owns, in their order.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
 
     bool HandleAllocated() const { return FHandle != ui::NoWindow; }
     // Creates the window when there is none yet; raises EInvalidOperation when no

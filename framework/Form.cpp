@@ -1,6 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
+#include "framework/Reader.h"
 
 namespace vur {
 
@@ -95,6 +96,23 @@ void TCustomForm::ScaleToScreen() {
     ScaleBounds(*this, Now, FTextHeight);
     ScaleControls(*this, Now, FTextHeight);
     FTextHeight = Now;
+}
+
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    TWinControl::GetChildren(Proc, Root);
+    if (Root != this) return;
+    for (int Index = 0; Index < ComponentCount(); ++Index)
+        if (!Components(Index)->HasParent()) Proc(Components(Index));
+}
+
+void TCustomForm::ReadState(TReader& Reader) {
+    TWinControl::ReadState(Reader);
+    ScaleToScreen();
+}
+
+void TCustomForm::InitInheritedComponent() {
+    if (ClassName() == "TForm") return;
+    ReadComponentRes(ClassName(), *this);
 }
 
 bool TCustomForm::CloseQuery() {

@@ -52,12 +52,23 @@ public:
     // text height now to TextHeight. Both then describe the screen in use.
     void ScaleToScreen();
 
+    // The child controls, then (when the form is the one written) the
+    // components it owns that sit in no parent, such as timers.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+    // The stored layout, then ScaleToScreen.
+    void ReadState(TReader& Reader) override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
 
 protected:
+    // For the constructor of a form class with a stored description: reads
+    // the resource named after the class ("TFORM1" for TForm1) into the
+    // form. The plain framework form has none; any other class without one
+    // raises EResNotFound.
+    void InitInheritedComponent();
     void CreateParams(ui::WindowParams& Params) override;
     void WndProc(const ui::Message& Msg) override;
     void VisibleChanged() override;

@@ -1,6 +1,7 @@
 #include "chart/Chart/Chart.h"
 
 #include "chart/Chart/Palettes.h"
+#include "chart/ChartClasses.h"
 #include "platform/numeric/Rounding.h"
 
 #include <algorithm>
@@ -10,12 +11,14 @@
 namespace vur {
 
 TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
+    RegisterChartClasses();
     const bool Saved = GetAutoRepaint();
     SetAutoRepaint(false);
     FTitle = std::make_unique<TChartTitle>(this);
     FSubTitle = std::make_unique<TChartTitle>(this);
     FFoot = std::make_unique<TChartFootTitle>(this);
     FSubFoot = std::make_unique<TChartFootTitle>(this);
+    FLegend = std::make_unique<TChartLegend>(this);
     FWalls = std::make_unique<TChartWalls>(this);
     FOriginalCursor = GetCursor();
     SetAutoRepaint(Saved);

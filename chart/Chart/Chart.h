@@ -6,6 +6,7 @@
 #pragma once
 
 #include "chart/Chart/ChartMouse.h"
+#include "chart/Chart/Legend.h"
 #include "chart/Chart/Title.h"
 #include "chart/Chart/Walls.h"
 #include "chart/DaZezava/AxisPanel.h"
@@ -31,6 +32,7 @@ public:
     TChartTitle* GetSubTitle() const { return FSubTitle.get(); }
     TChartFootTitle* GetFoot() const { return FFoot.get(); }
     TChartFootTitle* GetSubFoot() const { return FSubFoot.get(); }
+    TChartLegend* GetLegend() const { return FLegend.get(); }
     TChartWalls* GetWalls() const { return FWalls.get(); }
     TChartBackWall* GetBackWall() const { return FWalls->GetBack(); }
     TChartWall* GetLeftWall() const { return FWalls->GetLeft(); }
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<TChartTitle> FSubTitle;
     std::unique_ptr<TChartFootTitle> FFoot;
     std::unique_ptr<TChartFootTitle> FSubFoot;
+    std::unique_ptr<TChartLegend> FLegend;
     std::unique_ptr<TChartWalls> FWalls;
     int FColorPaletteIndex = 0;
 };

@@ -1,12 +1,15 @@
 #include "chart/Chart/SeriesTypes.h"
 
 #include "chart/Series/LineSeries.h"
+#include "framework/Published.h"
 
 namespace vur {
 
 void TVurSeriesTypes::Register(const TChartSeriesClass* SeriesClass, const std::string& Description,
                                const std::string& GalleryPage, int NumGallerySeries) {
     FItems.push_back(TVurSeriesType{SeriesClass, Description, GalleryPage, NumGallerySeries});
+    // Stored forms can then make it by name.
+    RegisterClass(SeriesClass->Name);
 }
 
 const TVurSeriesType* TVurSeriesTypes::Find(const TChartSeriesClass* SeriesClass) const {

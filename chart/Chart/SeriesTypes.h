@@ -20,6 +20,7 @@ class TVurSeriesTypes {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
     const TVurSeriesType& Get(int Index) const { return FItems[static_cast<std::size_t>(Index)]; }
+    // Also registers the class with the framework's class registry.
     void Register(const TChartSeriesClass* SeriesClass, const std::string& Description,
                   const std::string& GalleryPage, int NumGallerySeries = 1);
     // The entry of that class, or none.

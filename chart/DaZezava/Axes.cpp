@@ -24,13 +24,13 @@ void TChartAxes::CreateStandardAxes() {
     FBottomAxis = Create(true, false);
     FTopAxis = Create(true, true);
     FTopAxis->SetZPosition(100);
-    FTopAxis->GetGrid()->SetZPosition(100);
+    FTopAxis->GetGrid()->InitZPosition(100);
     FLeftAxis = Create(false, false);
     FLeftAxis->GetTitle()->InitAngle(90);
     FRightAxis = Create(false, true);
     FRightAxis->GetTitle()->InitAngle(270);
     FRightAxis->SetZPosition(100);
-    FRightAxis->GetGrid()->SetZPosition(100);
+    FRightAxis->GetGrid()->InitZPosition(100);
     auto Depth = std::make_unique<TChartDepthAxis>(FChart);
     Depth->SetOtherSide(true);
     FDepthAxis = Depth.get();

@@ -63,10 +63,14 @@ public:
     void SetCentered(bool Value);
     double GetZPosition() const { return FZPosition; }
     void SetZPosition(double Value);
+    // The depth the panel gives this axis' grid; only another one is stored.
+    void InitZPosition(double Value) { FZPosition = FDefaultZPosition = Value; }
+    bool IsZPositionStored() const { return FZPosition != FDefaultZPosition; }
 
 private:
     bool FCentered = false;
     double FZPosition = 0;
+    double FDefaultZPosition = 0;
 };
 
 class TChartAxisTitle : public TPersistent {

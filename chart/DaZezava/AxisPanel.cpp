@@ -16,6 +16,14 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     while (FTools.Count() > 0) FTools.Get(0)->SetParentChart(nullptr);
 }
 
+void TCustomAxisPanel::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    TCustomVurPanelExtended::GetChildren(Proc, Root);
+    for (int Index = 0; Index < SeriesCount(); ++Index) {
+        TChartSeries* Series = GetSeries(Index);
+        if (Series->GetOwner() == Root || Root == this) Proc(Series);
+    }
+}
+
 TChartSeries* TCustomAxisPanel::AddSeries(TChartSeries* Series) {
     Series->SetParentChart(this);
     return Series;

@@ -28,6 +28,10 @@ public:
     // Destroys every series still attached.
     ~TCustomAxisPanel() override;
 
+    // The child controls, then the series Root owns (every series when the
+    // chart is the one written, so that a chart saved alone keeps them).
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+
     std::string ClassName() const override { return "TCustomAxisPanel"; }
 
     // ---- series

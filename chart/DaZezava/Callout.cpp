@@ -3,8 +3,7 @@
 namespace vur {
 
 TCallout::TCallout(TChartSeries* AOwner)
-    : TSeriesPointer(AOwner), FArrow(std::make_unique<TChartPen>([this](TPersistent*) { Repaint(); })) {
-    FArrow->SetColor(clWhite);
+    : TSeriesPointer(AOwner), FArrow(std::make_unique<TWhitePen>([this](TPersistent*) { Repaint(); })) {
     SetVisible(false);
     SetDraw3D(false);
     GetBrush()->SetColor(clBlack);

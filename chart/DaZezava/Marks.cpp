@@ -90,7 +90,7 @@ TMarksCallout* TSeriesMarks::GetCallout() {
 
 void TSeriesMarks::Clear() {
     FPositions.Clear();
-    FItems.Clear();
+    if (!FLoadingItems) FItems.Clear();
 }
 
 } // namespace vur

@@ -65,8 +65,9 @@ private:
 
 // A per-point override of one mark; Text, when not empty, replaces the
 // computed text.
-class TMarksItem {
+class TMarksItem : public TPersistent {
 public:
+    std::string ClassName() const override { return "TMarksItem"; }
     std::vector<std::string> Text;
 };
 
@@ -120,8 +121,11 @@ public:
     // The point's own item, if it has one.
     TMarksItem* MarkItem(int ValueIndex) const { return FItems.Find(ValueIndex); }
 
-    // Forgets every placement and item.
+    // Forgets every placement and item (the items stay while they are being read).
     void Clear();
+    // Set while the stored items are read.
+    bool GetLoadingItems() const { return FLoadingItems; }
+    void SetLoadingItems(bool Value) { FLoadingItems = Value; }
 
 private:
     void Repaint();
@@ -133,6 +137,7 @@ private:
     std::unique_ptr<TMarksCallout> FCallout;
     TSeriesMarksPositions FPositions;
     TMarksItems FItems;
+    bool FLoadingItems = false;
 };
 
 } // namespace vur

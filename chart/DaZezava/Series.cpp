@@ -103,6 +103,12 @@ TChartSeries::~TChartSeries() {
     if (FParentChart != nullptr) FParentChart->RemoveSeries(this);
 }
 
+TComponent* TChartSeries::GetParentComponent() const { return FParentChart; }
+
+void TChartSeries::SetParentComponent(TComponent* Value) {
+    SetParentChart(dynamic_cast<TCustomAxisPanel*>(Value));
+}
+
 bool TChartSeries::SameClass(const TChartSeries* Other) const {
     return GetSeriesClass()->IsInstance(Other) || Other->GetSeriesClass()->IsInstance(this);
 }

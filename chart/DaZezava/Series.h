@@ -161,6 +161,10 @@ public:
 
     void SetActive(bool Value) override;
     void SetParentChart(TCustomAxisPanel* Value) override;
+    // A series is stored inside its chart; the reader attaches it there.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
 
     // ---- adding points; each returns the new index, or -1 when OnBeforeAdd refused
     virtual int AddXY(double X, double Y, std::string_view Label = {}, TColor Color = clDefault);

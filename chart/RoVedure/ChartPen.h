@@ -44,8 +44,8 @@ public:
     bool IsSmallDotsStored() const { return FSmallDots; }
     bool IsSmallSpaceStored() const { return FSmallSpace != 0; }
 
-protected:
-    // For the constructors of pen kinds: the value and its stored default.
+    // For the constructors of pen kinds, and owners whose pen differs from
+    // its kind: the value and its stored default.
     void InitVisible(bool Value);
     void InitEndStyle(TPenEndStyle Value);
     void InitColor(TColor Value);

@@ -13,7 +13,7 @@ TCustomVurPanel::TCustomVurPanel(TComponent* AOwner)
       FView3DOptions(std::make_unique<TView3DOptions>(this)),
       FBorder(std::make_unique<TChartHiddenPen>([this](TPersistent* Sender) { CanvasChanged(Sender); })),
       FShadow(std::make_unique<TVurShadow>([this](TPersistent* Sender) { CanvasChanged(Sender); })) {
-    FBorder->SetEndStyle(esFlat);
+    FBorder->InitEndStyle(esFlat);
     // Text is measured between paints too; the window's picture serves then.
     FCanvas->SetCanvas(GetControlCanvas());
     SetBounds(GetLeft(), GetTop(), 400, 250);
