@@ -90,6 +90,13 @@ struct TBoundMethod<R(A...)> {
     R operator()(A... Args) const { return Method->Call(*Instance, std::forward<A>(Args)...); }
 };
 
+// The event value that calls Method on Instance, as a stored event binds it.
+template <class Sig>
+std::function<Sig> BindMethod(TPersistent* Instance, const TTypedMethod<Sig>& Method) {
+    return TBoundMethod<Sig>{Instance,
+                             std::static_pointer_cast<const TTypedMethod<Sig>>(Method.shared_from_this())};
+}
+
 struct TPropInfo {
     std::string Name;
     TTypeKind Kind = tkInteger;
@@ -191,6 +198,18 @@ const TClassInfo& RegisterClassInfo(std::unique_ptr<TClassInfo> Info);
 const TClassInfo* FindClassInfo(std::string_view ClassName);
 // The declaration of Instance's class (by its ClassName), or none.
 const TClassInfo* ClassInfoOf(const TPersistent& Instance);
+
+// The event value that calls Instance's published method Name, as a stored
+// event would bind it; empty when Instance's class publishes no method of
+// that name fitting the event type Sig.
+template <class Sig>
+std::function<Sig> PublishedMethod(TPersistent& Instance, std::string_view Name) {
+    const TClassInfo* Class = ClassInfoOf(Instance);
+    const auto* Method =
+        dynamic_cast<const TTypedMethod<Sig>*>(Class != nullptr ? Class->FindMethod(Name) : nullptr);
+    if (Method == nullptr) return {};
+    return BindMethod(&Instance, *Method);
+}
 
 // The class registry: component classes a stream may name besides the
 // classes of a form's fields. The class must be declared with a factory.
@@ -320,10 +339,7 @@ public:
             }
             const auto* Typed = dynamic_cast<const TTypedMethod<Sig>*>(Method);
             if (Typed == nullptr || Instance == nullptr) return false;
-            std::invoke(
-                Set, Self(O),
-                std::function<Sig>(TBoundMethod<Sig>{
-                    Instance, std::static_pointer_cast<const TTypedMethod<Sig>>(Typed->shared_from_this())}));
+            std::invoke(Set, Self(O), BindMethod(Instance, *Typed));
             return true;
         };
         return Add(std::move(P));

@@ -86,10 +86,8 @@ private:
             FOut += Hex[Unit >> 4];
             FOut += Hex[Unit & 15];
         } else {
-            char Digits[8];
-            const auto End = std::to_chars(Digits, Digits + sizeof Digits, Unit, 16).ptr;
             FOut += "\\u{";
-            FOut.append(Digits, End);
+            for (int Shift = 12; Shift >= 0; Shift -= 4) FOut += Hex[(Unit >> Shift) & 15];
             FOut += '}';
         }
     }
@@ -326,8 +324,9 @@ public:
     }
 
 private:
-    [[noreturn]] void Error(const std::string& Message) const {
-        throw EParserError("Line " + std::to_string(FToken.Line) + ": " + Message);
+    [[noreturn]] void Error(const std::string& Message) const { ErrorAt(FToken.Line, Message); }
+    [[noreturn]] static void ErrorAt(int Line, const std::string& Message) {
+        throw EParserError("Line " + std::to_string(Line) + ": " + Message);
     }
 
     bool IsSymbol(char C) const { return FToken.Kind == tkSymbol && FToken.Text[0] == C; }
@@ -667,15 +666,15 @@ private:
             Error("Value expected");
         }
         const char Symbol = FToken.Text[0];
+        if (Symbol != '(' && Symbol != '[' && Symbol != '<')
+            Error(std::string("Unexpected '") + Symbol + "'");
         Advance();
-        switch (Symbol) {
-        case '(':
+        if (Symbol == '(') {
             FWriter.WriteListBegin();
             while (!IsSymbol(')')) Value(Level + 1);
             Advance();
             FWriter.WriteListEnd();
-            return;
-        case '[':
+        } else if (Symbol == '[') {
             FWriter.WriteValue(vaSet);
             while (!IsSymbol(']')) {
                 FWriter.WriteStr(TakeName());
@@ -683,12 +682,8 @@ private:
             }
             Advance();
             FWriter.WriteStr("");
-            return;
-        case '<':
+        } else {
             Collection(Level);
-            return;
-        default:
-            Error(std::string("Unexpected '") + Symbol + "'");
         }
     }
 
@@ -723,7 +718,7 @@ private:
         std::vector<std::uint8_t> Bytes;
         int High = -1;
         for (;;) {
-            if (FPos >= FText.size()) Error("'}' expected");
+            if (FPos >= FText.size()) ErrorAt(FLine, "'}' expected");
             const char C = FText[FPos++];
             if (C == '}') break;
             if (C == '\n') ++FLine;
@@ -732,7 +727,7 @@ private:
             if (C >= '0' && C <= '9') Digit = C - '0';
             if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
             if (C >= 'a' && C <= 'f') Digit = C - 'a' + 10;
-            if (Digit < 0) Error("Hex digit expected in binary data");
+            if (Digit < 0) ErrorAt(FLine, "Hex digit expected in binary data");
             if (High < 0) {
                 High = Digit;
             } else {
@@ -740,7 +735,7 @@ private:
                 High = -1;
             }
         }
-        if (High >= 0) Error("Odd number of hex digits in binary data");
+        if (High >= 0) ErrorAt(FLine, "Odd number of hex digits in binary data");
         FWriter.WriteBinary(Bytes);
         Advance();
     }
