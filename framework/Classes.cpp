@@ -69,17 +69,17 @@ void TComponent::SetComponentIndex(int Value) {
     List.insert(List.begin() + Value, this);
 }
 
-static bool SameText(const std::string& A, const std::string& B) {
-    return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
-               return std::toupper(static_cast<unsigned char>(X)) ==
-                      std::toupper(static_cast<unsigned char>(Y));
-           });
+bool SameName(std::string_view A, std::string_view B) {
+    // Names are identifiers: ASCII letters fold, nothing else does.
+    const auto Fold = [](char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - ('a' - 'A')) : C; };
+    return A.size() == B.size() &&
+           std::equal(A.begin(), A.end(), B.begin(), [&](char X, char Y) { return Fold(X) == Fold(Y); });
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
     if (AName.empty()) return nullptr;
     for (TComponent* C : FComponents)
-        if (SameText(C->FName, AName)) return C;
+        if (SameName(C->FName, AName)) return C;
     return nullptr;
 }
 

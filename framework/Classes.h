@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vur {
@@ -133,5 +134,7 @@ private:
 };
 
 bool IsValidIdent(const std::string& Ident);
+// Names (of components, classes, properties, identifiers) compare without regard to case.
+bool SameName(std::string_view A, std::string_view B);
 
 } // namespace vur

@@ -6,25 +6,29 @@
 #include "framework/Writer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <mutex>
 #include <set>
+#include <typeinfo>
+#include <unordered_map>
 
 namespace vur {
 
 namespace {
+char Fold(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - ('a' - 'A')) : C; }
+
 struct TCaseLess {
     using is_transparent = void;
     bool operator()(std::string_view A, std::string_view B) const {
-        return std::lexicographical_compare(A.begin(), A.end(), B.begin(), B.end(), [](char X, char Y) {
-            return std::toupper(static_cast<unsigned char>(X)) < std::toupper(static_cast<unsigned char>(Y));
-        });
+        return std::lexicographical_compare(A.begin(), A.end(), B.begin(), B.end(),
+                                            [](char X, char Y) { return Fold(X) < Fold(Y); });
     }
 };
 
 struct TRegistry {
     std::map<std::string, std::unique_ptr<TClassInfo>, TCaseLess> Classes;
+    // The same declarations by their exact names: what ClassName() gives finds them here.
+    std::unordered_map<std::string, const TClassInfo*> Exact;
     std::set<std::string, TCaseLess> Registered;
     std::recursive_mutex Lock;
 };
@@ -72,19 +76,23 @@ bool TClassInfo::InheritsFrom(std::string_view ClassName) const {
 }
 
 const std::vector<const TPropInfo*>& TClassInfo::Properties() const {
+    if (FResolved.load(std::memory_order_acquire)) return FProperties;
     std::lock_guard Guard(Registry().Lock);
-    if (FResolved) return FProperties;
+    if (FResolved.load(std::memory_order_relaxed)) return FProperties;
     if (const TClassInfo* Ancestor = Parent()) FProperties = Ancestor->Properties();
     for (const TPropInfo& Own : OwnProperties) {
         std::erase_if(FProperties, [&](const TPropInfo* P) { return SameName(P->Name, Own.Name); });
         FProperties.push_back(&Own);
     }
-    FResolved = true;
+    for (const TPropInfo* P : FProperties) FByName.emplace(P->Name, P);
+    FResolved.store(true, std::memory_order_release);
     return FProperties;
 }
 
 const TPropInfo* TClassInfo::FindProperty(std::string_view Name) const {
-    for (const TPropInfo* P : Properties())
+    const std::vector<const TPropInfo*>& All = Properties();
+    if (const auto It = FByName.find(Name); It != FByName.end()) return It->second;
+    for (const TPropInfo* P : All)
         if (SameName(P->Name, Name)) return P;
     return nullptr;
 }
@@ -130,17 +138,33 @@ const TClassInfo& RegisterClassInfo(std::unique_ptr<TClassInfo> Info) {
     const auto It = R.Classes.find(Info->Name());
     if (It != R.Classes.end()) return *It->second;
     const std::string Name = Info->Name();
-    return *R.Classes.emplace(Name, std::move(Info)).first->second;
+    const TClassInfo& Added = *R.Classes.emplace(Name, std::move(Info)).first->second;
+    R.Exact.emplace(Name, &Added);
+    return Added;
 }
 
-const TClassInfo* FindClassInfo(std::string_view ClassName) {
+namespace {
+const TClassInfo* Find(const std::string& ClassName) {
     TRegistry& R = Registry();
     std::lock_guard Guard(R.Lock);
+    if (const auto It = R.Exact.find(ClassName); It != R.Exact.end()) return It->second;
     const auto It = R.Classes.find(ClassName);
     return It == R.Classes.end() ? nullptr : It->second.get();
 }
+} // namespace
 
-const TClassInfo* ClassInfoOf(const TPersistent& Instance) { return FindClassInfo(Instance.ClassName()); }
+const TClassInfo* FindClassInfo(std::string_view ClassName) { return Find(std::string(ClassName)); }
+
+const TClassInfo* ClassInfoOf(const TPersistent& Instance) {
+    // The class of an instance is its dynamic type's; the name is asked once per type.
+    thread_local std::unordered_map<const std::type_info*, const TClassInfo*> Known;
+    const std::type_info* Type = &typeid(Instance);
+    if (const auto It = Known.find(Type); It != Known.end()) return It->second;
+    const TClassInfo* Class = Find(Instance.ClassName());
+    // A class not declared yet may be declared later: only answers are kept.
+    if (Class != nullptr) Known.emplace(Type, Class);
+    return Class;
+}
 
 void RegisterClass(std::string_view ClassName) {
     TRegistry& R = Storage();

@@ -22,6 +22,7 @@
 #include "framework/Classes.h"
 #include "framework/TypeInfo.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,6 +31,7 @@
 #include <string_view>
 #include <type_traits>
 #include <typeindex>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -190,7 +192,9 @@ private:
     std::string FName;
     std::string FParentName;
     mutable std::vector<const TPropInfo*> FProperties;
-    mutable bool FResolved = false;
+    // The same by their exact names, for the common lookup.
+    mutable std::unordered_map<std::string_view, const TPropInfo*> FByName;
+    mutable std::atomic<bool> FResolved = false;
 };
 
 // Adds a declaration; a second one of a name already declared is dropped.

@@ -25,14 +25,13 @@ public:
 
 [[noreturn]] void InvalidValue() { throw EReadError("Invalid property value"); }
 
-std::vector<std::string> SplitPath(const std::string& Path) {
-    std::vector<std::string> Parts;
-    std::size_t Start = 0;
+std::vector<std::string_view> SplitPath(std::string_view Path) {
+    std::vector<std::string_view> Parts;
     for (;;) {
-        const std::size_t Dot = Path.find('.', Start);
-        Parts.push_back(Path.substr(Start, Dot - Start));
-        if (Dot == std::string::npos) return Parts;
-        Start = Dot + 1;
+        const std::size_t Dot = Path.find('.');
+        Parts.push_back(Path.substr(0, Dot));
+        if (Dot == std::string_view::npos) return Parts;
+        Path.remove_prefix(Dot + 1);
     }
 }
 } // namespace
@@ -579,18 +578,18 @@ void TReader::HandlePropertyError(const Exception& E, const std::string& Path, s
 }
 
 void TReader::ReadPropertyValue(TPersistent& Instance, const std::string& Path) {
-    const std::vector<std::string> Parts = SplitPath(Path);
+    const std::vector<std::string_view> Parts = SplitPath(Path);
     TPersistent* Current = &Instance;
     for (std::size_t I = 0; I + 1 < Parts.size(); ++I) {
         const TClassInfo* Class = ClassInfoOf(*Current);
         const TPropInfo* Property = Class != nullptr ? Class->FindProperty(Parts[I]) : nullptr;
-        if (Property == nullptr) throw EReadError("Property " + Parts[I] + " does not exist");
+        if (Property == nullptr) throw EReadError("Property " + std::string(Parts[I]) + " does not exist");
         if (Property->Kind != tkClass || Property->Role != orSubObject)
             throw EReadError("Invalid property path");
         Current = Property->GetObject(*Current);
         if (Current == nullptr) throw EReadError("Invalid property path");
     }
-    const std::string& Last = Parts.back();
+    const std::string_view Last = Parts.back();
     const TClassInfo* Class = ClassInfoOf(*Current);
     if (Class != nullptr) {
         if (const TPropInfo* Property = Class->FindProperty(Last)) {
@@ -603,7 +602,7 @@ void TReader::ReadPropertyValue(TPersistent& Instance, const std::string& Path) 
         }
     }
     SkipValue();
-    throw EReadError("Property " + Last + " does not exist");
+    throw EReadError("Property " + std::string(Last) + " does not exist");
 }
 
 std::int64_t TReader::ReadSet(const TTypeInfo& Type) {

@@ -3,8 +3,6 @@
 #include "framework/Controls.h"
 #include "framework/Types.h"
 
-#include <algorithm>
-#include <cctype>
 #include <limits>
 
 namespace vur {
@@ -120,13 +118,6 @@ constinit const TTypeInfo TypePenMode = EnumTypeInfo("TPenMode", PenModeNames);
 constinit const TTypeInfo TypeBrushStyle = EnumTypeInfo("TBrushStyle", BrushStyleNames);
 constinit const TTypeInfo TypeMouseButton = EnumTypeInfo("TMouseButton", MouseButtonNames);
 constinit const TTypeInfo TypeShiftState = SetTypeInfo("TShiftState", &ShiftStateElement);
-
-bool SameName(std::string_view A, std::string_view B) {
-    return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
-               return std::toupper(static_cast<unsigned char>(X)) ==
-                      std::toupper(static_cast<unsigned char>(Y));
-           });
-}
 
 std::optional<std::int64_t> EnumValueOf(const TTypeInfo& Type, std::string_view Name) {
     for (std::size_t I = 0; I < Type.EnumNames.size(); ++I)

@@ -5,6 +5,8 @@
 // during static initialisation may refer to them.
 #pragma once
 
+#include "framework/Classes.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -89,9 +91,6 @@ extern const TTypeInfo TypePenMode;
 extern const TTypeInfo TypeBrushStyle;
 extern const TTypeInfo TypeMouseButton;
 extern const TTypeInfo TypeShiftState;
-
-// Names compare without regard to case, as the stream's identifiers do.
-bool SameName(std::string_view A, std::string_view B);
 
 // The value an enumeration's identifier names, or none.
 std::optional<std::int64_t> EnumValueOf(const TTypeInfo& Type, std::string_view Name);
