@@ -11,6 +11,7 @@ void RegisterChartClasses() {
         DeclareChartBrushProperties();
         DeclareVurFontProperties();
         DeclareShadowProperties();
+        DeclareGradientProperties();
         DeclareView3DOptionsProperties();
         DeclareShapeProperties();
         DeclareBackImageProperties();

@@ -16,6 +16,7 @@ void DeclareChartPenProperties();
 void DeclareChartBrushProperties();
 void DeclareVurFontProperties();
 void DeclareShadowProperties();
+void DeclareGradientProperties();
 void DeclareView3DOptionsProperties();
 void DeclareShapeProperties();
 void DeclareBackImageProperties();

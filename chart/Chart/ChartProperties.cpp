@@ -88,6 +88,7 @@ void DeclareChartProperties() {
         .Object(
             "Frame", [](C& Ch) { return Ch.GetBackWall()->GetPen(); },
             [](C&) -> TPersistent* { return nullptr; })
+        .Object("Gradient", &C::GetGradient, &C::FindGradient)
         .Object("LeftAxis", &C::GetLeftAxis)
         .Object("LeftWall", &C::GetLeftWall)
         .Object("Legend", &C::GetLegend)

@@ -1,6 +1,6 @@
 // What a chart font stores: what departs from the process's default face and
-// size and from the font's own default colour and style; its outline and
-// shadow only once they exist.
+// size and from the font's own default colour and style; its outline,
+// shadow and gradient only once they exist.
 #include "chart/ChartClasses.h"
 #include "chart/RoVedure/VurFont.h"
 #include "framework/Published.h"
@@ -13,6 +13,7 @@ void DeclareVurFontProperties() {
         .Stored(&TVurFont::IsCharsetStored)
         .Color("Color", &TVurFont::GetColor, &TVurFont::SetColor)
         .Stored(&TVurFont::IsColorStored)
+        .Object("Gradient", &TVurFont::GetGradient, &TVurFont::GetGradientObject)
         .Int("Height", &TVurFont::GetHeight, &TVurFont::SetHeight)
         .Stored(&TVurFont::IsHeightStored)
         .Int("InterCharSize", &TVurFont::GetInterCharSize, &TVurFont::SetInterCharSize)

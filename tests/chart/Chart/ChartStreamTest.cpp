@@ -50,6 +50,10 @@ void Configure(TChart& Chart) {
     Chart.GetView3DOptions()->SetRotation(30);
     Chart.GetZoom()->SetAnimated(true);
     Chart.GetZoom()->GetPen()->SetColor(clRed);
+    Chart.GetGradient()->SetVisible(true);
+    Chart.GetGradient()->SetMidColor(clAqua);
+    Chart.GetGradient()->SetDirection(gdLeftRight);
+    Chart.GetFoot()->GetFont()->GetGradient()->SetOutline(true);
     Chart.GetLeftAxis()->SetMinMax(-10, 110);
     Chart.GetLeftAxis()->GetGrid()->SetColor(clGreen);
     Chart.GetLeftAxis()->GetTitle()->SetCaption("Units");
