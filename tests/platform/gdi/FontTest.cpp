@@ -245,7 +245,7 @@ TEST(FontTest, StrangeRequestsRealiseWithoutCrashing) {
     for (const int Escapement : {INT_MIN, -900, -1, 3600, 3601, 36000450, INT_MAX}) {
         LOGFONT L = Request("Arial", -12);
         L.Escapement = Escapement;
-        L.Orientation = -Escapement / 2;
+        L.Orientation = -(Escapement / 2);
         Requests.push_back(L);
     }
     for (const LOGFONT& L : Requests) {
