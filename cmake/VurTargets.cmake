@@ -12,6 +12,10 @@ function(vur_set_options target)
                            -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow)
   endif()
+  if(VUR_FUZZ)
+    # Coverage feedback for libFuzzer everywhere; only the fuzz programs link its main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
 endfunction()
 
 # vur_add_layer(NAME "dir1;dir2" deps...): a static library of the .cpp files in
