@@ -14,6 +14,7 @@ inline constexpr char VurMsg_DeleteQuantityPositive[] =
 inline constexpr char VurMsg_DeleteLessThanCount[] = "Quantity of data to delete must be less than Count.";
 inline constexpr char VurMsg_ValueListCountLength[] = "ValueList Count (%d) greater than array length (%d).";
 inline constexpr char VurMsg_ValueListCountNegative[] = "ValueList Count must be greater than zero.";
+inline constexpr char VurMsg_XValueNotFinite[] = "Series X value must be a finite number, not %s.";
 inline constexpr char VurMsg_ObsoleteMultiplier[] =
     "Error: Multiplier property is obsolete.\rModify VurDefs.inc (enable Multiplier) and recompile.";
 inline constexpr char VurMsg_DefValueFormat[] = "#,##0.###";
@@ -34,6 +35,8 @@ inline constexpr char VurMsg_PointerSize[] = "Pointer size must be greater than 
 // Axes.
 inline constexpr char VurMsg_AxisMinMax[] = "Axis Minimum Value must be <= Maximum";
 inline constexpr char VurMsg_AxisMaxMin[] = "Axis Maximum Value must be >= Minimum";
+inline constexpr char VurMsg_AxisMinNotFinite[] = "Axis Minimum Value must be a finite number";
+inline constexpr char VurMsg_AxisMaxNotFinite[] = "Axis Maximum Value must be a finite number";
 inline constexpr char VurMsg_AxisLogDateTime[] = "DateTime Axis cannot be Logarithmic";
 inline constexpr char VurMsg_AxisLogNotPositive[] = "Logarithmic Axis Min and Max values should be >= 0";
 inline constexpr char VurMsg_AxisLogBase[] = "Axis Logarithmic Base should be <> 1 and > 0";

@@ -14,4 +14,10 @@ void AssertErrorHandler(const std::string& Text, const char* File, int Line) {
     throw EAssertionFailed(Text + " (" + std::string(Path) + ", line " + std::to_string(Line) + ")");
 }
 
+void IndexErrorHandler(int Index, int Count, const char* File, int Line) {
+    AssertErrorHandler("Index " + std::to_string(Index) + " out of bounds (0 to " +
+                           std::to_string(Count - 1) + ")",
+                       File, Line);
+}
+
 } // namespace vur

@@ -54,6 +54,18 @@ VUR_EXCEPTION(LegendException, Exception)
 // Raises EAssertionFailed with "<text> (<file>, line <n>)".
 [[noreturn]] void AssertErrorHandler(const std::string& Text, const char* File, int Line);
 
+// Raises EAssertionFailed "Index <i> out of bounds (0 to <Count - 1>)" at File and Line.
+[[noreturn]] void IndexErrorHandler(int Index, int Count, const char* File, int Line);
+
+// The one check of an index argument: outside 0..Count-1 is a broken
+// precondition of the caller, reported at the caller's line before anything
+// changes. An insertion point may also be Count: pass Count + 1.
+inline void CheckIndex(int Index, int Count, const char* File = __builtin_FILE(),
+                       int Line = __builtin_LINE()) {
+    if (Index < 0 || Index >= Count) [[unlikely]]
+        IndexErrorHandler(Index, Count, File, Line);
+}
+
 } // namespace vur
 
 // VUR_ASSERT(cond, message): an internal precondition. The message is the text

@@ -87,6 +87,7 @@ TChartAxis* TChartCustomAxes::Add() {
 }
 
 void TChartCustomAxes::Delete(int Index) {
+    CheckIndex(Index, Count());
     FItems.erase(FItems.begin() + Index);
     FChart->Invalidate();
 }

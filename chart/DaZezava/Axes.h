@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/DaZezava/Axis.h"
+#include "framework/Exceptions.h"
 
 #include <memory>
 #include <vector>
@@ -23,7 +24,10 @@ public:
     void CreateStandardAxes();
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TChartAxis* Get(int Index) const { return FItems[static_cast<std::size_t>(Index)]; }
+    TChartAxis* Get(int Index) const {
+        CheckIndex(Index, Count());
+        return FItems[static_cast<std::size_t>(Index)];
+    }
     int IndexOf(const TChartAxis* Axis) const;
     TChartAxis* GetBottomAxis() const { return FBottomAxis; }
     TChartAxis* GetTopAxis() const { return FTopAxis; }
@@ -71,7 +75,10 @@ public:
     ~TChartCustomAxes();
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TChartAxis* Get(int Index) const { return FItems[static_cast<std::size_t>(Index)].get(); }
+    TChartAxis* Get(int Index) const {
+        CheckIndex(Index, Count());
+        return FItems[static_cast<std::size_t>(Index)].get();
+    }
     // A new vertical custom axis, owned here.
     TChartAxis* Add();
     void Delete(int Index);

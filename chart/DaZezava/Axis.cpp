@@ -5,6 +5,8 @@
 #include "chart/VurConst.h"
 #include "framework/Exceptions.h"
 
+#include <cmath>
+
 namespace vur {
 
 // ---------------------------------------------------------------- pens and title
@@ -149,11 +151,13 @@ void TChartAxis::SetAutomaticMaximum(bool Value) {
 }
 
 void TChartAxis::SetMinimum(double Value) {
+    if (!std::isfinite(Value)) throw AxisException(VurMsg_AxisMinNotFinite);
     if (!Loading() && Value > FMaximum) throw AxisException(VurMsg_AxisMinMax);
     SetDoubleProperty(FMinimum, Value);
 }
 
 void TChartAxis::SetMaximum(double Value) {
+    if (!std::isfinite(Value)) throw AxisException(VurMsg_AxisMaxNotFinite);
     if (!Loading() && Value < FMinimum) throw AxisException(VurMsg_AxisMaxMin);
     SetDoubleProperty(FMaximum, Value);
 }
@@ -197,11 +201,13 @@ void TChartAxis::SetHorizontal(bool Value) {
 
 void TChartAxis::SetOtherSide(bool Value) { SetBooleanProperty(FOtherSide, Value); }
 
-void TChartAxis::SetStartPosition(double Value) { SetDoubleProperty(FStartPosition, Value); }
+void TChartAxis::SetStartPosition(double Value) { SetDoubleProperty(FStartPosition, BoundSetting(Value)); }
 
-void TChartAxis::SetEndPosition(double Value) { SetDoubleProperty(FEndPosition, Value); }
+void TChartAxis::SetEndPosition(double Value) { SetDoubleProperty(FEndPosition, BoundSetting(Value)); }
 
-void TChartAxis::SetPositionPercent(double Value) { SetDoubleProperty(FPositionPercent, Value); }
+void TChartAxis::SetPositionPercent(double Value) {
+    SetDoubleProperty(FPositionPercent, BoundSetting(Value));
+}
 
 void TChartAxis::SetPositionUnits(TVurUnits Value) {
     if (FPositionUnits == Value) return;
@@ -209,7 +215,10 @@ void TChartAxis::SetPositionUnits(TVurUnits Value) {
     Repaint();
 }
 
-void TChartAxis::SetZPosition(double Value) { SetDoubleProperty(FZPosition, Value == 0 ? 0.01 : Value); }
+void TChartAxis::SetZPosition(double Value) {
+    Value = BoundSetting(Value);
+    SetDoubleProperty(FZPosition, Value == 0 ? 0.01 : Value);
+}
 
 void TChartAxis::SetVisible(bool Value) { SetBooleanProperty(FVisible, Value); }
 
@@ -228,7 +237,7 @@ void TChartAxis::SetLabelStyle(TAxisLabelStyle Value) {
 
 void TChartAxis::SetLabelsSeparation(int Value) {
     if (Value < 0) throw AxisException(VurMsg_AxisLabelSep);
-    SetIntegerProperty(FLabelsSeparation, Value);
+    SetIntegerProperty(FLabelsSeparation, BoundSetting(Value));
 }
 
 void TChartAxis::SetLabelsAlternate(bool Value) { SetBooleanProperty(FLabelsAlternate, Value); }

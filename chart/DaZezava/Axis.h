@@ -425,6 +425,8 @@ private:
     int DepthAxisLineY() const;
     void DrawTick(int Pos, int Offset, int Length);
     void DrawMinor(bool AsGrid);
+    // The minor ticks From - Round(Step * J) for J = 1..Count.
+    void DrawMinorRun(int From, double Step, int Count, bool AsGrid);
     void DrawMinorAt(int Pos, bool AsGrid);
     // One line at angle 0, with a raised exponent when LabelsExponent asks for it.
     void DrawLabelLine(int X, int Y, const std::string& Line, int Z, unsigned Align, int FontHeight);
@@ -451,6 +453,8 @@ private:
     bool FVisible = true;
     bool FIsDepthAxis = false;
     TChartAxis* FMasterAxis = nullptr;
+    // Inside SetMinMax's pass over the axes this one is master of.
+    bool FSettingScales = false;
 
     double FDesiredIncrement = 0;
     TAxisLabelStyle FLabelStyle = talAuto;

@@ -213,6 +213,22 @@ void TChartAxis::DrawMinorAt(int Pos, bool AsGrid) {
         DrawTick(Pos, 1, FMinorTickLength);
 }
 
+void TChartAxis::DrawMinorRun(int From, double Step, int Count, bool AsGrid) {
+    if (std::fabs(Step) >= 1) {
+        for (int J = 1; J <= Count; ++J) DrawMinorAt(From - Round(Step * J), AsGrid);
+        return;
+    }
+    // Less than a pixel apart, the ticks fall on every pixel from the first
+    // to the last, most of them many times: each is drawn once.
+    const int First = From - Round(Step);
+    const int Last = From - Round(Step * Count);
+    const int Direction = Last >= First ? 1 : -1;
+    for (int Position = First;; Position += Direction) {
+        DrawMinorAt(Position, AsGrid);
+        if (Position == Last) break;
+    }
+}
+
 void TChartAxis::DrawMinor(bool AsGrid) {
     const int Count = FMinorTickCount;
     if (Count <= 0) return;
@@ -220,12 +236,18 @@ void TChartAxis::DrawMinor(bool AsGrid) {
     const std::size_t N = T.size();
     if (FLogarithmic) {
         const double Base = FLogarithmicBase;
+        // No more ticks per step of the base than the axis has pixels; a tick
+        // on the pixel of the one before it is not drawn again.
+        const int Ticks = std::min(Count, std::max(1, std::abs(FPixelSize)));
         const auto FromValue = [&](double Value) {
-            const double Step = (Value * Base - Value) / (Count + 1);
-            for (int D = 1; D <= Count; ++D) {
+            const double Step = (Value * Base - Value) / (Ticks + 1);
+            int Previous = FPixelStart;
+            for (int D = 1; D <= Ticks; ++D) {
                 Value += Step;
-                if (Value >= FRangeMinimum && Value <= FRangeMaximum)
-                    DrawMinorAt(CalcPosValue(Value), AsGrid);
+                if (!(Value >= FRangeMinimum && Value <= FRangeMaximum)) continue;
+                const int Position = CalcPosValue(Value);
+                if (Position != Previous) DrawMinorAt(Position, AsGrid);
+                Previous = Position;
             }
         };
         FromValue(CalcPosPoint(T.front()) / Base);
@@ -235,15 +257,11 @@ void TChartAxis::DrawMinor(bool AsGrid) {
     }
     if (N > 1) {
         const double Step = (static_cast<double>(T[1]) - T[0]) / (Count + 1);
-        for (int D = 1; D <= Count; ++D) {
-            DrawMinorAt(T[0] - Round(D * Step), AsGrid);
-            DrawMinorAt(T[N - 1] + Round(D * Step), AsGrid);
-        }
+        DrawMinorRun(T[0], Step, Count, AsGrid);
+        DrawMinorRun(T[N - 1], -Step, Count, AsGrid);
     }
-    for (std::size_t I = 1; I < N; ++I) {
-        const double Step = (static_cast<double>(T[I]) - T[I - 1]) / (Count + 1);
-        for (int J = 1; J <= Count; ++J) DrawMinorAt(T[I] - Round(Step * J), AsGrid);
-    }
+    for (std::size_t I = 1; I < N; ++I)
+        DrawMinorRun(T[I], (static_cast<double>(T[I]) - T[I - 1]) / (Count + 1), Count, AsGrid);
 }
 
 // ---------------------------------------------------------------- texts

@@ -74,6 +74,13 @@ void TCustomAxisPanel::ExchangeSeries(int Index1, int Index2) {
     FSeriesList.Exchange(Index1, Index2);
     TChartSeries* Series1 = GetSeries(Index1);
     TChartSeries* Series2 = GetSeries(Index2);
+    // The owner's order is the stored order: a saved form keeps the exchange.
+    if (Series1->GetOwner() != nullptr && Series1->GetOwner() == Series2->GetOwner()) {
+        const int Component1 = Series1->GetComponentIndex();
+        const int Component2 = Series2->GetComponentIndex();
+        Series1->SetComponentIndex(Component2);
+        Series2->SetComponentIndex(Component1);
+    }
     for (int G = 0; G < FSeriesList.GroupCount(); ++G) {
         TCustomSeriesList& Members = FSeriesList.Group(G)->Series;
         const int Member1 = Members.IndexOf(Series1);

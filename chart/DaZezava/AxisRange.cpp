@@ -15,11 +15,12 @@ namespace vur {
 
 namespace {
 
-// Adds a rounded offset to an end pixel without overflowing int.
+// Adds a rounded offset to an end pixel, keeping the sum within
+// +-PixelLimit: the size of the axis and the margins added to its ends then
+// stay inside int.
 inline int AddOffset(int Base, double Offset) {
-    return static_cast<int>(std::clamp<std::int64_t>(static_cast<std::int64_t>(Base) + Round(Offset),
-                                                     std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(Base) + Round(Offset), -PixelLimit, PixelLimit));
 }
 
 } // namespace
@@ -202,8 +203,9 @@ void TChartAxis::AdjustMaxMinRect(const TRect& Margins) {
 }
 
 void TChartAxis::SetMinMax(double AMin, double AMax) {
-    // A range is never built from a non-finite end.
-    if (!std::isfinite(AMin) || !std::isfinite(AMax)) return;
+    // A range is never built from a non-finite end; an axis that is, through
+    // others, its own master takes its range only once.
+    if (!std::isfinite(AMin) || !std::isfinite(AMax) || FSettingScales) return;
     FAutomatic = false;
     FAutomaticMinimum = false;
     FAutomaticMaximum = false;
@@ -211,7 +213,9 @@ void TChartAxis::SetMinMax(double AMin, double AMax) {
     SetDoubleProperty(FMinimum, AMin);
     SetDoubleProperty(FMaximum, AMax);
     if (FMaximum - FMinimum < MinAxisRange) SetDoubleProperty(FMaximum, FMinimum + MinAxisRange);
+    FSettingScales = true;
     FParentChart->GetCustomAxes()->ResetScales(this);
+    FSettingScales = false;
 }
 
 void TChartAxis::Scroll(double Offset, bool CheckLimits) {

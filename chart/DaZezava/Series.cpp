@@ -3,10 +3,12 @@
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/VurConst.h"
 #include "chart/VurProcs/DefaultPalette.h"
+#include "format/GeneralNumber.h"
 #include "framework/Exceptions.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace vur {
 
@@ -130,6 +132,7 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* Value) {
 // ---------------------------------------------------------------- adding
 
 int TChartSeries::AddXY(double X, double Y, std::string_view Label, TColor Color) {
+    CheckPosition(X);
     FXValues->SetPendingValue(X);
     FYValues->SetPendingValue(Y);
     if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
@@ -204,8 +207,9 @@ void TChartSeries::Delete(int ValueIndex) {
 
 void TChartSeries::Delete(int Start, int Quantity, bool RemoveGap) {
     VUR_ASSERT(Quantity > 0, VurMsg_DeleteQuantityPositive);
-    VUR_ASSERT(Start + Quantity - 1 < Count(), VurMsg_DeleteLessThanCount);
     VUR_ASSERT(Start >= 0, "");
+    // Compared without forming Start + Quantity, which may not fit an int.
+    VUR_ASSERT(Quantity <= Count() - Start, VurMsg_DeleteLessThanCount);
     for (int List = 0; List < FValueLists.Count(); ++List) FValueLists.Get(List)->Delete(Start, Quantity);
     if (FColors && Start < static_cast<int>(FColors->size())) {
         const auto End = std::min(static_cast<std::size_t>(Start + Quantity), FColors->size());
@@ -238,6 +242,7 @@ void TChartSeries::ClearLists() {
 // ---------------------------------------------------------------- reading and writing
 
 void TChartSeries::SetXValue(int Index, double Value) {
+    CheckPosition(Value);
     FXValues->SetValue(Index, Value);
     Repaint();
 }
@@ -247,7 +252,24 @@ void TChartSeries::SetYValue(int Index, double Value) {
     Repaint();
 }
 
+void TChartSeries::CheckPosition(double X) {
+    if (!std::isfinite(X))
+        throw ChartException(VurFormat(VurMsg_XValueNotFinite, GeneralNumberText(X).c_str()));
+}
+
+const std::string& TChartSeries::GetXLabel(int Index) const {
+    CheckIndex(Index, Count());
+    return FLabels.Get(Index);
+}
+
+void TChartSeries::SetXLabel(int Index, std::string_view Text) {
+    CheckIndex(Index, Count());
+    FLabels.Set(Index, Text);
+}
+
 TColor TChartSeries::GetValueColor(int Index) const {
+    // A value that is not a finite number is drawn as a gap, as a null point is.
+    if (!std::isfinite(GetMarkValue(Index))) return clNone;
     const TColor Stored = FColors && Index >= 0 && Index < static_cast<int>(FColors->size())
                               ? (*FColors)[static_cast<std::size_t>(Index)]
                               : clDefault;
@@ -257,8 +279,8 @@ TColor TChartSeries::GetValueColor(int Index) const {
 }
 
 void TChartSeries::SetValueColor(int Index, TColor Color) {
+    CheckIndex(Index, Count());
     if (!FColors && Color == clDefault) return;
-    VUR_ASSERT(Index >= 0 && Index < Count(), "");
     if (!FColors)
         FColors = std::make_unique<std::vector<TColor>>(static_cast<std::size_t>(Count()), clDefault);
     (*FColors)[static_cast<std::size_t>(Index)] = Color;
@@ -289,6 +311,8 @@ void TChartSeries::SetYValues(const TChartValueList* Value) {
 // ---------------------------------------------------------------- order
 
 void TChartSeries::SwapValueIndex(int A, int B) {
+    CheckIndex(A, Count());
+    CheckIndex(B, Count());
     for (int List = 0; List < FValueLists.Count(); ++List) FValueLists.Get(List)->Exchange(A, B);
     if (FColors) std::swap((*FColors)[static_cast<std::size_t>(A)], (*FColors)[static_cast<std::size_t>(B)]);
     if (FLabels.Count() > 0) FLabels.Exchange(A, B);

@@ -9,6 +9,7 @@
 #include "chart/DaZezava/ValueList.h"
 #include "chart/RoVedure/ChartBrush.h"
 #include "chart/RoVedure/ChartPen.h"
+#include "chart/RoVedure/Geometry.h"
 #include "framework/Classes.h"
 #include "framework/Types.h"
 
@@ -166,7 +167,9 @@ public:
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* Value) override;
 
-    // ---- adding points; each returns the new index, or -1 when OnBeforeAdd refused
+    // ---- adding points; each returns the new index, or -1 when OnBeforeAdd refused.
+    // An X that is not a finite number is refused with ChartException and
+    // nothing is stored; any Y is stored (see GetValueColor).
     virtual int AddXY(double X, double Y, std::string_view Label = {}, TColor Color = clDefault);
     // X (or Y for horizontal series) is the current number of points.
     virtual int Add(double Value, std::string_view Label = {}, TColor Color = clDefault);
@@ -179,7 +182,8 @@ public:
     int AddArray(std::span<const double> Values);
 
     // ---- removing points
-    // Raises ChartException when ValueIndex is not a point's index.
+    // Raises ChartException when ValueIndex is not a point's index. Every
+    // other index argument outside 0..Count-1 raises EAssertionFailed.
     virtual void Delete(int ValueIndex);
     virtual void Delete(int Start, int Quantity, bool RemoveGap = false);
     virtual void Clear();
@@ -192,10 +196,11 @@ public:
     virtual double GetOriginValue(int Index) const { return GetMarkValue(Index); }
     void SetXValue(int Index, double Value);
     void SetYValue(int Index, double Value);
-    const std::string& GetXLabel(int Index) const { return FLabels.Get(Index); }
-    void SetXLabel(int Index, std::string_view Text) { FLabels.Set(Index, Text); }
+    const std::string& GetXLabel(int Index) const;
+    void SetXLabel(int Index, std::string_view Text);
     TLabelsList& Labels() { return FLabels; }
-    // The colour the point is drawn in.
+    // The colour the point is drawn in; clNone (a gap) also for a value that
+    // is not a finite number.
     virtual TColor GetValueColor(int Index) const;
     void SetValueColor(int Index, TColor Color);
     // Per-point colours, or none until a point gets its own colour.
@@ -241,7 +246,7 @@ public:
     void SetPercentFormat(const std::string& Value) { SetStringProperty(FPercentFormat, Value); }
     bool IsPercentFormatStored() const;
     int GetDepth() const { return FDepth; }
-    void SetDepth(int Value) { SetIntegerProperty(FDepth, Value); }
+    void SetDepth(int Value) { SetIntegerProperty(FDepth, BoundSetting(Value)); }
     int GetZOrder() const { return FZOrder; }
     int GetCursor() const { return FCursor; }
     void SetCursor(int Value) { FCursor = Value; }
@@ -409,6 +414,8 @@ protected:
     int FZOrder = -1;
 
 private:
+    // Positions must be finite numbers: ChartException otherwise.
+    static void CheckPosition(double X);
     void InsertPointColor(int Index, TColor Color);
 
     TChartValueLists FValueLists;

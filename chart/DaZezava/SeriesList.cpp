@@ -16,6 +16,8 @@ void TCustomSeriesList::ClearValues() const {
 }
 
 void TCustomSeriesList::Exchange(int Index1, int Index2) {
+    CheckIndex(Index1, Count());
+    CheckIndex(Index2, Count());
     std::swap(FItems[static_cast<std::size_t>(Index1)], FItems[static_cast<std::size_t>(Index2)]);
 }
 

@@ -3,6 +3,8 @@
 // legend entries and of stacking.
 #pragma once
 
+#include "framework/Exceptions.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,14 +16,24 @@ class TChartSeries;
 class TCustomSeriesList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    TChartSeries* Get(int Index) const { return FItems[static_cast<std::size_t>(Index)]; }
-    void Put(int Index, TChartSeries* Series) { FItems[static_cast<std::size_t>(Index)] = Series; }
+    // Indexes outside 0..Count-1 raise EAssertionFailed.
+    TChartSeries* Get(int Index) const {
+        CheckIndex(Index, Count());
+        return FItems[static_cast<std::size_t>(Index)];
+    }
+    void Put(int Index, TChartSeries* Series) {
+        CheckIndex(Index, Count());
+        FItems[static_cast<std::size_t>(Index)] = Series;
+    }
     int IndexOf(const TChartSeries* Series) const;
     // Clears the points of every series.
     void ClearValues() const;
 
     void Add(TChartSeries* Series) { FItems.push_back(Series); }
-    void Delete(int Index) { FItems.erase(FItems.begin() + Index); }
+    void Delete(int Index) {
+        CheckIndex(Index, Count());
+        FItems.erase(FItems.begin() + Index);
+    }
     void Exchange(int Index1, int Index2);
 
 private:

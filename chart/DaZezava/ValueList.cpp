@@ -62,6 +62,7 @@ void TChartValueList::ClearValues() {
 }
 
 void TChartValueList::InsertChartValue(int Index, double Value) {
+    CheckIndex(Index, FCount + 1);
     if (FCount == GetCapacity()) Grow();
     MoveValues(Index + 1, Index, FCount - Index);
     At(Index) = Value;
@@ -70,6 +71,7 @@ void TChartValueList::InsertChartValue(int Index, double Value) {
 }
 
 void TChartValueList::Delete(int Index) {
+    CheckIndex(Index, FCount);
     --FCount;
     MoveValues(Index, Index + 1, FCount - Index);
     Changed();
@@ -77,13 +79,15 @@ void TChartValueList::Delete(int Index) {
 
 void TChartValueList::Delete(int Start, int Quantity) {
     VUR_ASSERT(Start >= 0 && Quantity >= 0, "");
-    VUR_ASSERT(Start + Quantity - 1 < FCount, VurMsg_DeleteLessThanCount);
+    // Compared without forming Start + Quantity, which may not fit an int.
+    VUR_ASSERT(Quantity <= FCount - Start, VurMsg_DeleteLessThanCount);
     FCount -= Quantity;
     MoveValues(Start, Start + Quantity, FCount - Start);
     Changed();
 }
 
 void TChartValueList::SetValue(int Index, double Value) {
+    CheckIndex(Index, FCount);
     At(Index) = Value;
     Changed();
     FOwner->NotifyValue(veModify, Index);
@@ -146,21 +150,28 @@ double TChartValueList::Range() const {
     return FMaxValue - FMinValue;
 }
 
-void TChartValueList::RecalcStats() const {
-    if (FCount == 0) {
-        FMinValue = FMaxValue = FTotal = FTotalABS = 0.0;
-        FStatsStale = false;
-    } else {
-        RecalcStats(0);
-    }
-}
+void TChartValueList::RecalcStats() const { RecalcStats(0); }
 
 void TChartValueList::RecalcStats(int StartIndex) const {
+    CheckIndex(StartIndex, FCount + 1);
     int Index = StartIndex;
     if (StartIndex == 0) {
-        FMinValue = FMaxValue = FTotal = GetValue(0);
-        FTotalABS = std::fabs(FTotal);
-        Index = 1;
+        FMinValue = FMaxValue = FTotal = FTotalABS = 0.0;
+        FNonFinite = 0;
+        // The first finite value starts the extremes.
+        while (Index < FCount && !std::isfinite(GetValue(Index))) {
+            ++FNonFinite;
+            ++Index;
+        }
+        if (Index < FCount) {
+            FMinValue = FMaxValue = FTotal = GetValue(Index);
+            FTotalABS = std::fabs(FTotal);
+            ++Index;
+        }
+    } else if (FNonFinite == StartIndex) {
+        // Nothing finite before StartIndex: the extremes are not taken yet.
+        RecalcStats(0);
+        return;
     }
     // Block by block: the hot loop then reads one plain array.
     while (Index < FCount) {
@@ -168,6 +179,10 @@ void TChartValueList::RecalcStats(int StartIndex) const {
         const int End = std::min(FCount, (Block(Index) + 1) * CapacityStep);
         for (int Slot0 = Slot(Index), N = End - Index; N > 0; --N, ++Slot0) {
             const double V = Values[Slot0];
+            if (!std::isfinite(V)) [[unlikely]] {
+                ++FNonFinite;
+                continue;
+            }
             if (V < FMinValue)
                 FMinValue = V;
             else if (V > FMaxValue)
@@ -180,15 +195,25 @@ void TChartValueList::RecalcStats(int StartIndex) const {
     FStatsStale = false;
 }
 
+int TChartValueList::NonFiniteCount() const {
+    if (FStatsStale) RecalcStats();
+    return FNonFinite;
+}
+
 int TChartValueList::Locate(double Value) const { return Locate(Value, 0, FCount - 1); }
 
 int TChartValueList::Locate(double Value, int FirstIndex, int LastIndex) const {
+    if (LastIndex < FirstIndex) return -1;
+    CheckIndex(FirstIndex, FCount);
+    CheckIndex(LastIndex, FCount);
     for (int Index = FirstIndex; Index <= LastIndex; ++Index)
         if (GetValue(Index) == Value) return Index;
     return -1;
 }
 
 void TChartValueList::Exchange(int Index1, int Index2) {
+    CheckIndex(Index1, FCount);
+    CheckIndex(Index2, FCount);
     std::swap(At(Index1), At(Index2));
     Changed();
     FOwner->NotifyValue(veModify, Index1);

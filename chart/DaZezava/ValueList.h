@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Classes.h"
+#include "framework/Exceptions.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,12 +43,18 @@ public:
     virtual void Delete(int Index);
     void Delete(int Start, int Quantity);
 
-    double GetValue(int Index) const { return FBlocks[Block(Index)][Slot(Index)]; }
+    // Every index argument must name a value (0..count-1; an insertion point
+    // may also be count): anything else raises EAssertionFailed and changes nothing.
+    double GetValue(int Index) const {
+        CheckIndex(Index, FCount);
+        return FBlocks[Block(Index)][Slot(Index)];
+    }
     void SetValue(int Index, double Value);
     double operator[](int Index) const { return GetValue(Index); }
     // The values stored in one piece with Index: its block, from the block's
     // first index (Index less Index % CapacityStep) to the block's end or the count.
     std::span<const double> BlockOf(int Index) const {
+        CheckIndex(Index, FCount);
         const int Start = Index - Slot(Index);
         return {FBlocks[Block(Index)].get(),
                 static_cast<std::size_t>(std::min(CapacityStep, FCount - Start))};
@@ -62,12 +69,17 @@ public:
     // Slots allocated: always a multiple of CapacityStep.
     int GetCapacity() const { return static_cast<int>(FBlocks.size()) * CapacityStep; }
 
+    // Statistics of the finite values: a value that is not a number or
+    // infinite stays stored but is left out (all four are 0 without any).
     double GetMaxValue() const;
     double GetMinValue() const;
     double GetTotal() const;
     double GetTotalABS() const;
     double Range() const;
+    // How many values are left out of the statistics.
+    int NonFiniteCount() const;
     void RecalcStats() const;
+    // Folds the values from StartIndex on into the statistics held (from 0: anew).
     void RecalcStats(int StartIndex) const;
 
     // First index from FirstIndex to LastIndex holding exactly Value, or -1.
@@ -119,6 +131,7 @@ private:
     double FPendingValue = 0.0;
     mutable double FTotal = 0.0;
     mutable double FTotalABS = 0.0;
+    mutable int FNonFinite = 0;
     std::string FValueSource;
     bool FDefaultDateTime = false;
     int FCount = 0;

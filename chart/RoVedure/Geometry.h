@@ -14,6 +14,10 @@ namespace vur {
 // layout's sums of a few such values, scaled by the 3D zoom, stay inside int.
 constexpr int MaxSetting = 1 << 20;
 constexpr int BoundSetting(int Value) { return std::clamp(Value, -MaxSetting, MaxSetting); }
+// The same for settings held as doubles (percentages); not a number becomes 0.
+constexpr double BoundSetting(double Value) {
+    return Value != Value ? 0.0 : std::clamp<double>(Value, -MaxSetting, MaxSetting);
+}
 
 TPoint VurPoint(int X, int Y);
 TRect VurRect(int Left, int Top, int Right, int Bottom);

@@ -81,8 +81,8 @@ void TCustomSeries::LineMargins(int& Low, int& High) const {
     if (!FDrawLine) return;
     // Thick stair corners and the outline reach past the points.
     int Room = 0;
-    if (FStairs) Room = GetLinePen()->GetWidth();
-    if (FOutLine->GetVisible()) Room = std::max(Room, FOutLine->GetWidth());
+    if (FStairs) Room = BoundSetting(GetLinePen()->GetWidth());
+    if (FOutLine->GetVisible()) Room = std::max(Room, BoundSetting(FOutLine->GetWidth()));
     Low = std::max(Low, Room);
     High = std::max(High, Room);
 }
@@ -126,8 +126,10 @@ void TCustomSeries::DrawBlocks() {
     const TChartValueList* YList = GetYValues();
     const TChartAxis* Horizontal = GetHorizontalAxis();
     const TChartAxis* Vertical = GetVerticalAxis();
-    // Without a colour list every point takes the pass's line colour.
-    const bool PointColours = GetColorList() != nullptr || GetColorEachPoint();
+    // Without a colour list or a value that is not a number (a gap) every
+    // point takes the pass's line colour.
+    const bool PointColours =
+        GetColorList() != nullptr || GetColorEachPoint() || GetMandatoryValueList()->NonFiniteCount() > 0;
     const TColor Colour = LineColor();
     const bool Columns = FPass.Columns && !PointColours && Colour != clNone;
     const int Step = FPass.Forward ? 1 : -1;
@@ -193,7 +195,7 @@ void TCustomSeries::DrawOutLinePass() {
     // A wider copy of the outline pen, so that neither the line pen nor the
     // outline changes (and asks for a repaint) during the paint.
     FPassPen.Assign(FOutLine.get());
-    FPassPen.SetWidth(2 * GetLinePen()->GetWidth() + FOutLine->GetWidth() + 1);
+    FPassPen.SetWidth(2 * BoundSetting(GetLinePen()->GetWidth()) + BoundSetting(FOutLine->GetWidth()) + 1);
     const TScopedValue<const TChartPen*> Pen(FDrawPen, &FPassPen);
     DrawPass(FOutLine->GetColor());
 }
@@ -204,7 +206,8 @@ void TCustomSeries::DrawPass(TColor PassColor) {
 }
 
 TColor TCustomSeries::GetValueColor(int Index) const {
-    if (FPassColor == clDefault || GetColorEachPoint()) return TCustomLineSeries::GetValueColor(Index);
+    if (FPassColor == clDefault || GetColorEachPoint() || !std::isfinite(GetMarkValue(Index)))
+        return TCustomLineSeries::GetValueColor(Index);
     const std::vector<TColor>* Colors = GetColorList();
     const TColor Stored = Colors != nullptr && Index >= 0 && Index < static_cast<int>(Colors->size())
                               ? (*Colors)[static_cast<std::size_t>(Index)]

@@ -7,11 +7,14 @@
 #include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/View3DOptions.h"
 #include "chart/Series/LineSeries.h"
+#include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -54,13 +57,20 @@ protected:
 };
 
 TEST_P(ExtremeValuesPaint, PointsAnywhere) {
+    // An X that is not finite is refused; every Y is stored.
+    const auto Add = [](TLineSeries& Series, double X, double Y) {
+        if (std::isfinite(X))
+            Series.AddXY(X, Y);
+        else
+            EXPECT_THROW(Series.AddXY(X, Y), ChartException);
+    };
     for (double A : Extremes)
         for (double B : Extremes) {
             SCOPED_TRACE(::testing::Message() << "points " << A << ", " << B);
             Paint([&](TChart&, TLineSeries& Series) {
-                Series.AddXY(A, B);
-                Series.AddXY(B, A);
-                Series.AddXY(A + 1, B * 2);
+                Add(Series, A, B);
+                Add(Series, B, A);
+                Add(Series, A + 1, B * 2);
             });
         }
 }
@@ -112,6 +122,24 @@ TEST_P(ExtremeValuesPaint, SizesOffsetsAndViewAtTheEndsOfInt) {
         },
         [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetHorizOffset(V); },
         [](TChart& C, TLineSeries&, int V) { C.GetView3DOptions()->SetVertOffset(V); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetLabelsSeparation(std::max(V, 0)); },
+        [](TChart& C, TLineSeries&, int V) { C.GetBottomAxis()->SetStartPosition(V * 5.0); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetEndPosition(V * 5.0); },
+        [](TChart& C, TLineSeries&, int V) { C.GetLeftAxis()->SetPositionPercent(V * 5.0); },
+        [](TChart& C, TLineSeries&, int V) { C.GetBottomAxis()->SetZPosition(V * 5.0); },
+        [](TChart& C, TLineSeries&, int V) {
+            C.GetBottomAxis()->GetMinorGrid()->SetVisible(true);
+            C.GetBottomAxis()->SetMinorTickCount(V);
+        },
+        [](TChart&, TLineSeries& S, int V) {
+            S.SetStairs(true);
+            S.GetLinePen()->SetWidth(V);
+        },
+        [](TChart&, TLineSeries& S, int V) {
+            S.GetOutLine()->SetVisible(true);
+            S.GetOutLine()->SetWidth(V);
+        },
+        [](TChart&, TLineSeries& S, int V) { S.SetDepth(V); },
     };
     for (const int V : {INT_MIN, INT_MAX})
         for (std::size_t I = 0; I < std::size(Settings); ++I) {
@@ -135,6 +163,15 @@ TEST(ExtremeSettings, SizesOffsetsAndZoomAreKeptWithinAMillionPixels) {
     EXPECT_EQ(Chart->GetBevelWidth(), -MaxSetting);
     EXPECT_EQ(Chart->GetView3DOptions()->GetZoom(), MaxSetting);
     EXPECT_EQ(Chart->GetView3DOptions()->GetHorizOffset(), -5000);
+    Chart->GetLeftAxis()->SetLabelsSeparation(INT_MAX);
+    Chart->GetLeftAxis()->SetStartPosition(-1e10);
+    Chart->GetLeftAxis()->SetEndPosition(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(Chart->GetLeftAxis()->GetLabelsSeparation(), MaxSetting);
+    EXPECT_EQ(Chart->GetLeftAxis()->GetStartPosition(), -MaxSetting);
+    EXPECT_EQ(Chart->GetLeftAxis()->GetEndPosition(), 0);
+    auto* Series = new TLineSeries(&Owner);
+    Series->SetDepth(INT_MAX);
+    EXPECT_EQ(Series->GetDepth(), MaxSetting);
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, ExtremeValuesPaint, ::testing::Range(0, 8));

@@ -2,9 +2,11 @@
 #include "chart/Chart/SeriesTypes.h"
 #include "chart/ChartTestSupport.h"
 #include "chart/Series/LineSeries.h"
+#include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace vur {
@@ -167,6 +169,42 @@ TEST_F(SeriesListTest, ExchangeUpAndDown) {
     EXPECT_EQ(Chart->GetSeries(0), B);
     Chart->SeriesUp(C);
     EXPECT_EQ(Chart->GetSeries(0), C);
+}
+
+// The owner's component order is the order a saved form stores, so an
+// exchange must show there too; a series owned elsewhere keeps its place.
+TEST_F(SeriesListTest, ExchangeSwapsTheOwnersComponentOrder) {
+    TLineSeries* A = Attached();
+    TLineSeries* B = Attached();
+    TLineSeries* C = Attached();
+    const auto Order = [&] {
+        std::vector<TComponent*> Result;
+        for (int I = 0; I < Form.ComponentCount(); ++I) Result.push_back(Form.Components(I));
+        return Result;
+    };
+    Chart->ExchangeSeries(0, 2);
+    EXPECT_EQ(Order(), (std::vector<TComponent*>{Chart, C, B, A}));
+    Chart->SeriesUp(B);
+    EXPECT_EQ(Order(), (std::vector<TComponent*>{Chart, B, C, A}));
+
+    TComponent Elsewhere{nullptr};
+    auto* D = new TLineSeries(&Elsewhere);
+    Chart->AddSeries(D);
+    Chart->ExchangeSeries(A, D);
+    EXPECT_EQ(Chart->GetSeries(3), A);
+    EXPECT_EQ(Order(), (std::vector<TComponent*>{Chart, B, C, A}));
+}
+
+TEST_F(SeriesListTest, SeriesIndexesOutsideTheListAreRefused) {
+    TLineSeries* A = Attached();
+    Attached();
+    for (const auto& Call : std::vector<std::function<void()>>{
+             [&] { Chart->GetSeries(2); }, [&] { Chart->GetSeries(-1); },
+             [&] { Chart->ExchangeSeries(0, 2); }, [&] { Chart->ExchangeSeries(-1, 1); },
+             [&] { Chart->RemoveSeries(2); }})
+        EXPECT_THROW(Call(), EAssertionFailed);
+    EXPECT_EQ(Chart->SeriesCount(), 2);
+    EXPECT_EQ(Chart->GetSeries(0), A);
 }
 
 TEST_F(SeriesListTest, RemoveAllSeriesKeepsThemAliveWithTheirPoints) {

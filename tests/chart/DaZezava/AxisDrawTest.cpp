@@ -3,6 +3,7 @@
 // minor ticks, alternate label rows and the label event.
 #include "tests/chart/DaZezava/AxisDrawTestSupport.h"
 
+#include <chrono>
 #include <cstdlib>
 
 namespace vur {
@@ -101,6 +102,25 @@ TEST_F(AxisDrawTest, MinorTicksEveryFifteenPixelsAlsoBeyondTheOuterLabels) {
     }
     // Nothing at the axis ends or between the fifteen-pixel steps.
     for (const int X : {100, 400, 122, 137, 352}) EXPECT_NE(Pixel(X, Line + 2), Grey) << X;
+}
+
+// More minor ticks than the axis has pixels mark every pixel between its
+// ends, each drawn once: a count of a million once drew millions of ticks.
+TEST_F(AxisDrawTest, MinorTicksBeyondThePixelsMarkEachPixelOnce) {
+    Bottom->SetMinorTickCount(1000000);
+    Arrange({Bottom}, Plot);
+    const auto Start = std::chrono::steady_clock::now();
+    Bottom->Draw(true);
+    const int Line = Bottom->GetAxisLinePos();
+    for (int X = 101; X < 400; ++X) ASSERT_EQ(Pixel(X, Line + 2), Grey) << X;
+    for (const int X : {100, 400}) EXPECT_NE(Pixel(X, Line + 2), Grey) << X;
+
+    Left->SetLogarithmic(true);
+    Left->SetMinMax(1e-300, 1e300);
+    Left->SetMinorTickCount(1000000);
+    Arrange({Left}, Plot);
+    Left->Draw(true);
+    EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(1));
 }
 
 TEST_F(AxisDrawTest, AlternateLabelsUseTwoRows) {

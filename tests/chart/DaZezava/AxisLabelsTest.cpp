@@ -99,6 +99,24 @@ TEST_F(AxisLabelsTest, NextAxisLabelEventSuppliesTheValues) {
     EXPECT_FALSE(Vertical->Texts.empty());
 }
 
+// Stop starts every call True: a handler that clears it once gets one label,
+// not the same label again on each of the 2001 calls.
+TEST_F(AxisLabelsTest, NextAxisLabelStopIsSetAgainBeforeEveryCall) {
+    Vertical->SetMinMax(0, 35);
+    Layout({0, 0, 300, 300});
+    int Calls = 0;
+    Chart->OnGetNextAxisLabel = [&](TChartAxis*, int LabelIndex, double& LabelValue, bool& Stop) {
+        ++Calls;
+        if (LabelIndex == 0) {
+            LabelValue = 20;
+            Stop = false;
+        }
+    };
+    Vertical->Draw(true);
+    EXPECT_EQ(Vertical->Texts, (Texts{"20"}));
+    EXPECT_EQ(Calls, 2);
+}
+
 TEST_F(AxisLabelsTest, AxisLabelEventRewritesEveryText) {
     Vertical->SetMinMax(3, 97);
     Layout({0, 0, 300, RoomFor(8)});

@@ -122,6 +122,30 @@ TEST_F(AxisRangeTest, CustomAxesFollowTheirMaster) {
     EXPECT_FALSE(Custom->GetAutomatic());
 }
 
+// An axis its own master, or two axes each other's, once recursed without end.
+TEST_F(AxisRangeTest, MasterAxisCyclesTakeTheRangeOnce) {
+    TChartAxis* A = Chart->GetCustomAxes()->Add();
+    TChartAxis* B = Chart->GetCustomAxes()->Add();
+    A->SetMasterAxis(A);
+    A->SetMinMax(1, 2);
+    EXPECT_EQ(A->GetMaximum(), 2);
+    A->SetMasterAxis(B);
+    B->SetMasterAxis(A);
+    A->SetMinMax(3, 4);
+    EXPECT_EQ(B->GetMinimum(), 3);
+    EXPECT_EQ(B->GetMaximum(), 4);
+    B->SetMinMax(6, 5);
+    EXPECT_EQ(A->GetMinimum(), 5);
+    EXPECT_EQ(A->GetMaximum(), 6);
+    A->SetMasterAxis(Chart->GetLeftAxis());
+    Chart->GetLeftAxis()->SetMinMax(7, 8);
+    EXPECT_EQ(A->GetMinimum(), 7);
+    EXPECT_EQ(B->GetMaximum(), 8);
+    EXPECT_THROW(Chart->GetCustomAxes()->Get(2), EAssertionFailed);
+    EXPECT_THROW(Chart->GetCustomAxes()->Delete(-1), EAssertionFailed);
+    EXPECT_EQ(Chart->GetCustomAxes()->Count(), 2);
+}
+
 TEST_F(AxisRangeTest, ScrollWithLimitsOnlyMovesTowardsData) {
     for (int X = 0; X <= 10; ++X) Series->AddXY(X, X);
     TChartAxis* Axis = Chart->GetBottomAxis();

@@ -81,6 +81,27 @@ TEST_F(LineSeriesDraw, ANullCutsBothNeighbouringSegments) {
         ASSERT_EQ(Count(clRed, TRect{X, 0, X + 1, Height}), X >= 90 && X < 130 ? 0 : 1) << X;
 }
 
+// A value that is not a number is a gap like a null, in the line pass and in
+// the wider outline pass, whichever way the block of points is drawn.
+TEST_F(LineSeriesDraw, AValueThatIsNotFiniteCutsBothNeighbouringSegments) {
+    for (const double Odd : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+        for (const bool Outline : {false, true}) {
+            SCOPED_TRACE(testing::Message() << Odd << (Outline ? " with outline" : ""));
+            Series->Clear();
+            AddPoints({0, 10, 20, 30, 40, Odd, 60, 70, 80, 90});
+            Series->GetOutLine()->SetVisible(Outline);
+            SetAxes(0, 9);
+            Clear();
+            Draw();
+            // Segments 4 (columns 90..109) and 5 (110..129) are gone; the
+            // outline may reach a pixel or two past the ends of the others.
+            EXPECT_EQ(Count(clRed, TRect{92, 0, 128, Height}), 0);
+            EXPECT_EQ(Count(clBlack, TRect{92, 0, 128, Height}), 0);
+            EXPECT_EQ(Pixel(50, 90), clRed);
+            EXPECT_EQ(Pixel(150, 40), clRed);
+        }
+}
+
 TEST_F(LineSeriesDraw, ANullBeforeTheEdgeDrawsNoEdgeSegment) {
     AddPoints({0, 10, 20, 30, 40});
     Series->SetNull(2);
