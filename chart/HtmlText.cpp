@@ -1,6 +1,7 @@
 #include "chart/HtmlText.h"
 
 #include "chart/RoVedure/Canvas.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/VurConst.h"
 #include "framework/Graphics.h"
 #include "platform/numeric/Rounding.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -18,6 +20,27 @@ namespace {
 std::string Upper(std::string S) {
     for (char& C : S) C = static_cast<char>(std::toupper(static_cast<unsigned char>(C)));
     return S;
+}
+
+// Sizes, widths and heights are kept within the chart's bound on settings,
+// and sums of them within the bound too, so that no extent wraps.
+int Bounded(long long Value) {
+    return static_cast<int>(std::clamp<long long>(Value, -MaxSetting, MaxSetting));
+}
+
+// The leading number of a field, as atoi reads it but bounded instead of overflowing.
+long long FieldNumber(const std::string& Value) {
+    const long long Number = std::strtoll(Value.c_str(), nullptr, 10);
+    return std::clamp<long long>(Number, -MaxSetting, MaxSetting);
+}
+
+// A font size: at least one point.
+int FontSize(long long Value) { return std::max(1, Bounded(Value)); }
+
+// A device position, clamped to int instead of wrapping.
+int Position(long long Value) {
+    return static_cast<int>(
+        std::clamp<long long>(Value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 struct TStyle {
@@ -183,17 +206,17 @@ void THtmlLayout::Tag(const std::string& Body) {
         Break();
     } else if (Name == "BIG" || Name == "SMALL") {
         Push(false);
-        FStyle.Size = std::max(1, FStyle.Size + (Name == "BIG" ? 2 : -2));
+        FStyle.Size = FontSize(FStyle.Size + (Name == "BIG" ? 2 : -2));
     } else if (Name == "SUB" || Name == "SUPER") {
         Push(false);
         FStyle.Shift = Name == "SUB" ? 1 : -1;
-        FStyle.Size = std::max(1, Round(FStyle.Size * 2 / 3.0));
+        FStyle.Size = FontSize(Round(FStyle.Size * 2 / 3.0));
     } else if (Name.size() == 2 && Name[0] == 'H' && Name[1] >= '1' && Name[1] <= '6') {
         static constexpr double Scale[] = {2, 1.5, 1.17, 1, 0.83, 0.67};
         BreakIfStarted();
         Push(true);
         FStyle.Style |= fsBold;
-        FStyle.Size = std::max(1, Round(FStyle.Size * Scale[Name[1] - '1']));
+        FStyle.Size = FontSize(Round(FStyle.Size * Scale[Name[1] - '1']));
     } else if (Name == "PRE") {
         Push(false);
         FStyle.Name = "Courier New";
@@ -271,9 +294,9 @@ void THtmlLayout::FontTag(const std::string& Fields) {
         if (K == "NAME" || K == "FAMILY") {
             FStyle.Name = Value;
         } else if (K == "SIZE") {
-            const int Size = std::atoi(Value.c_str());
+            const long long Size = FieldNumber(Value);
             const bool Relative = !Value.empty() && (Value[0] == '+' || Value[0] == '-');
-            FStyle.Size = std::max(1, Relative ? FStyle.Size + Size : Size);
+            FStyle.Size = FontSize(Relative ? FStyle.Size + Size : Size);
         } else if (K == "COLOR") {
             if (!FCanvas.GetMonochrome()) ParseColor(Value, FStyle.Color);
         } else if (K == "WEIGHT") {
@@ -310,13 +333,13 @@ void THtmlLayout::ImageTag(const std::string& Fields) {
                 // A picture that cannot be read leaves its place empty.
             }
         } else if (K == "WIDTH") {
-            Width = std::max(0, std::atoi(Value.c_str()));
+            Width = static_cast<int>(std::max(0LL, FieldNumber(Value)));
         } else if (K == "HEIGHT") {
-            Height = std::max(0, std::atoi(Value.c_str()));
+            Height = static_cast<int>(std::max(0LL, FieldNumber(Value)));
         }
     }
-    Piece.Width = Width >= 0 ? Width : (Piece.Picture ? Piece.Picture->GetWidth() : 0);
-    Piece.Ascent = Height >= 0 ? Height : (Piece.Picture ? Piece.Picture->GetHeight() : 0);
+    Piece.Width = Bounded(Width >= 0 ? Width : (Piece.Picture ? Piece.Picture->GetWidth() : 0));
+    Piece.Ascent = Bounded(Height >= 0 ? Height : (Piece.Picture ? Piece.Picture->GetHeight() : 0));
     if (Piece.Width > 0 || Piece.Ascent > 0) AddPiece(std::move(Piece));
 }
 
@@ -374,12 +397,12 @@ void THtmlLayout::Measure() {
         for (TPiece& Piece : Line.Pieces) {
             if (!Piece.Text.empty()) {
                 Select(Piece.Style);
-                Piece.Width = Target->TextWidth(Piece.Text);
+                Piece.Width = Bounded(Target->TextWidth(Piece.Text));
                 std::tie(Piece.Ascent, Piece.Descent) = Metrics();
                 const int Height = Piece.Ascent + Piece.Descent;
                 Piece.Rise = Piece.Style.Shift > 0 ? Height / 3 : Piece.Style.Shift < 0 ? -Height / 2 : 0;
             }
-            Line.Width += Piece.Width;
+            Line.Width = Bounded(static_cast<long long>(Line.Width) + Piece.Width);
             Line.Ascent = std::max(Line.Ascent, Piece.Ascent - Piece.Rise);
             Line.Descent = std::max(Line.Descent, Piece.Descent + Piece.Rise);
         }
@@ -391,41 +414,45 @@ void THtmlLayout::Measure() {
     }
     // A trailing break adds no empty line below the text.
     if (FLines.size() > 1 && FLines.back().Pieces.empty() && !FLines.back().Rule) FLines.pop_back();
-    for (const TLine& Line : FLines) FHeight += Line.Ascent + Line.Descent;
+    for (const TLine& Line : FLines)
+        FHeight = Bounded(static_cast<long long>(FHeight) + Line.Ascent + Line.Descent);
 }
 
 void THtmlLayout::Draw(int X, int Y) {
+    // Positions are worked out wide: a block placed near the ends of int
+    // reaches past them, and the canvas clamps what it is given.
     const unsigned Align = FCanvas.GetTextAlign();
-    int Left = X;
+    long long Left = X;
     if ((Align & TA_CENTER) == TA_CENTER)
-        Left = X - FWidth / 2;
+        Left -= FWidth / 2;
     else if ((Align & TA_RIGHT) == TA_RIGHT)
-        Left = X - FWidth;
-    int Top = Y;
+        Left -= FWidth;
+    long long Top = Y;
     if ((Align & TA_BASELINE) == TA_BASELINE)
-        Top = Y - (FLines.empty() ? 0 : FLines.front().Ascent);
+        Top -= FLines.empty() ? 0 : FLines.front().Ascent;
     else if ((Align & TA_BOTTOM) == TA_BOTTOM)
-        Top = Y - FHeight;
+        Top -= FHeight;
     FCanvas.SetTextAlign(TA_LEFT | TA_BASELINE);
     for (const TLine& Line : FLines) {
-        const int Baseline = Top + Line.Ascent;
+        const long long Baseline = Top + Line.Ascent;
         if (Line.Rule) {
             TPen SavedPen;
             SavedPen.Assign(FCanvas.GetPen());
             FCanvas.GetPen()->SetStyle(psSolid);
             FCanvas.GetPen()->SetWidth(1);
             FCanvas.GetPen()->SetColor(FRestore.Saved().GetColor());
-            FCanvas.Line(Left, Baseline, Left + FWidth, Baseline);
+            FCanvas.Line(Position(Left), Position(Baseline), Position(Left + FWidth), Position(Baseline));
             FCanvas.GetPen()->Assign(&SavedPen);
         }
-        int PieceX = Line.Center ? Left + (FWidth - Line.Width) / 2 : Left;
+        long long PieceX = Line.Center ? Left + (FWidth - Line.Width) / 2 : Left;
         for (const TPiece& Piece : Line.Pieces) {
             if (Piece.Picture)
-                FCanvas.StretchDraw(TRect{PieceX, Baseline - Piece.Ascent, PieceX + Piece.Width, Baseline},
+                FCanvas.StretchDraw(TRect{Position(PieceX), Position(Baseline - Piece.Ascent),
+                                          Position(PieceX + Piece.Width), Position(Baseline)},
                                     Piece.Picture->GetGraphic());
             else if (!Piece.Text.empty()) {
                 Select(Piece.Style);
-                FCanvas.TextOut(PieceX, Baseline + Piece.Rise, Piece.Text);
+                FCanvas.TextOut(Position(PieceX), Position(Baseline + Piece.Rise), Piece.Text);
             }
             PieceX += Piece.Width;
         }

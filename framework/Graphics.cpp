@@ -509,7 +509,11 @@ void TBitmap::Assign(const TPersistent* Source) {
 
 void TBitmap::SetSize(int Width, int Height) {
     if (Width == FImage.Width() && Height == FImage.Height()) return;
-    FImage.SetSize(Width, Height);
+    try {
+        FImage.SetSize(Width, Height);
+    } catch (const gdi::EGdiError& E) {
+        throw EOutOfResources(E.what());
+    }
     FImage.Fill(clWhite);
     Changed();
 }

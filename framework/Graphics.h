@@ -347,6 +347,7 @@ public:
     int GetHeight() const override { return FImage.Height(); }
     void SetWidth(int Value) { SetSize(Value, FImage.Height()); }
     void SetHeight(int Value) { SetSize(FImage.Width(), Value); }
+    // A size beyond what the raster device holds raises EOutOfResources.
     void SetSize(int Width, int Height);
     bool GetMonochrome() const { return FImage.GetMonochrome(); }
     void SetMonochrome(bool Value);

@@ -61,7 +61,9 @@ public:
     COLORREF GetPixel(int X, int Y) const;
 
     // PNG files (libpng). Saving writes RGB; loading keeps an alpha channel in
-    // the top byte. Failures throw EGdiError naming the file.
+    // the top byte and reads regular files only, of at most MaxLoadedPixels
+    // pixels. Failures throw EGdiError naming the file.
+    static constexpr std::int64_t MaxLoadedPixels = std::int64_t{1} << 24;
     void SavePng(const std::string& Path) const;
     static Bitmap LoadPng(const std::string& Path);
 

@@ -50,7 +50,7 @@ struct BarOutline {
 
 void RenderBar(const FontInstance& Font, const TextPlacement& P, const TextBar& Bar, const RECT& Clip,
                CoverageSink& Sink) {
-    if (P.Width == 0) return;
+    if (P.Width == 0 || !Sink.TakesOutlines()) return;
     const long long OriginX = Round64(P.X);
     const long long OriginY = Round64(P.Y);
     BarOutline Outline(P, Bar, OriginX, OriginY);
@@ -131,7 +131,7 @@ void Font::RenderText(std::string_view Text, int X, int Y, unsigned AlignFlags, 
         if (G.HasBitmap) {
             if (G.Width > 0)
                 Sink.GlyphBlock(Clip, OriginX + G.Left, OriginY + G.Top, G.Width, G.Rows, G.Coverage.data());
-        } else {
+        } else if (Sink.TakesOutlines()) {
             FontEngine& Engine = FontEngine::Get();
             detail::RasterizeToSink(Engine.Library(), Engine.Mutex(), G.Outline.View(), OriginX, OriginY,
                                     F.Mono(), Clip, Sink);

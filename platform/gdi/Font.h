@@ -139,6 +139,10 @@ public:
     virtual void GlyphBlock(const RECT& Clip, long long Left, long long Top, int Width, int Height,
                             const std::uint8_t* Coverage);
     virtual RECT ClipBox() const;
+    // Glyphs too large to keep a bitmap and underline and strike-out bars are
+    // rasterised from their outlines, as far as ClipBox() reaches; a receiver
+    // that has no use for them answers false and is spared that work.
+    virtual bool TakesOutlines() { return true; }
 
 protected:
     ~CoverageSink() = default;

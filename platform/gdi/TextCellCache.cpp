@@ -53,7 +53,12 @@ public:
     }
 
     void Span(int, int, const std::uint8_t*, int) override { Declined = true; }
-    void Block(const RECT&, long long, long long, int, int, const std::uint8_t*) override { Declined = true; }
+    // Declined before anything is rasterised: measuring has no clip box, and
+    // a huge glyph rasterised whole takes seconds.
+    bool TakesOutlines() override {
+        Declined = true;
+        return false;
+    }
 
     void GlyphBlock(const RECT&, long long GlyphLeft, long long GlyphTop, int Width, int Height,
                     const std::uint8_t* Coverage) override {

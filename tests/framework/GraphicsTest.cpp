@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace vur {
 namespace {
@@ -177,6 +185,76 @@ TEST(PictureTest, MissingFileIsAClearErrorAndKeepsThePicture) {
         EXPECT_NE(std::string(E.what()).find("/nonexistent/vur/picture.png"), std::string::npos);
     }
     EXPECT_EQ(Picture.GetWidth(), 4);
+}
+
+// A scratch folder of this test process's own.
+struct PictureFiles : ::testing::Test {
+    const std::filesystem::path Folder =
+        std::filesystem::temp_directory_path() / ("vur_pictures_" + std::to_string(::getpid()));
+    void SetUp() override { std::filesystem::create_directories(Folder); }
+    void TearDown() override { std::filesystem::remove_all(Folder); }
+    std::string Refusal(const std::string& Path) {
+        TPicture Picture;
+        Picture.GetBitmap()->SetSize(4, 4);
+        try {
+            Picture.LoadFromFile(Path);
+        } catch (const EInvalidGraphic& E) {
+            EXPECT_EQ(Picture.GetWidth(), 4);
+            return E.Message();
+        }
+        return "loaded";
+    }
+};
+
+std::uint32_t Crc32(const unsigned char* Data, std::size_t Size) {
+    std::uint32_t Crc = 0xFFFFFFFFu;
+    for (std::size_t I = 0; I < Size; ++I) {
+        Crc ^= Data[I];
+        for (int Bit = 0; Bit < 8; ++Bit) Crc = (Crc >> 1) ^ (0xEDB88320u & (0u - (Crc & 1u)));
+    }
+    return ~Crc;
+}
+
+// A FIFO or a device never ends (or never starts): only regular files are read.
+TEST_F(PictureFiles, OnlyRegularFilesAreRead) {
+    const std::string Fifo = (Folder / "pipe.png").string();
+    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+    EXPECT_NE(Refusal(Fifo).find("Not a regular file"), std::string::npos);
+    EXPECT_NE(Refusal(Folder.string()).find("Not a regular file"), std::string::npos);
+    EXPECT_NE(Refusal("/dev/zero").find("Not a regular file"), std::string::npos);
+}
+
+// A small file that declares a huge picture is refused from its header,
+// before the pixels are allocated (16384 x 16384 once took 1 GB and seconds).
+TEST_F(PictureFiles, PicturesBeyondTheDecodedSizeLimitAreRefused) {
+    const std::string Path = (Folder / "huge.png").string();
+    TBitmap(1, 1).SaveToFile(Path);
+    std::vector<unsigned char> Bytes;
+    {
+        std::ifstream In(Path, std::ios::binary);
+        Bytes.assign(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+    }
+    // The header chunk follows the 8-byte signature: length, "IHDR", width,
+    // height (big-endian), ..., then its CRC over type and data.
+    ASSERT_GT(Bytes.size(), 33u);
+    for (const int Offset : {16, 20}) {
+        Bytes[Offset] = 0;
+        Bytes[Offset + 1] = 0;
+        Bytes[Offset + 2] = 0x40;
+        Bytes[Offset + 3] = 0;
+    }
+    const std::uint32_t Crc = Crc32(&Bytes[12], 17);
+    for (int I = 0; I < 4; ++I) Bytes[29 + I] = static_cast<unsigned char>(Crc >> (24 - 8 * I));
+    std::ofstream(Path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
+    EXPECT_NE(Refusal(Path).find("16384 x 16384 pixels, more than 16777216"), std::string::npos)
+        << Refusal(Path);
+}
+
+TEST(BitmapTest, ASizeBeyondTheRasterDeviceIsAnEngineError) {
+    TBitmap Bitmap(2, 2);
+    EXPECT_THROW(Bitmap.SetSize(1 << 20, 1 << 20), EOutOfResources);
+    EXPECT_EQ(Bitmap.GetWidth(), 2);
 }
 
 TEST(PictureTest, AssignCopiesTheBitmap) {

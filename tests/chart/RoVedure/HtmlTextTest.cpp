@@ -1,7 +1,11 @@
 #include "CanvasTestSupport.h"
 
 #include "chart/HtmlText.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/VurFont.h"
+
+#include <chrono>
+#include <climits>
 
 namespace vur {
 namespace {
@@ -120,6 +124,53 @@ TEST_F(HtmlTextTest, ErrorsNameTheOffendingText) {
     EXPECT_EQ(Error("<font weight=bold size=14 name=Arial color=blue>x</font>"), "");
     // A failed text leaves the canvas font as it was.
     EXPECT_EQ(Canvas.GetFont()->GetSize(), 12);
+}
+
+// Sizes near the ends of int once wrapped the extents negative: they are
+// kept within the chart's bound on settings, and so are their sums.
+TEST_F(HtmlTextTest, HugeSizesGiveBoundedPositiveExtents) {
+    std::string ManyImages;
+    for (int I = 0; I < 3000; ++I) ManyImages += "<img width=1048576 height=2>";
+    std::string ManyLines;
+    for (int I = 0; I < 3000; ++I) ManyLines += "<img width=1 height=2147483647><br>";
+    const std::string Texts[] = {"<img width=2147483647 height=2147483647>",
+                                 "<img width=99999999999999999999 height=-5>",
+                                 "<font size=2147483647>x</font>",
+                                 "<font size=+2147483647>x<font size=+2147483647>y</font></font>",
+                                 "<font size=-2147483647>x</font>",
+                                 ManyImages,
+                                 ManyLines};
+    for (const std::string& Text : Texts) {
+        SCOPED_TRACE(Text.substr(0, 60));
+        const TPoint Extent = HtmlTextExtent(Canvas, Text);
+        EXPECT_GE(Extent.X, 0);
+        EXPECT_GE(Extent.Y, 0);
+        EXPECT_LE(Extent.X, MaxSetting);
+        EXPECT_LE(Extent.Y, MaxSetting);
+        for (const unsigned Align : {TA_LEFT | TA_TOP, TA_CENTER | TA_BASELINE, TA_RIGHT | TA_BOTTOM}) {
+            Canvas.SetTextAlign(Align);
+            for (const int X : {0, INT_MIN, INT_MAX}) EXPECT_NO_THROW(HtmlTextOut(Canvas, X, X, Text));
+        }
+    }
+    EXPECT_EQ(HtmlTextExtent(Canvas, "<img width=30 height=20>").X, 30);
+}
+
+// Only what the bitmap can show of a huge glyph is rasterised: a few huge
+// letters or twelve nested headings once took seconds to draw.
+TEST_F(HtmlTextTest, HugeLettersDrawInTheTimeOfWhatIsVisible) {
+    const auto Start = std::chrono::steady_clock::now();
+    for (const char* Text :
+         {"<font size=12000>HWQ@HWQ@</font>", "<h1><h1><h1><h1><h1><h1><h1><h1><h1><h1><h1><h1>W@"})
+        for (const int X : {5, -3000}) {
+            HtmlTextOut(Canvas, X, 5, Text);
+            Canvas.TextOut(X, 5, Text, true);
+        }
+    EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(1));
+    // A glyph too large to keep a bitmap (about 140 x 145 pixels) is still
+    // drawn where the bitmap shows it: the top of the H's stems.
+    Clear();
+    HtmlTextOut(Canvas, 0, 0, "<font size=150>H</font>");
+    EXPECT_GT(Count(clBlack, TRect{0, 40, 60, Height}), 500);
 }
 
 TEST_F(HtmlTextTest, CanvasTextOutTakesTheMarkupPathOnRequest) {
