@@ -272,6 +272,15 @@ std::string DatePartOfStrftime(std::string_view Format) {
     return Out;
 }
 
+char ChooseThousandSeparator(const std::string& Converted, bool LocaleHasOne, char Decimal) {
+    char Separator = TFormatSettings().ThousandSeparatorChar;
+    if (Converted.size() == 1)
+        Separator = Converted[0];
+    else if (LocaleHasOne)
+        Separator = ' ';
+    return Separator == Decimal ? '\0' : Separator;
+}
+
 TClockStyle ClockStyleOfStrftime(std::string_view Format) {
     TClockStyle Style;
     bool SeenMarker = false;
@@ -311,7 +320,9 @@ TFormatSettings ReadLocaleFormatSettings(const char* LocaleName) {
     };
 
     SetChar(Settings.DecimalSeparatorChar, Item(RADIXCHAR));
-    SetChar(Settings.ThousandSeparatorChar, Item(THOUSEP));
+    const char* Thousands = nl_langinfo_l(THOUSEP, Locale.Get());
+    Settings.ThousandSeparatorChar = ChooseThousandSeparator(
+        Item(THOUSEP), Thousands != nullptr && *Thousands != '\0', Settings.DecimalSeparatorChar);
     SetText(Settings.TimeAMText, Item(AM_STR));
     SetText(Settings.TimePMText, Item(PM_STR));
     for (int I = 0; I < 12; ++I) {

@@ -40,6 +40,14 @@ std::string PatternFromStrftime(std::string_view Format, char DateSeparator, cha
 // words that hold no time field.
 std::string DatePartOfStrftime(std::string_view Format);
 
+// The thousands separator beside Decimal, from the locale's own one: Converted
+// is that in the engine's code page (empty when the locale has none or the
+// code page cannot show it), LocaleHasOne whether the locale has one at all.
+// A separator the code page lacks becomes a blank; without any, the fallback
+// "," stays unless it is the decimal separator; a separator that would read
+// as the decimal separator is dropped (the null character writes nothing).
+char ChooseThousandSeparator(const std::string& Converted, bool LocaleHasOne, char Decimal);
+
 // Hour style of an expanded time format.
 TClockStyle ClockStyleOfStrftime(std::string_view Format);
 

@@ -1,6 +1,7 @@
 #include "format/LocaleSettings.h"
 
 #include "format/DateTimePattern.h"
+#include "format/NumberPattern.h"
 #include "framework/DateTime.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,34 @@ TEST(LocaleSettings, ThePosixLocale) {
     EXPECT_EQ(Settings.ShortDayNameList[6], "Sat");
     EXPECT_EQ(FormatDateTimeText("c", Sunday, Settings), "03/09/25 14:05:07");
     EXPECT_EQ(FormatDateTimeText("dddddd", Sunday, Settings), "Sunday March 9 2025");
+}
+
+// A locale with a decimal comma and no thousands separator (Bulgarian,
+// Serbian) once kept the fallback "," beside it: 1500.5 read "1,500,5".
+TEST(LocaleSettings, TheThousandsSeparatorNeverReadsAsTheDecimalSeparator) {
+    struct TCase {
+        const char* Converted;
+        bool LocaleHasOne;
+        char Decimal;
+        char Expected;
+    };
+    const TCase Cases[] = {
+        {"", false, '.', ','},  // none: the fallback
+        {"", false, ',', '\0'}, // none beside a decimal comma: no grouping
+        {".", true, ',', '.'},  // German
+        {",", true, ',', '\0'}, // the same as the decimal separator
+        {"", true, ',', ' '},   // a grouping space the code page lacks
+        {"\xA0", true, ',', '\xA0'},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(testing::Message()
+                     << '"' << Case.Converted << "\" " << Case.LocaleHasOne << " " << Case.Decimal);
+        EXPECT_EQ(ChooseThousandSeparator(Case.Converted, Case.LocaleHasOne, Case.Decimal), Case.Expected);
+    }
+    TFormatSettings Bulgarian;
+    Bulgarian.DecimalSeparatorChar = ',';
+    Bulgarian.ThousandSeparatorChar = ChooseThousandSeparator("", false, ',');
+    EXPECT_EQ(FormatNumberText("#,##0.###", 1500.5, Bulgarian), "1500,5");
 }
 
 TEST(LocaleSettings, UnknownLocaleKeepsTheFallbacks) {
