@@ -168,7 +168,7 @@ void TChartAxis::SetMaximumOffset(int Value) { SetIntegerProperty(FMaximumOffset
 
 void TChartAxis::SetInverted(bool Value) {
     SetBooleanProperty(FInverted, Value);
-    UpdateMapping();
+    FMappingStale = true;
 }
 
 void TChartAxis::SetLogarithmic(bool Value) {

@@ -258,7 +258,7 @@ public:
         FPixelStart += Delta;
         FPixelEnd += Delta;
         FPixelCenter += Delta;
-        UpdateMapping();
+        FMappingStale = true;
     }
     double GetRangeMinimum() const { return FRangeMinimum; }
     double GetRangeMaximum() const { return FRangeMaximum; }
@@ -276,18 +276,26 @@ public:
     int GetDepthPixelPos() const { return FDepthPixelPos; }
 
     // ---- value to pixel, through the mapping of the current range
-    int CalcXPosValue(double Value) const { return FMapping.X.Map(Value); }
-    int CalcYPosValue(double Value) const { return FMapping.Y.Map(Value); }
-    int CalcPosValue(double Value) const { return (FHorizontal ? FMapping.X : FMapping.Y).Map(Value); }
+    int CalcXPosValue(double Value) const { return GetMapping().X.Map(Value); }
+    int CalcYPosValue(double Value) const { return GetMapping().Y.Map(Value); }
+    int CalcPosValue(double Value) const {
+        return (FHorizontal ? GetMapping().X : GetMapping().Y).Map(Value);
+    }
     // CalcXPosValue (AsX) or CalcYPosValue of every value into Pixels, of
     // the same size.
     void CalcPosValues(std::span<const double> Values, std::span<int> Pixels, bool AsX) const {
-        (AsX ? FMapping.X : FMapping.Y).Map(Values, Pixels);
+        (AsX ? GetMapping().X : GetMapping().Y).Map(Values, Pixels);
     }
-    const TAxisMapping& GetMapping() const { return FMapping; }
+    // Built on first use after the range, the ends, the kind or the
+    // direction changed: once per paint, after its range steps.
+    const TAxisMapping& GetMapping() const {
+        if (FMappingStale) [[unlikely]]
+            BuildMapping();
+        return FMapping;
+    }
     // Chooses the mapping: depth, logarithmic, unchecked with the chart's
     // FastCalc, else checked.
-    void SetCalcPosValue() { UpdateMapping(); }
+    void SetCalcPosValue() { FMappingStale = true; }
     // The mapping forms by name, whichever the axis uses.
     int XPosValue(double Value) const;
     int YPosValue(double Value) const;
@@ -395,8 +403,7 @@ private:
     bool Loading() const;
     // The mapping of Kind over the current range and pixel ends.
     TAxisMapping MappingOf(TAxisMappingKind Kind) const;
-    // Builds the mapping again after its range, ends, kind or direction changed.
-    void UpdateMapping();
+    void BuildMapping() const;
     // Increment helpers.
     bool FewPointsOnAxis(int N) const;
     bool LiesAlongPositions(const TChartSeries* Series) const;
@@ -527,7 +534,8 @@ private:
     bool FHideBackGrid = false;
     bool FHideSideGrid = false;
     std::vector<TChartSeries*> FAxisSeriesList;
-    TAxisMapping FMapping;
+    mutable TAxisMapping FMapping;
+    mutable bool FMappingStale = true;
 };
 
 class TChartDepthAxis : public TChartAxis {

@@ -156,7 +156,7 @@ void TChartAxis::InternalCalcRange() {
         FPixelsPerLogValue = FLogRangeSpan == 0 ? 0 : FPixelSize / FLogRangeSpan;
     }
     FDepthPixelPos = CalcZPos();
-    UpdateMapping();
+    FMappingStale = true;
 }
 
 int TChartAxis::CalcZPos() const {
@@ -253,7 +253,7 @@ TAxisMapping TChartAxis::MappingOf(TAxisMappingKind Kind) const {
     return TAxisMapping(Scale);
 }
 
-void TChartAxis::UpdateMapping() {
+void TChartAxis::BuildMapping() const {
     TAxisMappingKind Kind = amChecked;
     if (FIsDepthAxis)
         Kind = amDepth;
@@ -262,6 +262,7 @@ void TChartAxis::UpdateMapping() {
     else if (FParentChart->GetAxes()->GetFastCalc())
         Kind = amUnchecked;
     FMapping = MappingOf(Kind);
+    FMappingStale = false;
 }
 
 int TChartAxis::XPosValue(double Value) const { return MappingOf(amUnchecked).X.Map(Value); }

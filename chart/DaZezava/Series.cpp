@@ -267,14 +267,14 @@ void TChartSeries::SetXLabel(int Index, std::string_view Text) {
     FLabels.Set(Index, Text);
 }
 
-TColor TChartSeries::GetValueColor(int Index) const {
+TColor TChartSeries::PointColor(int Index, TColor Automatic) const {
     // A value that is not a finite number is drawn as a gap, as a null point is.
     if (!std::isfinite(GetMarkValue(Index))) return clNone;
     const TColor Stored = FColors && Index >= 0 && Index < static_cast<int>(FColors->size())
                               ? (*FColors)[static_cast<std::size_t>(Index)]
                               : clDefault;
     if (Stored != clDefault) return Stored;
-    if (!FColorEachPoint) return GetSeriesColor();
+    if (!FColorEachPoint) return Automatic;
     return FParentChart != nullptr ? FParentChart->GetDefaultColor(Index) : GetDefaultColor(Index);
 }
 

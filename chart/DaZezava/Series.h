@@ -201,7 +201,10 @@ public:
     TLabelsList& Labels() { return FLabels; }
     // The colour the point is drawn in; clNone (a gap) also for a value that
     // is not a finite number.
-    virtual TColor GetValueColor(int Index) const;
+    virtual TColor GetValueColor(int Index) const { return PointColor(Index, GetSeriesColor()); }
+    // The point's own colour, else the palette's with ColorEachPoint, else
+    // Automatic; clNone for a gap.
+    TColor PointColor(int Index, TColor Automatic) const;
     void SetValueColor(int Index, TColor Color);
     // Per-point colours, or none until a point gets its own colour.
     const std::vector<TColor>* GetColorList() const { return FColors.get(); }

@@ -4,6 +4,8 @@
 // in a few passes over the mapped pixels instead of a line call per point.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <span>
 
 namespace vur {
@@ -13,6 +15,20 @@ struct TColumnRows {
     int First = 0;
     int Last = -1;
     bool Empty() const { return First > Last; }
+};
+
+// The rows a vertical segment from row From to row To sets: its end row is left out.
+inline TColumnRows SegmentRows(int From, int To) {
+    const int Before = To > From ? To - 1 : To + 1;
+    return {std::min(From, Before), std::max(From, Before)};
+}
+
+// The rows one pen has set in one pixel column (none: X is NoColumn).
+inline constexpr int NoColumn = INT_MIN;
+struct TColumnRun {
+    int X = NoColumn;
+    int Low = 0;
+    int High = -1;
 };
 
 // The first slot from From (stepping by Step, +1 or -1, up to Stop) whose

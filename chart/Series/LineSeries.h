@@ -1,15 +1,20 @@
 // The line-style series: TCustomLineSeries (its pen is the line pen),
 // TCustomSeries (point markers, stacking, line and stair drawing, the click
-// test) and TLineSeries (the line defaults). The drawing is in
-// LineSeriesDraw.cpp, the click test in LineSeriesClicked.cpp.
+// test) and TLineSeries (the line defaults). A line is drawn by a chain of
+// steps over a TLinePass: the visible range, the series' point source, the
+// axes' mappings, the column rule for dense data (LineSeriesDraw.cpp), the
+// segments and the marker hook (LineSegments.cpp). The click test is in
+// LineSeriesClicked.cpp.
 #pragma once
 
 #include "chart/DaZezava/Pointer.h"
 #include "chart/DaZezava/Series.h"
+#include "chart/DaZezava/SeriesPoints.h"
 #include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/Shadow.h"
+#include "chart/Series/LinePass.h"
+#include "chart/Series/StackedPoints.h"
 
-#include <climits>
 #include <functional>
 #include <memory>
 #include <span>
@@ -76,19 +81,24 @@ public:
     TSeriesClickPointerEvent OnClickPointer;
     TOnGetPointerStyle OnGetPointerStyle;
 
-    // ---- drawing (LineSeriesDraw.cpp)
+    // ---- drawing (LineSeriesDraw.cpp, LineSegments.cpp)
     // Stacked series share the chart's current depth slot.
     void CalcZOrder() override;
     void CalcHorizMargins(int& LeftMargin, int& RightMargin) const override;
     void CalcVerticalMargins(int& TopMargin, int& BottomMargin) const override;
+    // Where the points are drawn and in which colour: the value lists, or
+    // their stacks when Stacked is cssStack or cssStack100.
+    virtual const TSeriesPoints& GetPoints() const;
+    // The pixel of a point from its source, so that stacked points are
+    // clicked and marked where they are drawn.
+    int CalcXPos(int ValueIndex) const override;
+    int CalcYPos(int ValueIndex) const override;
     // The shadow and outline passes, then the line itself.
     void DrawAllValues() override;
-    // The segment from the point drawn last to this one, and the markers.
+    // One point, for a chart that draws several series point by point.
+    void DoBeforeDrawValues() override;
     void DrawValue(int ValueIndex) override;
-    // In a shadow or outline pass the points that follow the series colour
-    // take the pass colour.
-    TColor GetValueColor(int Index) const override;
-    // Pen and brush of one segment.
+    // Pen and brush of one segment in the line pen.
     void LinePrepareCanvas(TCanvas3D* Canvas, TColor Color);
     // The marker of one point in its style; only called while the pointer
     // is visible (LineSeriesPointer.cpp).
@@ -100,10 +110,8 @@ public:
     // a line through the symbol (a box in 3D) and the marker on it
     TBrushStyle PrepareLegendCanvas(int ValueIndex, TColor Color) override;
     void DrawLegendShape(int ValueIndex, const TRect& Rect) override;
-    int GetPreviousX() const { return FPreviousX; }
-    int GetPreviousY() const { return FPreviousY; }
-    TColor GetPreviousColor() const { return FPreviousColor; }
-    double GetDark3DRatio() const { return FDark3DRatio; }
+    // |SeriesHeight3D / SeriesWidth3D|, or 1 without width.
+    double GetDark3DRatio() const;
 
     // ---- click test (LineSeriesClicked.cpp)
     // The point under the pixel, or the first point of the segment under it; -1 for none.
@@ -113,48 +121,45 @@ public:
 
 protected:
     void SetDrawLine(bool Value) { FDrawLine = Value; }
+    // Runs of dense points in one pixel column are drawn as the rows their
+    // segments set together; a style whose segments are more than a thin
+    // line (an area below it) draws every segment instead.
+    virtual bool MergesDenseColumns() const { return true; }
 
 private:
-    // The lowest or highest value point tops reach when stacked on the
-    // series before this one.
-    double StackedExtent(bool Maximum) const;
-    // One run of the generic loop in a pass colour (clDefault: the series colour).
-    void DrawPass(TColor PassColor);
-    // One run over the visible points with its fixed settings in FPass.
-    void RunPass();
-    // The series draws its points as this class does: a pass may read the
-    // value lists and map them through the axes itself.
-    bool PlainPoints() const;
-    // The visible points of a pass straight from the value lists' blocks.
-    void DrawBlocks();
-    // The points from Index on that go on in the current column of a solid
-    // pass colour (pixels of a block that starts at Start); the index after them.
-    int DrawColumnRun(std::span<const int> PixelX, std::span<const int> PixelY, int Start, int Index,
-                      int Stop);
-    void DrawShadowPass();
     // Both margins of one pair grow to the room thick stairs and the outline take.
     void LineMargins(int& Low, int& High) const;
-    void DrawOutLinePass();
-    bool PointerVisible() const { return !FPointerHidden && FPointer->GetVisible(); }
-    // The series colour of the current pass.
-    TColor LineColor() const { return FPassColor == clDefault ? GetSeriesColor() : FPassColor; }
-    // DrawValue once the point's colour and pixel are known.
-    void DrawPlacedValue(int ValueIndex, TColor Color, int X, int Y);
-    // DrawPlacedValue for a point that does not go on in the current column.
-    void DrawPoint(int ValueIndex, TColor Color, int X, int Y);
+    bool PointerVisible() const { return FPointer->GetVisible(); }
+    // A pass in Colour (clDefault: the series colour) with Pen.
+    TLinePass NewPass(TColor Colour, const TChartPen& Pen, bool Markers);
+    // The visible points of a pass, a run at a time.
+    void DrawPass(TLinePass& Pass);
+    // The points of a run from slot From on that go on in the current column
+    // in the prepared colour, drawn at once; the slot after them.
+    int MergeColumn(TLinePass& Pass, std::span<const int> PixelX, std::span<const int> PixelY, int Low,
+                    int From, int Stop);
+    // One point: the segment from the point drawn last, or the edge segment
+    // into the plot, and the markers.
+    void DrawPoint(TLinePass& Pass, int ValueIndex, TColor Color, int X, int Y);
     // The plot edge the points before the first visible one lie beyond.
     int NearEdgeX() const;
-    // The pixel height where the segment from point Before to point After
+    // The pixel height where the line from point Before to point After
     // crosses the plot's vertical edge at pixel EdgeX.
-    int EdgeY(int Before, int After, int EdgeX) const;
-    void DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool WithMarkers, bool IsLast);
-    void DrawSegment2D(TCanvas3D* Canvas, int X, int Y, TColor Color);
-    // A vertical segment, skipped when its pixels are already set.
-    void DrawColumnSegment(TCanvas3D* Canvas, int X, int Y);
-    void DrawSegment3D(TCanvas3D* Canvas, int X, int Y, TColor Color, bool IsLast);
-    void DrawStairs3D(TCanvas3D* Canvas, int X, int Y);
+    int EdgeY(const TLinePass& Pass, int Before, int After, int EdgeX) const;
+    // The colour a segment ending in a point of colour Color takes.
+    TColor SegmentColor(const TLinePass& Pass, TColor Color) const;
+    void DrawSegment(TLinePass& Pass, int ValueIndex, int X, int Y, TColor Color, bool WithMarkers,
+                     bool IsLast);
+    void DrawSegment2D(TLinePass& Pass, int X, int Y, TColor Color);
+    // Rows of column X that segments set, drawn where the pass' pen has not set them yet.
+    void DrawColumnRows(TLinePass& Pass, int X, TColumnRows Rows);
+    void DrawSegment3D(TLinePass& Pass, int X, int Y, TColor Color, bool IsLast);
+    void DrawStairs3D(TLinePass& Pass, int X, int Y);
     // The brush darkened for the steep and vertical pieces of the 3D line.
     void DarkenBrush(TCanvas3D* Canvas, TColor Color);
+    // The 2D pen of a segment, transferred only when it changed.
+    void PrepareSegment(TLinePass& Pass, TColor Color);
+    void PrepareCanvas(TCanvas3D* Canvas, const TChartPen& Pen, TColor Color);
 
     std::unique_ptr<TSeriesPointer> FPointer;
     TCustomSeriesStack FStacked = cssNone;
@@ -168,53 +173,10 @@ private:
     std::unique_ptr<TVurShadow> FShadow;
     bool FClickableLine = true;
     bool FDrawLine = true;
-
-    // Drawing state: carried from one point to the next within a pass.
-    int FPreviousX = 0;
-    int FPreviousY = 0;
-    TColor FPreviousColor = clNone;
-    double FDark3DRatio = 1;
-    // The pass being drawn: its colour, its pen (the line pen outside the
-    // outline pass) and whether it hides the markers.
-    TColor FPassColor = clDefault;
-    TChartPen FPassPen;
-    const TChartPen* FDrawPen;
-    bool FPointerHidden = false;
-    // The 2D pen of the last segment: which canvas pen took which line pen
-    // in which colour, by their change counts.
-    struct TPreparedPen {
-        const TPen* CanvasPen = nullptr;
-        std::uint32_t CanvasPenVersion = 0;
-        const TChartPen* LinePen = nullptr;
-        std::uint32_t LinePenVersion = 0;
-        TColor Color = clNone;
-        bool operator==(const TPreparedPen&) const = default;
-    };
-    TPreparedPen FPrepared;
-    // The prepared pen sets exactly the pixels of a one-pixel line.
-    bool FThinPen = false;
-    // The rows the current pen has set in one column during this pass.
-    static constexpr int NoColumn = INT_MIN;
-    struct TColumnRun {
-        int X = NoColumn;
-        int Low = 0;
-        int High = 0;
-    };
-    TColumnRun FColumn;
-    // What stays fixed during one run of the generic loop; Canvas is null
-    // outside one (a chart drawing several series point by point calls
-    // DrawValue directly).
-    struct TPassState {
-        TCanvas3D* Canvas = nullptr;
-        bool Forward = true;
-        int FirstDisplayed = -1;
-        // Flat solid lines without markers: a vertical segment may go
-        // straight to the column test.
-        bool Columns = false;
-        bool OwnColours = false;
-        TColor LineColour = clNone;
-    };
-    TPassState FPass;
+    TValuePoints FValuePoints{*this};
+    TStackedPoints FStackedPoints{*this};
+    // Where the line has got to while a chart draws the series point by point.
+    TLineProgress FPointByPoint;
 };
 
 // A line through the points; its pointer starts hidden.

@@ -1,7 +1,7 @@
-// A line series of its own class draws its points a block at a time, mapping
-// the raw values itself; any derived class goes point by point through the
-// virtual calls. Both must set the same pixels in every setting, and a class
-// that places or colours its points itself keeps its places and colours.
+// A line series draws dense points in one pixel column as the rows their
+// segments set together; drawn segment by segment instead, it must set the
+// same pixels in every setting. A class that places or colours its points
+// itself says so through its point source, and keeps its places and colours.
 #include "LineSeriesFixture.h"
 
 #include <cmath>
@@ -12,10 +12,13 @@
 namespace vur::test {
 namespace {
 
-// A class of its own: drawn point by point.
+// The plain reference: every segment drawn on its own.
 class TPointByPointSeries : public TLineSeries {
 public:
     using TLineSeries::TLineSeries;
+
+protected:
+    bool MergesDenseColumns() const override { return false; }
 };
 
 struct TBlockCase {
@@ -137,14 +140,29 @@ INSTANTIATE_TEST_SUITE_P(
                       TBlockCase{.Name = "ShadowAndOutline", .Zoomed = true, .ShadowAndOutline = true}),
     [](const ::testing::TestParamInfo<TBlockCase>& Info) { return std::string(Info.param.Name); });
 
-// Places a point 20 rows above its value and leaves out every tenth.
+// Places a point 20 above its value and leaves out every tenth.
 class TRaisedSeries : public TLineSeries {
 public:
     using TLineSeries::TLineSeries;
-    int CalcYPos(int ValueIndex) const override { return TLineSeries::CalcYPos(ValueIndex) - 20; }
-    TColor GetValueColor(int Index) const override {
-        return Index % 10 == 0 ? clNone : TLineSeries::GetValueColor(Index);
-    }
+    const TSeriesPoints& GetPoints() const override { return FRaised; }
+
+private:
+    class TRaised : public TValuePoints {
+    public:
+        using TValuePoints::TValuePoints;
+        std::span<const double> Values(bool AsX, int From, int Count,
+                                       std::span<double> Scratch) const override {
+            const std::span<const double> Stored = TValuePoints::Values(AsX, From, Count, Scratch);
+            if (AsX) return Stored;
+            for (std::size_t I = 0; I < Stored.size(); ++I) Scratch[I] = Stored[I] + 20;
+            return Scratch.first(Stored.size());
+        }
+        TColor Colour(int Index, TColor Automatic) const override {
+            return Index % 10 == 0 ? clNone : TValuePoints::Colour(Index, Automatic);
+        }
+        bool Uniform() const override { return false; }
+    };
+    TRaised FRaised{*this};
 };
 
 using LineSeriesOverride = LineSeriesFixture;
