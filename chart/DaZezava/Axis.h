@@ -252,14 +252,6 @@ public:
     int GetPixelEnd() const { return FPixelEnd; }
     int GetPixelSize() const { return FPixelSize; }
     int GetPixelCenter() const { return FPixelCenter; }
-    // Moves the pixel ends by Delta and keeps the scale (a series' shadow
-    // draws through its axes shifted this way).
-    void ShiftPixels(int Delta) {
-        FPixelStart += Delta;
-        FPixelEnd += Delta;
-        FPixelCenter += Delta;
-        FMappingStale = true;
-    }
     double GetRangeMinimum() const { return FRangeMinimum; }
     double GetRangeMaximum() const { return FRangeMaximum; }
     double GetRangeSpan() const { return FRangeSpan; }
@@ -414,7 +406,7 @@ private:
     void DrawNextLabels(double Increment, TDateTimeStep Step);
     void DrawSeriesLabels(TAxisLabelStyle Style);
     std::string SeriesLabelText(TChartSeries* Series, int Index, TAxisLabelStyle Style);
-    // The extent of a label text along (IsWidth) or across its lines, in the canvas' current font.
+    // The extent of a label text along (AlongLines) or across its lines, in the canvas' current font.
     int LabelTextSize(const std::string& Text, bool AlongLines) const;
     // The label of a series' depth slot: its title, else its name.
     static std::string DepthSlotText(const TChartSeries* Series);
