@@ -2,6 +2,8 @@
 #include "framework/SystemColors.h"
 
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 namespace vur {
 namespace {
@@ -18,7 +20,11 @@ struct BackImageTest : test::DressedChartFixture {
         Image.SetPixel(3, 0, Corner[1]);
         Image.SetPixel(3, 2, Corner[2]);
         Image.SetPixel(0, 2, Corner[3]);
-        File = (std::filesystem::temp_directory_path() / "vur_backimage_test.png").string();
+        // A name of its own: test cases and test runs go on side by side.
+        const std::string Name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        File = (std::filesystem::temp_directory_path() /
+                ("vur_backimage_" + Name + "_" + std::to_string(getpid()) + ".png"))
+                   .string();
         Small.SaveToFile(File);
         Chart->BackImage.LoadFromFile(File);
         Series->SetActive(false);
