@@ -1,8 +1,8 @@
 // TChartAxis: one axis of a chart panel. It finds its value range (from the
 // series or from values the user set), places its ends on the chart
 // rectangle, maps values to pixels and back, chooses the label increment and
-// walks the label values. TChartDepthAxis is the axis that runs into the depth
-// of a 3D chart.
+// draws itself, its labels chosen by a TAxisLabelWalk that lives for one Draw.
+// TChartDepthAxis is the axis that runs into the depth of a 3D chart.
 #pragma once
 
 #include "chart/DaZezava/AxisItems.h"
@@ -28,6 +28,7 @@
 
 namespace vur {
 
+class TAxisLabelWalk;
 class TChartAxis;
 class TChartSeries;
 class TCustomAxisPanel;
@@ -333,20 +334,27 @@ public:
     // The clickable band from the labels to the axis line.
     TRect AxisRect() const;
     bool Clicked(int X, int Y) const;
+    // The edge of R the axis stands on.
+    int GetRectangleEdge(const TRect& R) const;
+    // Pos shifted across the chart by PositionPercent.
+    int ApplyPosition(int Pos, const TRect& R) const;
     // Text alignment and vertical position of depth-axis texts.
     unsigned DepthAxisAlign() const;
     int DepthAxisPos() const;
 
-    // ---- labels
+    // ---- texts (chart/DaZezava/AxisText.cpp)
     virtual std::string LabelValue(double Value);
-    // Title, labels, line, ticks, grid, inner and minor ticks, minor grid
-    // (chart/DaZezava/AxisDraw.cpp); CalcPosAxis places the axis line on the
-    // chart rectangle first.
-    void Draw(bool CalcPosAxis);
     // One label or title text at (X, Y) aligned for the axis' side and Angle;
     // Format draws an opaque box behind it (none: the labels format).
     void DrawAxisLabel(int X, int Y, int Angle, const std::string& Text, TAxisLabelFormat* Format = nullptr);
     void DrawTitle(int X, int Y);
+    // Every label text passes here; records its tick when ticks follow labels.
+    virtual void DrawLabelAt(int Position, const std::string& Text, TAxisItem* Item);
+
+    // ---- drawing (chart/DaZezava/AxisDraw.cpp)
+    // Title, labels, line, ticks, grid, inner and minor ticks, minor grid;
+    // CalcPosAxis places the axis line on the chart rectangle first.
+    void Draw(bool CalcPosAxis);
     // Grid lines at the first TickCount recorded positions (or between them).
     void DrawGrids(int TickCount);
     // Only strictly between the axis ends, so the chart frame stays intact.
@@ -368,17 +376,11 @@ public:
     void CustomDrawMinMaxStartEnd(int APosLabels, int APosTitle, int APosAxis, bool GridVisible,
                                   double AMinimum, double AMaximum, double AIncrement, int AStartPos,
                                   int AEndPos);
-    // Every label text passes here; records its tick when ticks follow labels.
-    virtual void DrawLabelAt(int Position, const std::string& Text, TAxisItem* Item);
     virtual void AddTick(int Position);
     const std::vector<int>& GetTickPositions() const { return FTickPositions; }
     int GetAxisLinePos() const { return FAxisLinePos; }
     int GetLabelsPos() const { return FLabelsPos; }
     int GetTitlePos() const { return FTitlePos; }
-    // The edge of R the axis stands on.
-    int GetRectangleEdge(const TRect& R) const;
-    // Pos shifted across the chart by PositionPercent.
-    int ApplyPosition(int Pos, const TRect& R) const;
 
 protected:
     virtual TAxisLabelStyle InternalCalcLabelStyle() const;
@@ -392,6 +394,7 @@ protected:
     bool FInverted = false;
 
 private:
+    friend class TAxisLabelWalk;
     bool Loading() const;
     // The mapping of Kind over the current range and pixel ends.
     TAxisMapping MappingOf(TAxisMappingKind Kind) const;
@@ -399,21 +402,10 @@ private:
     // Increment helpers.
     bool FewPointsOnAxis(int N) const;
     bool LiesAlongPositions(const TChartSeries* Series) const;
-    // Label walks.
-    void DrawValueLabel(double Value);
-    void DrawLinearLabels(double Increment, TDateTimeStep Step);
-    void DrawLogarithmicLabels();
-    void DrawNextLabels(double Increment, TDateTimeStep Step);
-    void DrawSeriesLabels(TAxisLabelStyle Style);
-    std::string SeriesLabelText(TChartSeries* Series, int Index, TAxisLabelStyle Style);
     // The extent of a label text along (AlongLines) or across its lines, in the canvas' current font.
     int LabelTextSize(const std::string& Text, bool AlongLines) const;
     // The label of a series' depth slot: its title, else its name.
     static std::string DepthSlotText(const TChartSeries* Series);
-    void DrawDepthSlots();
-    void DrawCustomItems();
-    // The label walk of Draw.
-    void DrawLabels();
     // Layout and drawing helpers.
     void ReduceChartRect(TRect& R, int Size) const;
     int MaxSeriesLabelWidth(TAxisLabelStyle Style);
@@ -427,10 +419,6 @@ private:
     // The minor ticks From - Round(Step * J) for J = 1..Count.
     void DrawMinorRun(int From, double Step, int Count, bool AsGrid);
     void DrawMinorAt(int Pos, bool AsGrid);
-    // One line at angle 0, with a raised exponent when LabelsExponent asks for it.
-    void DrawLabelLine(int X, int Y, const std::string& Line, int Z, unsigned Align, int FontHeight);
-    // The opaque box behind a text block whose lines start one line after (X, Y).
-    void DrawLabelBox(int X, int Y, int Angle, unsigned Align, int Lines, int Width, int Height);
     void CustomDrawAt(int APosLabels, int APosTitle, int APosAxis, bool GridVisible);
 
     bool FAutomatic = true;
@@ -519,13 +507,10 @@ private:
     int FLabelsPos = 0;
     int FTitlePos = 0;
     std::vector<int> FTickPositions;
-    // Labels drawn so far in this Draw, and the row step of alternate labels.
-    int FLabelCount = 0;
-    int FAlternateRow = 0;
-    bool FExponentOff = false;
+    // The labels of the Draw under way.
+    TAxisLabelWalk* FLabelWalk = nullptr;
     bool FHideBackGrid = false;
     bool FHideSideGrid = false;
-    std::vector<TChartSeries*> FAxisSeriesList;
     mutable TAxisMapping FMapping;
     mutable bool FMappingStale = true;
 };

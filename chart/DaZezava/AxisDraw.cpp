@@ -1,27 +1,15 @@
-// Drawing an axis: its title, its labels aligned for the side and angle, the
-// axis line, outer and inner ticks, grid lines across the plot, and the minor
-// ticks and grid between the labels; and the CustomDraw calls that repeat all
-// of it at anchors user code gives.
+// Drawing an axis: its title, its labels (TAxisLabelWalk), the axis line,
+// outer and inner ticks, grid lines across the plot, and the minor ticks and
+// grid between the labels; and the CustomDraw calls that repeat all of it at
+// anchors user code gives.
 #include "chart/DaZezava/Axis.h"
 
+#include "chart/DaZezava/AxisLabelWalk.h"
 #include "chart/DaZezava/AxisPanel.h"
-#include "chart/RoVedure/MultiLineText.h"
 #include "framework/ScopedValue.h"
 #include "platform/numeric/Rounding.h"
 
-#include <array>
-#include <cmath>
-#include <numbers>
-
 namespace vur {
-
-namespace {
-
-enum TAxisSide : std::uint8_t { asBottom, asTop, asLeft, asRight };
-
-constexpr unsigned DefaultTextAlign = TA_LEFT | TA_TOP;
-
-} // namespace
 
 // ---------------------------------------------------------------- Draw
 
@@ -39,15 +27,13 @@ void TChartAxis::Draw(bool CalcPosAxis) {
             DrawTitle(FTitlePos, FPixelCenter);
     }
     FTickPositions.clear();
-    FLabelCount = 0;
-    FAlternateRow = 0;
-    if (FLabelsAlternate) {
+    {
+        TAxisLabelWalk Walk(*this);
+        const TScopedValue Current(FLabelWalk, &Walk);
         Canvas->AssignFont(GetLabelsFont());
-        FAlternateRow = FHorizontal ? Canvas->GetFontHeight() : MaxLabelsWidth();
+        Canvas->SetBackMode(cbmTransparent);
+        Walk.Walk();
     }
-    Canvas->AssignFont(GetLabelsFont());
-    Canvas->SetBackMode(cbmTransparent);
-    DrawLabels();
 
     Canvas->GetBrush()->SetStyle(bsClear);
     Canvas->SetBackMode(cbmTransparent);
@@ -76,28 +62,7 @@ void TChartAxis::Draw(bool CalcPosAxis) {
     }
 }
 
-void TChartAxis::DrawLabelAt(int Position, const std::string& Text, TAxisItem* Item) {
-    if (FTickOnLabelsOnly) AddTick(Position);
-    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    Canvas->AssignFont(Item != nullptr ? Item->GetFont() : GetLabelsFont());
-    Canvas->GetBrush()->SetStyle(bsClear);
-    if (FIsDepthAxis) {
-        Canvas->SetTextAlign(DepthAxisAlign());
-        int X = FLabelsPos;
-        if (!FOtherSide) X -= Canvas->TextWidth("W") / 2 + 2;
-        Canvas->TextOut3D(X, DepthAxisPos(), Position, Text);
-        Canvas->SetTextAlign(DefaultTextAlign);
-        return;
-    }
-    int Cross = FLabelsPos;
-    if (FLabelsAlternate && (FLabelCount % 2 == (FHorizontal ? 1 : 0)))
-        Cross = InflateAxisPos(Cross, FAlternateRow);
-    ++FLabelCount;
-    if (FHorizontal)
-        DrawAxisLabel(Position, Cross, FLabelsAngle, Text, Item);
-    else
-        DrawAxisLabel(Cross, Position, FLabelsAngle, Text, Item);
-}
+void TChartAxis::AddTick(int Position) { FTickPositions.push_back(Position); }
 
 // ---------------------------------------------------------------- line and ticks
 
@@ -262,217 +227,6 @@ void TChartAxis::DrawMinor(bool AsGrid) {
     }
     for (std::size_t I = 1; I < N; ++I)
         DrawMinorRun(T[I], (static_cast<double>(T[I]) - T[I - 1]) / (Count + 1), Count, AsGrid);
-}
-
-// ---------------------------------------------------------------- texts
-
-void TChartAxis::DrawTitle(int X, int Y) {
-    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    Canvas->AssignFont(FTitle->GetFont());
-    Canvas->SetBackMode(cbmTransparent);
-    if (FIsDepthAxis) {
-        Canvas->SetTextAlign(DepthAxisAlign());
-        Canvas->TextOut3D(X, Y, FParentChart->GetWidth3D() / 2, FTitle->GetCaption());
-        Canvas->SetTextAlign(DefaultTextAlign);
-        return;
-    }
-    const TScopedValue NoExponent(FExponentOff, true);
-    DrawAxisLabel(X, Y, FTitle->GetAngle(), FTitle->GetCaption());
-}
-
-void TChartAxis::DrawAxisLabel(int X, int Y, int Angle, const std::string& Text, TAxisLabelFormat* Format) {
-    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    const int H = Canvas->GetFontHeight();
-    const int HalfH = H / 2;
-    int A = Angle % 360;
-    if (A < 0) A += 360;
-    const TAxisSide Side = FHorizontal ? (FOtherSide ? asTop : asBottom) : (FOtherSide ? asRight : asLeft);
-    TAxisLabelFormat* Box = Format != nullptr ? Format : FItems->GetFormat();
-    // Only a label turned 45 degrees under the axis and an opaque box need the
-    // width; the usual label is not measured here.
-    int Lines = MultiLineTextLines(Text);
-    const int Width = (A == 45 && Side == asBottom) || !Box->GetTransparent()
-                          ? FParentChart->MultiLineTextWidth(Text, Lines)
-                          : 0;
-
-    unsigned Align = TA_LEFT;
-    switch (A) {
-    case 0:
-        if (Side == asBottom)
-            Align = TA_CENTER | TA_TOP;
-        else if (Side == asTop)
-            Align = TA_CENTER | TA_BOTTOM;
-        else {
-            Align = Side == asLeft ? TA_RIGHT : TA_LEFT;
-            Y -= HalfH;
-        }
-        break;
-    case 90:
-        if (Side == asBottom || Side == asTop) {
-            Align = Side == asBottom ? TA_RIGHT : TA_LEFT;
-            X -= HalfH;
-        } else {
-            Align = TA_CENTER | (Side == asLeft ? TA_BOTTOM : TA_TOP);
-        }
-        break;
-    case 180:
-        if (Side == asBottom)
-            Align = TA_CENTER | TA_BOTTOM;
-        else if (Side == asTop)
-            Align = TA_CENTER | TA_TOP;
-        else {
-            Align = Side == asLeft ? TA_LEFT : TA_RIGHT;
-            Y += HalfH;
-        }
-        break;
-    case 270:
-        if (Side == asBottom || Side == asTop) {
-            Align = Side == asBottom ? TA_LEFT : TA_RIGHT;
-            X += HalfH;
-        } else {
-            Align = TA_CENTER | (Side == asLeft ? TA_TOP : TA_BOTTOM);
-        }
-        break;
-    case 45:
-        if (Side == asBottom) {
-            const int Shift = Round(Width * std::cos(std::numbers::pi / 4));
-            X -= Shift;
-            Y += Shift;
-        } else if (Side == asTop) {
-            const int Shift = Canvas->TextWidth("Wj");
-            X -= Shift;
-            Y -= Shift;
-        }
-        break;
-    default:
-        break;
-    }
-    if (FLabelsAlign == alOpposite && A == 0 && !FHorizontal) {
-        // Measuring the band changes the canvas font; the label keeps its own.
-        TVurFont* Current = Canvas->GetCurrentFont();
-        const int Band = SizeLabels();
-        if (Current != nullptr) Canvas->AssignFont(Current);
-        Align = Side == asLeft ? TA_LEFT : TA_RIGHT;
-        X = Side == asLeft ? X - Band : X + Band;
-    }
-
-    // Step back one line (or the whole block where it would grow into the axis).
-    const int L = (A == 180 || A == 270) ? -H : H;
-    const bool Across = A == 90 || A == 270;
-    if (FHorizontal) {
-        if (Across)
-            X -= Round(L * 0.5 * (Lines + 1));
-        else if ((A == 0 && Side == asTop) || (A == 180 && Side == asBottom))
-            Y -= Round(static_cast<double>(L) * Lines);
-        else
-            Y -= L;
-    } else if (A == 90) {
-        X -= Side == asRight ? L : Round(static_cast<double>(L) * Lines);
-    } else if (A == 270) {
-        X -= Side == asRight ? Round(static_cast<double>(L) * Lines) : L;
-    } else {
-        Y -= Round(L * 0.5 * (Lines + 1));
-    }
-
-    if (!Box->GetTransparent()) DrawLabelBox(X, Y, A, Align, Lines, Width, H);
-
-    Canvas->SetTextAlign(Align);
-    int Z = FDepthPixelPos;
-    bool DrawLabel = true;
-    std::string Shown = Text;
-    if (OnDrawLabel) {
-        OnDrawLabel(this, X, Y, Z, Shown, DrawLabel);
-        if (DrawLabel) Lines = MultiLineTextLines(Shown);
-    }
-    if (DrawLabel) {
-        std::size_t Start = 0;
-        for (int Line = 0; Line < Lines && Start < Shown.size(); ++Line) {
-            std::size_t End = Shown.find(VurLineSeparator, Start);
-            if (End == std::string::npos) End = Shown.size();
-            const std::string Part = Shown.substr(Start, End - Start);
-            Start = End + 1;
-            if (A == 0) {
-                Y += L;
-                DrawLabelLine(X, Y, Part, Z, Align, H);
-                continue;
-            }
-            if (Across)
-                X += L;
-            else
-                Y += L;
-            Canvas->RotateLabel3D(X, Y, Z, Part, A);
-        }
-    }
-    Canvas->SetTextAlign(DefaultTextAlign);
-}
-
-void TChartAxis::DrawLabelLine(int X, int Y, const std::string& Line, int Z, unsigned Align, int FontHeight) {
-    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    const std::size_t Mark =
-        (FLabelsExponent && !FExponentOff) ? Line.find_first_of("Ee") : std::string::npos;
-    if (Mark == std::string::npos) {
-        Canvas->TextOut3D(X, Y, Z, Line);
-        return;
-    }
-    const std::string Mantissa = Line.substr(0, Mark);
-    const std::string Exponent = Line.substr(Mark + 1);
-    TFont* Font = Canvas->GetFont();
-    const int Size = Font->GetSize();
-    const int SmallSize = Size - Size / 4;
-    const int MantissaWidth = Canvas->TextWidth(Mantissa);
-    Font->SetSize(SmallSize);
-    const int ExponentWidth = Canvas->TextWidth(Exponent);
-    Font->SetSize(Size);
-    // Any alignment draws both parts left-aligned from where the whole text starts.
-    const unsigned Horizontal = Align & TA_CENTER;
-    int Left = X;
-    if (Horizontal == TA_RIGHT)
-        Left = X - MantissaWidth - ExponentWidth;
-    else if (Horizontal == TA_CENTER)
-        Left = X - (MantissaWidth + ExponentWidth) / 2;
-    Canvas->SetTextAlign(TA_LEFT | (Align & TA_BASELINE));
-    Canvas->TextOut3D(Left, Y, Z, Mantissa);
-    Font->SetSize(SmallSize);
-    Canvas->TextOut3D(Left + MantissaWidth, Y - ((FontHeight - 1) / 2 - 2), Z, Exponent);
-    Font->SetSize(Size);
-    Canvas->SetTextAlign(Align);
-}
-
-void TChartAxis::DrawLabelBox(int X, int Y, int Angle, unsigned Align, int Lines, int Width, int Height) {
-    TVurCanvas3D* Canvas = FParentChart->GetCanvas();
-    const int L = (Angle == 180 || Angle == 270) ? -Height : Height;
-    // The first line's anchor.
-    if (Angle == 90 || Angle == 270)
-        X += L;
-    else
-        Y += L;
-    const int Margin = Canvas->TextWidth("W") / 2;
-    int Left = 0;
-    const unsigned Horizontal = Align & TA_CENTER;
-    if (Horizontal == TA_RIGHT)
-        Left = -Width;
-    else if (Horizontal == TA_CENTER)
-        Left = -Width / 2;
-    // Bottom-aligned text ends at the anchor's row.
-    const int Top = (Align & TA_BASELINE) == TA_BOTTOM ? -Height : 0;
-    const std::array<TPoint, 4> Frame{TPoint{Left - Margin, Top}, TPoint{Left + Width + Margin, Top},
-                                      TPoint{Left + Width + Margin, Top + Height * Lines},
-                                      TPoint{Left - Margin, Top + Height * Lines}};
-    const double Radians = Angle * std::numbers::pi / 180;
-    const double Cos = std::cos(Radians);
-    const double Sin = std::sin(Radians);
-    std::array<TPoint, 4> Corners{};
-    for (std::size_t I = 0; I < Frame.size(); ++I)
-        Corners[I] = TPoint{X + Round(Frame[I].X * Cos + Frame[I].Y * Sin),
-                            Y + Round(-Frame[I].X * Sin + Frame[I].Y * Cos)};
-    Canvas->GetBrush()->SetStyle(bsSolid);
-    Canvas->GetBrush()->SetColor(clWhite);
-    TPen* Pen = Canvas->GetPen();
-    Pen->SetStyle(psSolid);
-    Pen->SetWidth(1);
-    Pen->SetColor(clBlack);
-    Canvas->PolygonWithZ(Corners, 3, FDepthPixelPos);
-    Canvas->GetBrush()->SetStyle(bsClear);
 }
 
 // ---------------------------------------------------------------- CustomDraw

@@ -156,6 +156,20 @@ int TChartAxis::MaxDepthSlotWidth() {
     return Widest;
 }
 
+int TChartAxis::GetRectangleEdge(const TRect& R) const {
+    if (FHorizontal) return FOtherSide ? R.Top : R.Bottom;
+    return FOtherSide ? R.Right : R.Left;
+}
+
+int TChartAxis::ApplyPosition(int Pos, const TRect& R) const {
+    if (FPositionPercent == 0) return Pos;
+    int Shift = FPositionUnits == muPixels
+                    ? Round(FPositionPercent)
+                    : Round(FPositionPercent * 0.01 * (FHorizontal ? R.Bottom - R.Top : R.Right - R.Left));
+    if (FOtherSide) Shift = -Shift;
+    return FHorizontal ? Pos - Shift : Pos + Shift;
+}
+
 TRect TChartAxis::AxisRect() const {
     const int Line = InflateAxisPos(FAxisLinePos, -VurDrawSettings().VurAxisClickGap);
     const int Low = std::min(FLabelsPos, Line);
