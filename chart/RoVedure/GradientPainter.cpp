@@ -7,8 +7,7 @@ TGradientPainter::TGradientPainter(TVurCanvas& Canvas) : FCanvas(Canvas) {
 }
 
 TGradientPainter::~TGradientPainter() {
-    if (!FHasColor) return;
-    FCanvas.GetBrush()->Assign(&FSaved);
+    if (FChanged) FCanvas.GetBrush()->Assign(&FSaved);
 }
 
 TRect TGradientPainter::Visible(const TRect& Area) const {
@@ -29,8 +28,19 @@ void TGradientPainter::Fill(int Left, int Top, int Right, int Bottom, TColor Col
         Brush->SetColor(Color);
         FColor = Color;
         FHasColor = true;
+        FChanged = true;
     }
     FCanvas.FillRect(TRect{Left, Top, Right, Bottom});
+}
+
+void TGradientPainter::FillWithPattern(const TRect& V, const TBitmap& Pattern) {
+    TBrush* Brush = FCanvas.GetBrush();
+    Brush->SetStyle(bsSolid);
+    Brush->SetBitmap(&Pattern);
+    FChanged = true;
+    FHasColor = false;
+    FCanvas.FillRect(V);
+    Brush->SetBitmap(nullptr);
 }
 
 } // namespace vur

@@ -81,14 +81,14 @@ void TVurCanvas3D::GradientFill(const TRect& Rect, TColor StartColor, TColor End
         const long long Steps = std::min<long long>(E, 256);
         const long long N = Steps - 1;
         if (N <= 0) return;
-        for (long long I = 0; I < Steps; ++I) {
-            const TColor C = Colors.Color(I, N);
-            const int From = static_cast<int>((I + 1) * E / Steps), To = static_cast<int>(I * E / Steps);
-            if (Vertical)
-                Painter.Fill(R.Left, R.Bottom - From, R.Right, R.Bottom - To, C);
-            else
-                Painter.Fill(R.Right - From, R.Top, R.Right - To, R.Bottom, C);
-        }
+        // Band I covers E * I / Steps to E * (I + 1) / Steps from the
+        // bottom (right) edge.
+        const auto From = [&](long long I) { return static_cast<int>((I + 1) * E / Steps); };
+        const auto To = [&](long long I) { return static_cast<int>(I * E / Steps); };
+        const int Far = Vertical ? R.Bottom : R.Right;
+        Painter.FillBands(R, Vertical, Steps, [&](long long I) {
+            return std::tuple{Far - From(I), Far - To(I), Colors.Color(I, N)};
+        });
         return;
     }
     case gdFromCenter: {

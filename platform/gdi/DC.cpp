@@ -157,6 +157,11 @@ int DC::FillRect(const RECT& R, const Brush& B) {
         FSurface->FillRows(Top, Bottom, Source.Fore & 0xFFFFFF);
         return 1;
     }
+    if (Source.Kind == FillSource::Solid) {
+        // Narrow blocks (a gradient's bands) cost one call, not one per row.
+        P.SolidBlock(Top, Bottom, R.left, R.right, Source.Fore);
+        return 1;
+    }
     for (int Y = Top; Y < Bottom; ++Y) P.FillSpan(Y, R.left, R.right, Source);
     return 1;
 }

@@ -69,6 +69,20 @@ void Painter::RawFill(std::uint32_t* Row, int Y, int X0, int X1, const FillSourc
         };
         const std::uint32_t* From = Image.Row(Phase(Y, Source.OriginY, H));
         int Px = Phase(X0, Source.OriginX, W);
+        if (FCopy && !Source.TwoColour && W == 1) {
+            RawSolid(Row, X0, X1, From[0]);
+            return;
+        }
+        if (FCopy && !Source.TwoColour) {
+            // Whole runs of the pattern's row at a time: a wide pattern
+            // (a gradient's columns) is copied, not looked up pixel by pixel.
+            for (int X = X0; X < X1; Px = 0) {
+                const int Count = std::min(X1 - X, W - Px);
+                CopyPixels(Row + X, From + Px, static_cast<std::size_t>(Count));
+                X += Count;
+            }
+            return;
+        }
         for (int X = X0; X < X1; ++X) {
             std::uint32_t P = From[Px] & 0xFFFFFF;
             if (Source.TwoColour) P = P ? Source.Back : Source.Fore;

@@ -129,6 +129,61 @@ TEST_F(GradientFillTest, StraightFillsPaintAtMost256BandsAtTheStatedRows) {
         EXPECT_EQ(Pixel(310 - (I + 1) * 300 / 256, 2), Linear(Black, Red, I, 255)) << I;
 }
 
+// The colour the band rule gives the pixel Offset rows (columns) in from the
+// bottom (right) edge of a straight fill E pixels long.
+TColor BandColor(TColor S, TColor E, int Length, int Offset) {
+    const int Steps = std::min(Length, 256);
+    for (int I = 0; I < Steps; ++I)
+        if (Offset >= I * Length / Steps && Offset < (I + 1) * Length / Steps)
+            return Linear(S, E, I, Steps - 1);
+    return clNone;
+}
+
+TEST_F(GradientFillTest, StraightBandsHoldUnderAClipAndPastTheSurfaceEdges) {
+    // Areas that start left of and above the surface, one clipped to an
+    // ellipse: every pixel shown takes its band's colour, the rest stays.
+    struct TCase {
+        TGradientDirection Direction;
+        TRect Area;
+        bool Clipped;
+    };
+    const TCase Cases[] = {
+        {gdTopBottom, TRect{-40, -90, 250, 200}, false}, {gdLeftRight, TRect{-90, -40, 200, 250}, false},
+        {gdRightLeft, TRect{20, 30, 300, 290}, true},    {gdBottomTop, TRect{20, 30, 300, 290}, true},
+        {gdLeftRight, TRect{100, 10, 5000, 20}, false},
+    };
+    for (const TCase& C : Cases) {
+        Clear();
+        Canvas.GetBrush()->SetColor(0x123456);
+        if (C.Clipped) Canvas.ClipEllipse(C.Area, false);
+        Canvas.GradientFill(C.Area, Black, Red, C.Direction, 50);
+        if (C.Clipped) Canvas.UnClipRectangle();
+        const bool Vertical = C.Direction == gdTopBottom || C.Direction == gdBottomTop;
+        const bool Swapped = C.Direction == gdBottomTop || C.Direction == gdRightLeft;
+        const int Length = Vertical ? C.Area.Bottom - C.Area.Top : C.Area.Right - C.Area.Left;
+        int Wrong = 0;
+        for (int Y = 0; Y < Size; ++Y)
+            for (int X = 0; X < Size; ++X) {
+                const bool Inside =
+                    X >= C.Area.Left && X < C.Area.Right && Y >= C.Area.Top && Y < C.Area.Bottom;
+                const int Offset = Vertical ? C.Area.Bottom - 1 - Y : C.Area.Right - 1 - X;
+                const TColor Band =
+                    Inside ? BandColor(Swapped ? Red : Black, Swapped ? Black : Red, Length, Offset) : Blank;
+                const TColor Shown = Pixel(X, Y);
+                // Under the ellipse the clip decides; its rim is the region's own business.
+                Wrong += C.Clipped ? Shown != Band && Shown != Blank : Shown != Band;
+            }
+        EXPECT_EQ(Wrong, 0) << "direction " << int(C.Direction) << " from " << C.Area.Left;
+        if (C.Clipped) {
+            EXPECT_EQ(Pixel(C.Area.Left + 1, C.Area.Top + 1), Blank);
+            EXPECT_NE(Pixel((C.Area.Left + C.Area.Right) / 2, (C.Area.Top + C.Area.Bottom) / 2), Blank);
+        }
+        // The brush is the caller's again.
+        Canvas.FillRect(TRect{0, 0, 3, 3});
+        EXPECT_EQ(Pixel(1, 1), 0x123456u) << int(C.Direction);
+    }
+}
+
 TEST_F(GradientFillTest, AOnePixelTallAreaHasNoVerticalBands) {
     for (const TGradientDirection D : {gdTopBottom, gdBottomTop}) {
         Canvas.GradientFill(TRect{10, 10, 110, 11}, Black, Red, D, 50);

@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include <cstdio>
+#include <functional>
 #include <utility>
 
 namespace vur::gdi {
@@ -139,6 +140,64 @@ TEST(SharedPixelsTest, AlphaReadFromAFileIsClearedByATransferButKeptByACopy) {
     EXPECT_EQ(Window.Row(0)[0], 0xFF0000u);
     EXPECT_EQ(Window.Row(0)[1], 0x00FF00u);
     EXPECT_FALSE(Window.MayHoldAlpha());
+}
+
+// Whole-picture fills with other brushes: a pattern writes every pixel, so
+// the shared picture is left to the window unread; an opaque hatch too; a
+// hatch with clear gaps and an empty pattern keep what the buffer showed.
+TEST(SharedPixelsTest, WholeFillsWithPatternsAndHatchesKeepWhatTheyDoNotCover) {
+    Bitmap Wide(7, 3), Column(1, 5);
+    for (int Y = 0; Y < 3; ++Y)
+        for (int X = 0; X < 7; ++X) Wide.Row(Y)[X] = PixelFromColor(RGB(X * 30, Y * 80, 9));
+    for (int Y = 0; Y < 5; ++Y) Column.Row(Y)[0] = PixelFromColor(RGB(1, Y * 50, 200));
+    const COLORREF Ink = RGB(0, 0, 255), Gap = RGB(255, 255, 0);
+    struct Case {
+        const char* Name;
+        Brush Fill;
+        bool Opaque;
+        // The pixel the fill leaves at (X, Y) over the picture P.
+        std::function<COLORREF(int X, int Y, COLORREF P)> Expected;
+    };
+    // The brush origin is (2, 1): tiles start there (840 is a multiple of every tile size).
+    const auto Tile = [](const Bitmap& T, int X, int Y) {
+        return T.GetPixel((X - 2 + 840) % T.Width(), (Y - 1 + 840) % T.Height());
+    };
+    // The cross hatch: column 4 and row 3 of each 8 x 8 cell.
+    const auto OnCross = [](int X, int Y) { return (X - 2 + 80) % 8 == 4 || (Y - 1 + 80) % 8 == 3; };
+    const Case Cases[] = {
+        {"wide pattern", CreatePatternBrush(Wide), false,
+         [&](int X, int Y, COLORREF) { return Tile(Wide, X, Y); }},
+        {"one column", CreatePatternBrush(Column), false,
+         [&](int X, int Y, COLORREF) { return Tile(Column, X, Y); }},
+        {"opaque hatch", CreateHatchBrush(HS_CROSS, Ink), true,
+         [&](int X, int Y, COLORREF) { return OnCross(X, Y) ? Ink : Gap; }},
+        {"clear hatch", CreateHatchBrush(HS_CROSS, Ink), false,
+         [&](int X, int Y, COLORREF P) { return OnCross(X, Y) ? Ink : P; }},
+        {"empty pattern", CreatePatternBrush(Bitmap()), false, [](int, int, COLORREF P) { return P; }},
+    };
+    for (const Case& C : Cases) {
+        Bitmap Buffer(34, 20), Window(34, 20);
+        DC OnBuffer(Buffer), OnWindow(Window);
+        OnBuffer.SetBrushOrgEx(2, 1, nullptr);
+        OnBuffer.SetBkColor(Gap);
+        OnBuffer.SetBkMode(C.Opaque ? OPAQUE : TRANSPARENT);
+        // Two rounds so that the buffer holds a spare store with an older picture.
+        for (int Round = 0; Round < 2; ++Round) {
+            OnBuffer.FillRect(RECT{0, 0, 34, 20}, CreateSolidBrush(RGB(Round, 0, 0)));
+            OnWindow.BitBlt(0, 0, 34, 20, &OnBuffer, 0, 0, SRCCOPY);
+        }
+        Bitmap Picture = Gradient(34, 20);
+        DC OnPicture(Picture);
+        OnBuffer.BitBlt(0, 0, 34, 20, &OnPicture, 0, 0, SRCCOPY);
+        OnWindow.BitBlt(0, 0, 34, 20, &OnBuffer, 0, 0, SRCCOPY);
+
+        OnBuffer.FillRect(RECT{-5, -5, 40, 30}, C.Fill);
+        EXPECT_EQ(Window, Picture) << C.Name;
+        for (int Y = 0; Y < 20; ++Y)
+            for (int X = 0; X < 34; ++X)
+                ASSERT_EQ(Buffer.GetPixel(X, Y), C.Expected(X, Y, Picture.GetPixel(X, Y)))
+                    << C.Name << " at " << X << "," << Y;
+    }
 }
 
 TEST(SharedPixelsTest, BufferAndWindowTakeTurnsWithoutAllocating) {
