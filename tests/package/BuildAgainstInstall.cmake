@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and builds examples/ against it as an
 # outside project would: with find_package(VurChart), and render_chart once more
 # with nothing but the flags pkg-config gives. The installed engine must draw the
-# README's picture byte for byte.
+# README's pictures byte for byte.
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DGENERATOR=... -DCXX=... -DQT_WIDGET=ON|OFF
 #         [-DLAUNCHER=...] [-DLINK_FLAGS=...] -P BuildAgainstInstall.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -14,11 +14,11 @@ function(run what)
   message(STATUS "${what}: done")
 endfunction()
 
-function(expect_main_view picture)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${picture} ${SOURCE_DIR}/docs/main-view.png
+function(expect_picture picture name)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${picture} ${SOURCE_DIR}/docs/${name}
                   RESULT_VARIABLE differ)
   if(NOT differ EQUAL 0)
-    message(FATAL_ERROR "${picture} differs from docs/main-view.png")
+    message(FATAL_ERROR "${picture} differs from docs/${name}")
   endif()
 endfunction()
 
@@ -37,7 +37,9 @@ if(QT_WIDGET AND NOT EXISTS ${WORK_DIR}/examples/live_widget)
   message(FATAL_ERROR "examples/ built without the widget's live_widget")
 endif()
 run("render_chart" ${WORK_DIR}/examples/render_chart ${WORK_DIR}/cmake.png)
-expect_main_view(${WORK_DIR}/cmake.png)
+expect_picture(${WORK_DIR}/cmake.png main-view.png)
+run("gradient_chart" ${WORK_DIR}/examples/gradient_chart ${WORK_DIR}/gradients.png)
+expect_picture(${WORK_DIR}/gradients.png gradient-chart.png)
 
 # pkg-config finds the prefix from where its file lies.
 set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
@@ -51,4 +53,4 @@ separate_arguments(link_flags UNIX_COMMAND "${LINK_FLAGS}")
 run("compile render_chart with pkg-config" ${CXX} -std=c++20 ${SOURCE_DIR}/examples/render_chart.cpp -o
     ${WORK_DIR}/render_chart_pc ${flags} ${link_flags})
 run("render_chart built with pkg-config" ${WORK_DIR}/render_chart_pc ${WORK_DIR}/pkg-config.png)
-expect_main_view(${WORK_DIR}/pkg-config.png)
+expect_picture(${WORK_DIR}/pkg-config.png main-view.png)
