@@ -188,8 +188,9 @@ void TChartAxis::AdjustMaxMinRect(const TRect& Margins) {
     const int High = FHorizontal ? Margins.Right : Margins.Bottom;
     const int OldStart = FPixelStart;
     const int OldEnd = FPixelEnd;
-    FPixelStart += Low;
-    FPixelEnd -= High;
+    // Margins come from series (a pointer's size, say) and may reach the ends of int.
+    FPixelStart = AddOffset(FPixelStart, Low);
+    FPixelEnd = AddOffset(FPixelEnd, -static_cast<double>(High));
     FPixelSize = FPixelEnd - FPixelStart;
     const double NewLow = CalcPosPoint(OldStart);
     const double NewHigh = CalcPosPoint(OldEnd);

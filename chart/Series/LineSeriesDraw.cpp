@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <span>
 
 namespace vur {
@@ -106,7 +108,9 @@ void TCustomSeries::DrawAllValues() {
         // outline changes (and asks for a repaint) during the paint.
         TChartPen Pen;
         Pen.Assign(FOutLine.get());
-        Pen.SetWidth(2 * GetLinePen()->GetWidth() + FOutLine->GetWidth() + 1);
+        // Widths near the end of int saturate instead of wrapping.
+        const std::int64_t Width = 2 * std::int64_t{GetLinePen()->GetWidth()} + FOutLine->GetWidth() + 1;
+        Pen.SetWidth(static_cast<int>(std::min<std::int64_t>(Width, std::numeric_limits<int>::max())));
         TLinePass Pass = NewPass(FOutLine->GetColor(), Pen, PointerVisible());
         DrawPass(Pass);
     }
