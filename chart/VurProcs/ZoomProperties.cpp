@@ -14,6 +14,7 @@ void DeclareZoomProperties() {
     TDeclare<TVurZoomBrush>("TVurZoomBrush", "TChartBrush")
         .Color("Color", &TVurZoomBrush::GetColor, &TVurZoomBrush::SetColor)
         .Default(clWhite)
+        .Object("Gradient", &TVurZoomBrush::GetGradient, &TVurZoomBrush::FindGradient)
         .Enum<TBrushStyle>("Style", TypeBrushStyle, &TVurZoomBrush::GetStyle, &TVurZoomBrush::SetStyle)
         .Default(bsClear);
     TDeclare<TVurZoomPen>("TVurZoomPen", "TChartPen");

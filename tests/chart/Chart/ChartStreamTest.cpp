@@ -50,6 +50,10 @@ void Configure(TChart& Chart) {
     Chart.GetView3DOptions()->SetRotation(30);
     Chart.GetZoom()->SetAnimated(true);
     Chart.GetZoom()->GetPen()->SetColor(clRed);
+    Chart.GetZoom()->GetBrush()->GetGradient()->SetVisible(true);
+    Chart.GetTitle()->GetGradient()->SetVisible(true);
+    Chart.GetTitle()->GetGradient()->SetEndColor(clSilver);
+    Chart.GetTitle()->GetShadow()->SetSize(4);
     Chart.GetGradient()->SetVisible(true);
     Chart.GetGradient()->SetMidColor(clAqua);
     Chart.GetGradient()->SetDirection(gdLeftRight);
@@ -80,6 +84,8 @@ void AddSeries(TChart& Chart, TComponent* Owner) {
     First->SetTitle("revenue");
     First->GetPointer()->SetVisible(true);
     First->GetPointer()->SetStyle(psCircle);
+    First->GetPointer()->SetTransparency(40);
+    First->GetPointer()->GetGradient()->SetVisible(true);
     auto* Second = new TLineSeries(Owner);
     Second->SetName("Costs");
     Second->SetParentChart(&Chart);
