@@ -1,9 +1,10 @@
 // One paint of the main form's chart (689 x 257, flat, title "TChart", a
 // ten-point line series on a time axis): the layout pass alone (margins,
-// depth slots, walls, axes ranges and rectangle, series margins) and the
-// whole paint into the off-screen buffer. Baseline in the same run: one full
-// clear of a 689 x 257 bitmap, alone and inside the paint's iterations
-// ("x_clear"). "Allocs/op" counts heap blocks per operation.
+// depth slots, walls, axes ranges and rectangle, series margins), the whole
+// paint into the off-screen buffer, and the live plotter's tick with its
+// paint. Baseline in the same run: one full clear of a 689 x 257 bitmap,
+// alone and inside the paint's iterations ("x_clear"). "Allocs/op" counts
+// heap blocks per operation.
 #include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
 #include "framework/Graphics.h"
@@ -114,6 +115,25 @@ void BM_FullPaint(benchmark::State& State) {
     State.counters["x_clear"] = PaintSeconds / ClearSeconds;
 }
 BENCHMARK(BM_FullPaint)->UseManualTime();
+
+// The live plotter's second: a new sample in, the oldest out, the chart
+// painted afresh.
+void BM_LiveTick(benchmark::State& State) {
+    TMainFormChart Main;
+    Main.Chart->Draw();
+    double Now = 45000.0 + 10 / 86400.0;
+    const long Before = bench::Allocations.load();
+    for (auto _ : State) {
+        Now += 1 / 86400.0;
+        Main.Series->AddXY(Now, static_cast<double>(static_cast<long>(Now * 1e6) % 100));
+        Main.Series->Delete(0);
+        Main.Chart->Invalidate();
+        Main.Chart->Draw();
+        benchmark::ClobberMemory();
+    }
+    SetAllocsPerOp(State, Before);
+}
+BENCHMARK(BM_LiveTick);
 
 } // namespace
 
