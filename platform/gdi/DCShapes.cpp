@@ -97,9 +97,8 @@ bool DC::MoveToEx(int X, int Y, POINT* Previous) {
 }
 
 bool DC::LineTo(int X, int Y) {
-    // Field by field: MoveToEx has just stored them one at a time, and one
-    // wide load of both would wait for those stores to reach the cache.
-    const int X0 = FState.Position.x, Y0 = FState.Position.y;
+    const POINT From = FState.Position;
+    const int X0 = From.x, Y0 = From.y;
     FState.Position = POINT{X, Y};
     if (FRecording) {
         const auto Ends = Segment(X0, Y0, X, Y);
@@ -113,19 +112,13 @@ bool DC::LineTo(int X, int Y) {
     if (FClipWidth != FSurface->Width() || FClipHeight != FSurface->Height()) Clip();
     if (CurPen.IsCosmeticLine()) {
         const std::span<const double> Dashes = CurPen.GetDashes();
+        PixelDash Dash(Dashes);
         if (!FClipShaped && FState.Rop2 == R2_COPYPEN) {
-            // Ticks, frames and grid lines: plain stores, and for a solid
-            // pen no pattern at all.
-            if (Dashes.empty()) {
-                SolidLine(*FSurface, FClipBox, X0, Y0, X, Y, PixelFromColor(CurPen.GetColor()));
-                return true;
-            }
-            PixelDash Dash(Dashes);
+            // Ticks, frames, grid lines and series: plain stores.
             StoredLine(*FSurface, FClipBox, X0, Y0, X, Y, PenInk(), Dash);
             return true;
         }
         Painter P(*FSurface, Clip(), FState.Rop2);
-        PixelDash Dash(Dashes);
         CosmeticLine(P, X0, Y0, X, Y, PenInk(), Dash);
         return true;
     }

@@ -326,37 +326,6 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
     Dash.Skip(Part.Steps - Part.First - Part.Count);
 }
 
-void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel) {
-    if (X0 != X1 && Y0 != Y1) {
-        PixelDash Solid;
-        WalkedLine(Surface, Box, X0, Y0, X1, Y1, LineInk{Pixel}, Solid);
-        return;
-    }
-    // Ends held where the walk holds them; the pixels run from the first end
-    // towards the second, which is left out.
-    const std::int64_t Ax = Held(X0), Ay = Held(Y0), Bx = Held(X1), By = Held(Y1);
-    const std::uint32_t Ink = Pixel & 0xFFFFFF;
-    if (Ay == By) {
-        if (Ay < Box.top || Ay >= Box.bottom) return;
-        const std::int64_t Lo = std::max<std::int64_t>(Ax < Bx ? Ax : Bx + 1, Box.left),
-                           Hi = std::min<std::int64_t>(Ax < Bx ? Bx : Ax + 1, Box.right);
-        if (Lo >= Hi) return;
-        std::uint32_t* Row = Surface.Row(static_cast<int>(Ay));
-        if (Hi - Lo > 8)
-            FillPixels(Row + Lo, static_cast<std::size_t>(Hi - Lo), Ink);
-        else
-            for (std::int64_t X = Lo; X < Hi; ++X) Row[X] = Ink;
-        return;
-    }
-    if (Ax < Box.left || Ax >= Box.right) return;
-    const std::int64_t Lo = std::max<std::int64_t>(Ay < By ? Ay : By + 1, Box.top),
-                       Hi = std::min<std::int64_t>(Ay < By ? By : Ay + 1, Box.bottom);
-    if (Lo >= Hi) return;
-    std::uint32_t* Base = Surface.Row(0);
-    const std::ptrdiff_t Stride = Surface.Stride();
-    for (std::ptrdiff_t K = Lo * Stride + Ax, End = Hi * Stride + Ax; K != End; K += Stride) Base[K] = Ink;
-}
-
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash) {
     if (!Target.Clip().Shape && Target.CopiesPen()) {
         // Grid lines, ticks, frames and series: every pixel a plain store.

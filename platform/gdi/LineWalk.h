@@ -30,9 +30,6 @@ void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk
 void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
                 PixelDash& Dash);
 
-// StoredLine for a solid pen.
-void SolidLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, std::uint32_t Pixel);
-
 // The steps of a line that fall inside a box: Visit(X, Y, StepIndex) for
 // StepIndex in the visible range, in order. Returns the number of steps.
 template <class F>
