@@ -28,6 +28,7 @@ void BM_LineSeries(benchmark::State& State) {
     Series->SetParentChart(Chart);
     Series->SetSeriesColor(clRed);
     Chart->SetView3D(false);
+    Chart->GetLegend()->SetVisible(false);
     // Five slow waves with a little deterministic noise.
     std::uint32_t Seed = 12345;
     Series->BeginUpdate();

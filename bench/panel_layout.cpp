@@ -16,6 +16,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <new>
 
 using namespace vur;
@@ -47,6 +48,7 @@ struct TMainFormChart {
         Chart->SetBounds(20, 16, Width, Height);
         Chart->SetView3D(false);
         Chart->GetTitle()->SetCaption("TChart");
+        Chart->GetLegend()->SetVisible(false);
         Series->SetParentChart(Chart);
         Series->GetXValues()->SetDateTime(true);
         for (int I = 0; I < 10; ++I) Series->AddXY(45000.0 + I / 86400.0, (I * 37) % 100);
@@ -134,6 +136,42 @@ void BM_LiveTick(benchmark::State& State) {
     SetAllocsPerOp(State, Before);
 }
 BENCHMARK(BM_LiveTick);
+
+// The main view with its markers shown and a legend at the right, each
+// iteration also painting the plain main view: "x_plain" is the ratio of
+// their processor times (the machine is shared, so wall time would vary).
+void BM_FullPaintMarkersLegend(benchmark::State& State) {
+    TMainFormChart Plain;
+    TMainFormChart Marked;
+    Marked.Series->GetPointer()->SetVisible(true);
+    Marked.Chart->GetLegend()->SetVisible(true);
+    Plain.Chart->Draw();
+    Marked.Chart->Draw();
+    const auto ThreadSeconds = [] {
+        timespec Now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &Now);
+        return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) * 1e-9;
+    };
+    const long Before = bench::Allocations.load();
+    double PlainSeconds = 0.0, MarkedSeconds = 0.0;
+    for (auto _ : State) {
+        const double Start = ThreadSeconds();
+        Plain.Chart->Invalidate();
+        Plain.Chart->Draw();
+        benchmark::ClobberMemory();
+        const double Middle = ThreadSeconds();
+        Marked.Chart->Invalidate();
+        Marked.Chart->Draw();
+        benchmark::ClobberMemory();
+        const double End = ThreadSeconds();
+        PlainSeconds += Middle - Start;
+        MarkedSeconds += End - Middle;
+        State.SetIterationTime(End - Middle);
+    }
+    SetAllocsPerOp(State, Before);
+    State.counters["x_plain"] = MarkedSeconds / PlainSeconds;
+}
+BENCHMARK(BM_FullPaintMarkersLegend)->UseManualTime();
 
 } // namespace
 

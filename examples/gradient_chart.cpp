@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     TChart Chart(nullptr);
     Chart.SetBounds(0, 0, 689, 257);
     Chart.SetView3D(false);
+    Chart.GetLegend()->SetVisible(false);
     Chart.GetBottomAxis()->SetDateTimeFormat("hh:nn:ss");
 
     // Colours are 0xBBGGRR. A top-to-bottom gradient shows its end colour

@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
 
     vur::TChart* C = Chart->chart();
     C->SetView3D(false);
+    C->GetLegend()->SetVisible(false); // a list of samples would tell nothing here
     C->GetTitle()->SetCaption("Signal sampled at 1 kHz, the last 100 seconds");
     auto* Series = new vur::TLineSeries(nullptr); // the chart destroys it
     Series->SetParentChart(C);

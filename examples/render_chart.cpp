@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     TChart Chart(nullptr);
     Chart.SetBounds(0, 0, 689, 257);
     Chart.SetView3D(false);
+    Chart.GetLegend()->SetVisible(false);
     Chart.GetTitle()->SetCaption("TChart");
     Chart.GetBottomAxis()->SetDateTimeFormat("hh:nn:ss");
 

@@ -47,6 +47,7 @@ void ChartWidgetFrame(benchmark::State& State) {
     Widget.resize(Width, Height);
     vur::TChart* Chart = Widget.chart();
     Chart->SetView3D(false);
+    Chart->GetLegend()->SetVisible(false);
     auto* Series = new vur::TLineSeries(nullptr);
     Series->SetParentChart(Chart);
     for (int I = 0; I < Points; ++I) Series->AddXY(Samples().X[I], Samples().Y[I]);

@@ -45,14 +45,47 @@ TColor TCustomChart::GetBackColor() const {
 
 int TCustomChart::CalcWallSize(const TChartAxis* Axis) const { return FWalls->CalcWallSize(Axis); }
 
-void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries) {
-    TVurCanvas3D* Canvas = GetCanvas();
-    Canvas->FrontPlaneBegin();
+void TCustomChart::DrawTitles(bool BeforeSeries) {
     for (TChartTitle* Title :
          std::initializer_list<TChartTitle*>{FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()})
         if (Title->GetCustomPosition() != BeforeSeries) Title->DrawTitle();
+}
+
+void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries) {
+    TVurCanvas3D* Canvas = GetCanvas();
+    Canvas->FrontPlaneBegin();
+    const bool Legend = FLegend->ShouldDraw();
+    const bool Placed = FLegend->GetCustomPosition();
+    if (!BeforeSeries) {
+        if (Placed && Legend) FLegend->DrawLegend();
+        DrawTitles(false);
+    } else if (Placed || !Legend) {
+        DrawTitles(true);
+    } else if (FLegend->GetVertical()) {
+        // A legend beside the plot reaches above and below the titles.
+        FLegend->DrawLegend();
+        DrawTitles(true);
+    } else {
+        DrawTitles(true);
+        FLegend->DrawLegend();
+    }
     Canvas->FrontPlaneEnd();
     if (!BeforeSeries) FWalls->DrawWallsAfter(GetBackImage());
+}
+
+const TChartPen* TCustomChart::GetLegendSymbolPen() const {
+    const TLegendSymbol* Symbol = FLegend->GetSymbol();
+    return Symbol->GetDefaultPen() ? nullptr : Symbol->GetPen();
+}
+
+TColor TCustomChart::GetLegendBackColor() const {
+    return FLegend->GetColor() == clDefault ? GetColor() : FLegend->GetColor();
+}
+
+void TCustomChart::DrawLegendShape(const TRect& Rect) { FLegend->DrawPlainSymbol(Rect); }
+
+std::string TCustomChart::FormattedValueLegend(TChartSeries* Series, int ValueIndex) const {
+    return Series->LegendString(ValueIndex, FLegend->GetTextStyle());
 }
 
 void TCustomChart::DrawWalls() { FWalls->DrawWalls(GetBackImage()); }

@@ -54,6 +54,17 @@ public:
     void DrawTitlesAndLegend(bool BeforeSeries) override;
     void DrawWalls() override;
 
+    // ---- what series ask of the legend while they draw their symbols
+    const TChartPen* GetLegendSymbolPen() const override;
+    // The legend's colour, or the panel's while the legend's is automatic.
+    TColor GetLegendBackColor() const override;
+    void DrawLegendShape(const TRect& Rect) override;
+    // The series' text for the point in the legend's text style.
+    std::string FormattedValueLegend(TChartSeries* Series, int ValueIndex) const override;
+    TOnGetLegendText OnGetLegendText;
+    TOnGetLegendPos OnGetLegendPos;
+    TOnGetLegendRect OnGetLegendRect;
+
     // The palette last applied (0: the default palette); stored as
     // "ColorPaletteIndex" when above 0.
     int GetColorPaletteIndex() const { return FColorPaletteIndex; }
@@ -115,6 +126,8 @@ public:
     TChartClickEvent OnClickLegend;
 
 private:
+    // The titles placed by the user (or, BeforeSeries, the others).
+    void DrawTitles(bool BeforeSeries);
     // Mouse down on a part that lets a drag start; true when one started.
     bool StartDrag(TMouseButton Button, TShiftState Shift, int X, int Y);
     // One direction of a scroll drag step; true when the direction may pan.

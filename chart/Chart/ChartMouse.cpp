@@ -16,6 +16,11 @@ bool HasKeys(TShiftState Shift, TShiftState Keys) { return (Shift & Keys) == Key
 
 TChartClickedPart TCustomChart::CalcClickedPart(int X, int Y) const {
     TChartClickedPart Result;
+    const bool LegendHit = FLegend->ContainsPoint(X, Y);
+    if (LegendHit && FLegend->GetCustomPosition()) {
+        Result.Part = cpLegend;
+        return Result;
+    }
     if (OnClickSeries) {
         for (int Index = SeriesCount() - 1; Index >= 0; --Index) {
             TChartSeries* Series = GetSeries(Index);
@@ -35,7 +40,9 @@ TChartClickedPart TCustomChart::CalcClickedPart(int X, int Y) const {
         Result.AAxis = Axis;
         return Result;
     }
-    if (FTitle->Clicked(X, Y))
+    if (LegendHit)
+        Result.Part = cpLegend;
+    else if (FTitle->Clicked(X, Y))
         Result.Part = cpTitle;
     else if (FSubTitle->Clicked(X, Y))
         Result.Part = cpSubTitle;
@@ -96,6 +103,7 @@ void TCustomChart::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
     bool BackgroundReported = false;
     switch (Part.Part) {
     case cpLegend:
+        FLegend->DoMouseDown(X, Y);
         Handled = Report(OnClickLegend, Button, Shift, X, Y);
         break;
     case cpAxis:

@@ -44,6 +44,8 @@ protected:
     void SetUp() override {
         Chart->SetBounds(0, 0, 689, 257);
         Chart->SetView3D(false);
+        // Hidden as on the main form: the titles alone take their room.
+        Chart->GetLegend()->SetVisible(false);
         Series->SetParentChart(Chart);
         for (int I = 0; I < 10; ++I) Series->AddXY(I, (I * 37) % 100);
     }

@@ -32,6 +32,8 @@ struct AxisDraw3DTest : ::testing::Test {
     void SetUp() override {
         Chart->SetBounds(0, 0, 500, 400);
         Chart->SetView3D(true);
+        // Its text would mix with the depth axis' labels at the right.
+        Chart->GetLegend()->SetVisible(false);
         Chart->SetChart3DPercent(40);
         Series->SetParentChart(Chart);
         Series->SetTitle("Alpha");
