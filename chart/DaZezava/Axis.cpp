@@ -71,7 +71,7 @@ TChartAxis::TChartAxis(TCustomAxisPanel* AParentChart)
     FGrid = std::make_unique<TAxisGridPen>(Changed);
     FMinorGrid = std::make_unique<TChartHiddenPen>(Changed);
     FTitle = std::make_unique<TChartAxisTitle>(Changed);
-    FItems = std::make_unique<TAxisItems>(Changed);
+    FItems = std::make_unique<TAxisItems>(FParentChart);
     FParentChart->GetAxes()->Add(this);
     SetCalcPosValue();
 }

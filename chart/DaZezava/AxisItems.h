@@ -1,11 +1,10 @@
 // The custom labels of an axis (TAxisItems of TAxisItem) and the label
 // format they share with the automatic labels: its visibility is the axis'
-// Labels flag, its font the axis' LabelsFont, and when made opaque a box is
-// drawn behind every label.
+// Labels flag, its font the axis' LabelsFont, and when made opaque it draws
+// its box (fill, frame, gradient, shadow, transparency) behind every label.
 #pragma once
 
-#include "chart/RoVedure/VurFont.h"
-#include "framework/Classes.h"
+#include "chart/VurProcs/Shape.h"
 
 #include <memory>
 #include <string>
@@ -13,40 +12,24 @@
 
 namespace vur {
 
-// A framed text box kept as small as the labels need: visibility,
-// transparency and font. Every change reaches the owner.
-class TAxisLabelFormat : public TPersistent {
+// A chart shape that starts transparent: the labels show no box until asked.
+class TAxisLabelFormat : public TVurCustomShape {
 public:
-    explicit TAxisLabelFormat(TNotifyEvent OnChange);
+    explicit TAxisLabelFormat(TCustomVurPanel* AParent);
     std::string ClassName() const override { return "TAxisLabelFormat"; }
-
-    bool GetVisible() const { return FVisible; }
-    void SetVisible(bool Value);
-    bool GetTransparent() const { return FTransparent; }
-    void SetTransparent(bool Value);
-    TVurFont* GetFont() const { return FFont.get(); }
-
-protected:
-    void Changed();
-
-private:
-    TNotifyEvent FOnChange;
-    bool FVisible = true;
-    bool FTransparent = true;
-    std::unique_ptr<TVurFont> FFont;
 };
 
 // One custom label: its value on the axis, its text (empty: the axis'
 // LabelValue of the value) and its own format.
 class TAxisItem : public TAxisLabelFormat {
 public:
-    TAxisItem(TNotifyEvent OnChange, double AValue, const std::string& AText);
+    TAxisItem(TCustomVurPanel* AParent, double AValue, const std::string& AText);
     std::string ClassName() const override { return "TAxisItem"; }
 
     double GetValue() const { return FValue; }
-    void SetValue(double Value);
+    void SetValue(double Value) { SetProperty(FValue, Value); }
     const std::string& GetText() const { return FText; }
-    void SetText(const std::string& Value);
+    void SetText(const std::string& Value) { SetProperty(FText, Value); }
 
 private:
     double FValue;
@@ -55,7 +38,7 @@ private:
 
 class TAxisItems {
 public:
-    explicit TAxisItems(TNotifyEvent OnChange);
+    explicit TAxisItems(TCustomVurPanel* AParent);
 
     int Count() const { return static_cast<int>(FItems.size()); }
     TAxisItem* Get(int Index) const { return FItems[static_cast<std::size_t>(Index)].get(); }
@@ -65,7 +48,7 @@ public:
     TAxisLabelFormat* GetFormat() const { return FFormat.get(); }
 
 private:
-    TNotifyEvent FOnChange;
+    TCustomVurPanel* FParent;
     std::vector<std::unique_ptr<TAxisItem>> FItems;
     std::unique_ptr<TAxisLabelFormat> FFormat;
 };

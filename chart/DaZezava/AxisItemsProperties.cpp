@@ -7,11 +7,9 @@ namespace vur {
 
 void DeclareAxisItemsProperties() {
     using F = TAxisLabelFormat;
-    TDeclare<F>("TAxisLabelFormat", "TPersistent")
-        .Object("Font", &F::GetFont)
+    // Visible and Font come from the shape; only the box starts hidden.
+    TDeclare<F>("TAxisLabelFormat", "TVurCustomShape")
         .Bool("Transparent", &F::GetTransparent, &F::SetTransparent)
-        .Default(true)
-        .Bool("Visible", &F::GetVisible, &F::SetVisible)
         .Default(true);
     TDeclare<TAxisItem>("TAxisItem", "TAxisLabelFormat")
         .String("Text", &TAxisItem::GetText, &TAxisItem::SetText)

@@ -7,6 +7,7 @@
 
 #include "chart/DaZezava/AxisLabelWalk.h"
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/MultiLineText.h"
 #include "format/DateTimePattern.h"
 #include "format/NumberPattern.h"
@@ -144,8 +145,11 @@ void StepBack(TTextAnchor& At, const TTextBlock& Block, bool Horizontal, TAxisSi
     }
 }
 
-// The opaque box behind the block, turned with it, half a "W" wider on each side.
-void DrawTextBox(TVurCanvas3D& Canvas, TTextAnchor At, const TTextBlock& Block, int Z) {
+// The box behind the block, turned with it about the anchor, half a "W"
+// wider on each side, projected to the axis' depth; the format draws it as
+// any chart shape.
+void DrawTextBox(TVurCanvas3D& Canvas, TAxisLabelFormat& Format, TTextAnchor At, const TTextBlock& Block,
+                 int Z) {
     // The first line's anchor.
     if (Across(Block))
         At.X += LineStep(Block);
@@ -153,7 +157,7 @@ void DrawTextBox(TVurCanvas3D& Canvas, TTextAnchor At, const TTextBlock& Block, 
         At.Y += LineStep(Block);
     const int Margin = Canvas.TextWidth("W") / 2;
     const int Width = Block.Width;
-    const int Height = Block.Height;
+    const int Height = Block.Height * Block.Lines;
     int Left = 0;
     const unsigned Horizontal = At.Align & TA_CENTER;
     if (Horizontal == TA_RIGHT)
@@ -161,25 +165,36 @@ void DrawTextBox(TVurCanvas3D& Canvas, TTextAnchor At, const TTextBlock& Block, 
     else if (Horizontal == TA_CENTER)
         Left = -Width / 2;
     // Bottom-aligned text ends at the anchor's row.
-    const int Top = (At.Align & TA_BASELINE) == TA_BOTTOM ? -Height : 0;
-    const std::array<TPoint, 4> Frame{TPoint{Left - Margin, Top}, TPoint{Left + Width + Margin, Top},
-                                      TPoint{Left + Width + Margin, Top + Height * Block.Lines},
-                                      TPoint{Left - Margin, Top + Height * Block.Lines}};
+    const int Top = (At.Align & TA_BASELINE) == TA_BOTTOM ? -Block.Height : 0;
+    const TRect Box{Left - Margin, Top, Left + Width + Margin, Top + Height};
     const double Radians = Block.Angle * std::numbers::pi / 180;
     const double Cos = std::cos(Radians);
     const double Sin = std::sin(Radians);
-    std::array<TPoint, 4> Corners{};
-    for (std::size_t I = 0; I < Frame.size(); ++I)
-        Corners[I] = TPoint{At.X + Round(Frame[I].X * Cos + Frame[I].Y * Sin),
-                            At.Y + Round(-Frame[I].X * Sin + Frame[I].Y * Cos)};
-    Canvas.GetBrush()->SetStyle(bsSolid);
-    Canvas.GetBrush()->SetColor(clWhite);
-    TPen* Pen = Canvas.GetPen();
-    Pen->SetStyle(psSolid);
-    Pen->SetWidth(1);
-    Pen->SetColor(clBlack);
-    Canvas.PolygonWithZ(Corners, 3, Z);
+    const auto Turn = [&](double X, double Y) {
+        TPoint P{At.X + Round(X * Cos + Y * Sin), At.Y + Round(-X * Sin + Y * Cos)};
+        Canvas.Calculate3DPosition(P.X, P.Y, Z);
+        return P;
+    };
+    if (Block.Angle % 90 == 0) {
+        // A quarter turn keeps the box upright: a plain box, so its shadow
+        // still falls right and down.
+        const std::array<TPoint, 4> Corners{Turn(Box.Left, Box.Top), Turn(Box.Right, Box.Top),
+                                            Turn(Box.Right, Box.Bottom), Turn(Box.Left, Box.Bottom)};
+        Format.DrawRectRotated(PolygonBounds(Corners), 0, 0);
+    } else {
+        // The same box turned about its own centre, which the turn about the
+        // anchor moved.
+        const TPoint Centre = Turn((Box.Left + Box.Right) * 0.5, (Box.Top + Box.Bottom) * 0.5);
+        const int HalfWidth = (Box.Right - Box.Left) / 2;
+        const int HalfHeight = Height / 2;
+        Format.DrawRectRotated(TRect{Centre.X - HalfWidth, Centre.Y - HalfHeight,
+                                     Centre.X - HalfWidth + Box.Right - Box.Left,
+                                     Centre.Y - HalfHeight + Height},
+                               Block.Angle, 0);
+    }
+    // The box's brush may have made the text background opaque.
     Canvas.GetBrush()->SetStyle(bsClear);
+    Canvas.SetBackMode(cbmTransparent);
 }
 
 // One line at angle 0 with its exponent (after an "E" or "e") raised in a
@@ -263,7 +278,7 @@ void DrawAxisText(TChartAxis& Axis, int X, int Y, int Angle, const std::string& 
     if (Axis.GetLabelsAlign() == alOpposite && Block.Angle == 0 && !Axis.GetHorizontal())
         AlignOpposite(Axis, Canvas, At, Side);
     StepBack(At, Block, Axis.GetHorizontal(), Side);
-    if (!Box.GetTransparent()) DrawTextBox(Canvas, At, Block, Axis.GetDepthPixelPos());
+    if (!Box.GetTransparent()) DrawTextBox(Canvas, Box, At, Block, Axis.GetDepthPixelPos());
     Canvas.SetTextAlign(At.Align);
     DrawTextLines(Axis, Canvas, At, Block, Text, Exponent);
     Canvas.SetTextAlign(DefaultTextAlign);
