@@ -10,7 +10,6 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/GlyphCellCache.h"
 #include "platform/gdi/LineWalk.h"
 #include "platform/gdi/Painter.h"
 #include "platform/gdi/Path.h"
@@ -230,8 +229,6 @@ private:
     Stroker FStroker;
     std::vector<PointF> FFloatPoints;
     std::vector<POINT> FIntPoints;
-    // Glyphs premixed in recent text colours over recent backgrounds.
-    GlyphCellCache FGlyphCells;
     // Whole short texts premixed over recent backgrounds.
     TextCellCache FTextCells;
 };

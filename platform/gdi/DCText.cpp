@@ -16,11 +16,10 @@ namespace {
 
 class TextPainter : public CoverageSink {
 public:
-    TextPainter(Painter& P, ScanConverter& Converter, GlyphCellCache& Cells, std::uint32_t Ink,
-                std::uint32_t Back, bool Opaque)
-        : FPainter(P), FConverter(Converter), FCells(Cells), FTarget(P.Target()), FRop(P.Rop()),
-          FBox(P.Clip().Box), FStride(static_cast<std::size_t>(FTarget.Stride())), FInk(Ink), FBack(Back),
-          FOpaque(Opaque), FCopy(P.CopiesPen()), FShaped(P.Clip().Shape != nullptr) {}
+    TextPainter(Painter& P, ScanConverter& Converter, std::uint32_t Ink, std::uint32_t Back, bool Opaque)
+        : FPainter(P), FConverter(Converter), FTarget(P.Target()), FRop(P.Rop()), FBox(P.Clip().Box),
+          FStride(static_cast<std::size_t>(FTarget.Stride())), FInk(Ink), FBack(Back), FOpaque(Opaque),
+          FCopy(P.CopiesPen()), FShaped(P.Clip().Shape != nullptr) {}
 
     bool WantsCell() const override { return FOpaque; }
 
@@ -33,26 +32,13 @@ public:
     }
 
     void Span(int Y, int X0, const std::uint8_t* Coverage, int Count) override {
-        Lay(X0, Y, Count, 1, Coverage, false);
+        Block(FBox, X0, Y, Count, 1, Coverage);
     }
 
+    // What does not change between glyphs (the box, the pen decision, the
+    // target) is taken once per call in the constructor.
     void Block(const RECT&, long long Left, long long Top, int Width, int Height,
                const std::uint8_t* Coverage) override {
-        Lay(Left, Top, Width, Height, Coverage, false);
-    }
-
-    void GlyphBlock(const RECT&, long long Left, long long Top, int Width, int Height,
-                    const std::uint8_t* Coverage) override {
-        Lay(Left, Top, Width, Height, Coverage, true);
-    }
-
-    RECT ClipBox() const override { return FBox; }
-
-private:
-    // Kept says the coverage is a cached glyph's, which may go through a
-    // premixed cell. What does not change between glyphs (the box, the pen
-    // decision, the target) is taken once per call in the constructor.
-    void Lay(long long Left, long long Top, int Width, int Height, const std::uint8_t* Coverage, bool Kept) {
         // Cut to the box while still wide: a block far outside it must not
         // land inside through the conversion to int.
         const long long L = std::max<long long>(Left, FBox.left),
@@ -63,48 +49,36 @@ private:
         const int X0 = static_cast<int>(L), X1 = static_cast<int>(R), Y0 = static_cast<int>(T),
                   Y1 = static_cast<int>(B);
         const auto Pitch = static_cast<std::size_t>(Width);
-        const auto Down0 = static_cast<std::size_t>(Y0 - Top), Skip0 = static_cast<std::size_t>(X0 - Left);
-        const std::size_t Start = Down0 * Pitch + Skip0;
-        // Two opposite corners alike suggest a plain background; groups of
-        // pixels that are not on it are mixed as usual all the same.
-        const std::uint32_t Back = FTarget.Row(Y0)[X0];
-        const std::uint32_t* Premixed = nullptr;
-        if (Kept && FCopy && FTarget.Row(Y1 - 1)[X1 - 1] == Back)
-            Premixed = FCells.Cell(Coverage, Width, Height, FInk, Back);
-        const std::size_t CellPitch = Pitch + GlyphCellCache::Pad;
-        const std::size_t CellStart = Down0 * CellPitch + Skip0;
-        const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t CellAt, std::size_t Count,
-                               std::size_t Rows, bool Padded) {
+        const std::size_t Start =
+            static_cast<std::size_t>(Y0 - Top) * Pitch + static_cast<std::size_t>(X0 - Left);
+        const auto Cover = [&](std::uint32_t* To, std::size_t At, std::size_t Count, std::size_t Rows) {
             const CoverageRows Block{Coverage + At, Pitch, Count, Rows};
-            if (Premixed)
-                CoverPixels(To, FStride, Block, FInk,
-                            PremixedRows{Premixed + CellAt, CellPitch, Back, Padded});
-            else if (FCopy)
+            if (FCopy)
                 CoverPixels(To, FStride, Block, FInk);
             else
                 CoverPixels(To, FStride, Block, FInk, FRop);
         };
-        const auto Count = static_cast<std::size_t>(X1 - X0);
         if (!FShaped) {
-            // A clip that is only its box: the whole block in one call, its
-            // rows in whole groups of four where the box has room for them.
-            const bool Padded = X0 + static_cast<long long>((Count + 3) & ~std::size_t{3}) <= FBox.right;
-            Cover(FTarget.Row(Y0) + X0, Start, CellStart, Count, static_cast<std::size_t>(Y1 - Y0), Padded);
+            // A clip that is only its box: the whole block in one call.
+            Cover(FTarget.Row(Y0) + X0, Start, static_cast<std::size_t>(X1 - X0),
+                  static_cast<std::size_t>(Y1 - Y0));
             return;
         }
         for (int Y = Y0; Y < Y1; ++Y) {
             std::uint32_t* Row = FTarget.Row(Y);
             const auto Down = static_cast<std::size_t>(Y - Y0);
             for (const auto& S : FPainter.RowSpans(Y)) {
-                const int A = std::max(S.X0, X0), B = std::min(S.X1, X1);
-                if (A >= B) continue;
-                const auto Skip = static_cast<std::size_t>(A - X0);
-                Cover(Row + A, Start + Down * Pitch + Skip, CellStart + Down * CellPitch + Skip,
-                      static_cast<std::size_t>(B - A), 1, false);
+                const int A = std::max(S.X0, X0), E = std::min(S.X1, X1);
+                if (A >= E) continue;
+                Cover(Row + A, Start + Down * Pitch + static_cast<std::size_t>(A - X0),
+                      static_cast<std::size_t>(E - A), 1);
             }
         }
     }
 
+    RECT ClipBox() const override { return FBox; }
+
+private:
     struct CellRows : RowSink {
         CellRows(Painter& P, std::uint32_t Back) : FPainter(P), FBack(Back) {}
         void Row(int Y, std::span<const gdi::Span> Spans) override {
@@ -115,7 +89,6 @@ private:
     };
     Painter& FPainter;
     ScanConverter& FConverter;
-    GlyphCellCache& FCells;
     Bitmap& FTarget;
     const RasterOp& FRop;
     const RECT FBox;
@@ -169,8 +142,7 @@ bool DC::TextOut(int X, int Y, std::string_view Text) {
         Run.BoxPixel = PixelFromColor(FState.BkColor);
         // A premixed copy needs the plain store and a clip that is its box.
         if (!P.CopiesPen() || P.Clip().Shape || !FTextCells.Draw(P.Target(), P.Clip().Box, F, Run)) {
-            FGlyphCells.UseFont(F);
-            TextPainter Sink(P, FConverter, FGlyphCells, Run.Ink, Run.BoxPixel, Run.Opaque);
+            TextPainter Sink(P, FConverter, Run.Ink, Run.BoxPixel, Run.Opaque);
             F.RenderText(Text, X, Y, Placement, FState.CharExtra, Sink);
         }
     }

@@ -111,42 +111,6 @@ template <typename InkOf>
     return (Diff[0] | Diff[1]) == 0;
 }
 
-// CoverRun with the pen's ink, taking the premixed pixels of groups that lie
-// wholly on the background. Under coverage 0 a premixed pixel is the
-// background itself, so a group on the background is stored whole without
-// looking at its coverage.
-[[gnu::always_inline]] inline void CoverRunOver(std::uint32_t* To, const std::uint8_t* Coverage,
-                                                const std::uint32_t* Premixed, std::size_t Count, Vec Pen,
-                                                Vec Back, bool Padded) {
-    std::size_t I = 0;
-    for (; I + Lanes <= Count; I += Lanes) {
-        const Vec D = Load(To + I);
-        if (Same(D, Back)) {
-            Store(To + I, Load(Premixed + I));
-            continue;
-        }
-        std::uint32_t C;
-        std::memcpy(&C, Coverage + I, sizeof C);
-        if (C != 0) Store(To + I, C == 0xFFFFFFFFu ? Pen & ColourBits : CoverFour(D, Pen, C));
-    }
-    const std::size_t Rest = Count - I;
-    if (Rest == 0) return;
-    if (Padded) {
-        if (Same(Load(To + I), Back)) {
-            Store(To + I, Load(Premixed + I));
-            return;
-        }
-    } else {
-        bool OnBack = true;
-        for (std::size_t K = 0; K < Rest; ++K) OnBack &= To[I + K] == Back[0];
-        if (OnBack) {
-            for (std::size_t K = 0; K < Rest; ++K) To[I + K] = Premixed[I + K];
-            return;
-        }
-    }
-    CoverTail(To + I, Coverage + I, Rest, [Pen](Vec) { return Pen; });
-}
-
 // The block's shape is read once: stores through To might alias it, so the
 // compilers would otherwise read it again for every row.
 template <typename InkOf>
@@ -243,22 +207,6 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
     const Vec DestOnly = ~P & Rop.DestOnly, Neither = ~P & Rop.Neither;
     CoverRows(To, Stride, Coverage,
               [=](Vec D) { return (D & Both) | (~D & PenOnly) | (D & DestOnly) | (~D & Neither); });
-}
-
-void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
-                 const PremixedRows& Premixed) {
-    const Vec Pen = Vec{} + Ink, Back = Vec{} + Premixed.Back;
-    const std::uint8_t* From = Coverage.First;
-    const std::uint32_t* Mixed = Premixed.First;
-    const std::size_t Count = Coverage.Count, Rows = Coverage.Rows, Pitch = Coverage.Pitch;
-    const std::size_t MixedPitch = Premixed.Pitch;
-    const bool Padded = Premixed.Padded;
-    for (std::size_t Row = 0; Row < Rows; ++Row) {
-        CoverRunOver(To, From, Mixed, Count, Pen, Back, Padded);
-        To += Stride;
-        From += Pitch;
-        Mixed += MixedPitch;
-    }
 }
 
 } // namespace vur::gdi

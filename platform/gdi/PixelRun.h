@@ -47,23 +47,4 @@ void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Cove
 void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
                  const RasterOp& Rop);
 
-// What the first CoverPixels makes of a block of pixels that all equal Back
-// (top byte included): rows of Coverage.Count pixels, the first at First and
-// each Pitch pixels after the one before. Padded says that each row may be
-// taken in whole groups of four: the destination rows go on that far, and
-// the premixed rows go on with Back.
-struct PremixedRows {
-    const std::uint32_t* First = nullptr;
-    std::size_t Pitch = 0;
-    std::uint32_t Back = 0;
-    bool Padded = false;
-};
-
-// The first CoverPixels, where groups of four pixels that all equal
-// Premixed.Back take their premixed pixels instead of being mixed; the
-// result is the same, without the arithmetic. Pixels past a row's end in a
-// padded group are written only where they equal Back, with Back.
-void CoverPixels(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, std::uint32_t Ink,
-                 const PremixedRows& Premixed);
-
 } // namespace vur::gdi
