@@ -55,7 +55,7 @@ void IntersectClipPath(TCanvas& Canvas);
 void ClipCanvas(TCanvas& Canvas, const TClipArea& Area);
 void UnClipCanvas(TCanvas& Canvas);
 
-// Pixels as 0x00BBGGRR, rows top down.
+// Pixels as 0x00RRGGBB (blue in the low byte), rows top down.
 template <class TPixel>
 class TPixelRowsOf {
 public:

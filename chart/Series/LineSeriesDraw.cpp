@@ -62,10 +62,11 @@ void TCustomSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) const
 
 void TCustomSeries::LineMargins(int& Low, int& High) const {
     if (!FDrawLine) return;
-    // Thick stair corners and the outline reach past the points.
+    // Thick stair corners and the outline reach past the points; a pen
+    // width is a setting like any other size and bounded as one.
     int Room = 0;
-    if (FStairs) Room = GetLinePen()->GetWidth();
-    if (FOutLine->GetVisible()) Room = std::max(Room, FOutLine->GetWidth());
+    if (FStairs) Room = BoundSetting(GetLinePen()->GetWidth());
+    if (FOutLine->GetVisible()) Room = std::max(Room, BoundSetting(FOutLine->GetWidth()));
     Low = std::max(Low, Room);
     High = std::max(High, Room);
 }

@@ -2,6 +2,11 @@
 // Points at (0, 20), (1, 80), (2, 50) sit on pixels (10, 90), (30, 30), (50, 60).
 #include "LineSeriesFixture.h"
 
+#include "chart/RoVedure/Geometry.h"
+
+#include <array>
+#include <limits>
+
 namespace vur::test {
 namespace {
 
@@ -123,6 +128,36 @@ TEST_F(LineSeriesMargins, MarkersStairsOutlineMarksAndRibbonsTakeRoom) {
     Chart->SetView3D(true);
     Series->CalcVerticalMargins(T, B);
     EXPECT_EQ((std::array{T, B}), (std::array{11, 4}));
+}
+
+TEST_F(LineSeriesMargins, PenWidthsAskForNoMoreThanTheBoundOfASetting) {
+    struct Case {
+        bool Stairs;
+        int LineWidth;
+        bool Outline;
+        int OutlineWidth;
+        int Room;
+    };
+    constexpr int Max = std::numeric_limits<int>::max();
+    const Case Cases[] = {
+        {true, Max, false, 1, MaxSetting},
+        {true, MaxSetting + 1, false, 1, MaxSetting},
+        {false, Max, true, Max, MaxSetting},
+        {true, 3, true, Max, MaxSetting},
+        {true, std::numeric_limits<int>::min(), false, 1, 0},
+        {false, Max, false, Max, 0},
+    };
+    for (const Case& C : Cases) {
+        Series->SetStairs(C.Stairs);
+        Series->GetLinePen()->SetWidth(C.LineWidth);
+        Series->GetOutLine()->SetVisible(C.Outline);
+        Series->GetOutLine()->SetWidth(C.OutlineWidth);
+        int L = -1, R = -1, T = -1, B = -1;
+        Series->CalcHorizMargins(L, R);
+        Series->CalcVerticalMargins(T, B);
+        EXPECT_EQ((std::array{L, R, T, B}), (std::array{C.Room, C.Room, C.Room, C.Room}))
+            << C.LineWidth << " " << C.OutlineWidth;
+    }
 }
 
 TEST(LineSeriesDepth, StackedSeriesShareTheCurrentSlotOthersTakeTheNextIn3D) {
