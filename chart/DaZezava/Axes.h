@@ -13,6 +13,10 @@ namespace vur {
 
 class TCustomAxisPanel;
 
+// Left, top, right, bottom, depth and top depth: the axes every chart has,
+// first in the list; any after them are custom axes.
+inline constexpr int StandardAxisCount = 6;
+
 class TChartAxes {
 public:
     explicit TChartAxes(TCustomAxisPanel* AChart);

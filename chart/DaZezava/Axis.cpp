@@ -95,7 +95,7 @@ TChartAxis::~TChartAxis() {
     }
 }
 
-bool TChartAxis::IsCustom() const { return FParentChart->GetAxes()->IndexOf(this) > 5; }
+bool TChartAxis::IsCustom() const { return FParentChart->GetAxes()->IndexOf(this) >= StandardAxisCount; }
 
 bool TChartAxis::Loading() const { return FParentChart->HasState(csLoading); }
 

@@ -17,6 +17,14 @@ namespace {
 // only stops a search that cannot grow (a logarithmic base below 1).
 constexpr int MaxSearchRounds = 2000;
 
+// Label counts from this on cannot be rounded to an int; the search then
+// steps up without counting.
+constexpr double MaxLabelCount = 2147483647.0;
+
+// A date-time search starts from no more steps than this across the range,
+// so that a tiny desired increment does not step up a million times.
+constexpr double MaxDateTimeSteps = 1000000;
+
 bool IsLineCount(int Angle, bool Vertical) {
     return Vertical ? Angle == 90 || Angle == 270 : Angle == 0 || Angle == 180;
 }
@@ -109,7 +117,7 @@ double TChartAxis::CalcLabelsIncrement(int MaxNumLabels) {
         for (int Round_ = 0; Round_ < MaxSearchRounds; ++Round_) {
             const double Q = FRangeSpan / Inc;
             bool StepUp = true;
-            if (std::fabs(Q) < 2147483647.0) {
+            if (std::fabs(Q) < MaxLabelCount) {
                 Count = Round(Q);
                 StepUp = Count > N;
             }
@@ -127,7 +135,7 @@ double TChartAxis::CalcDateTimeIncrement(int MaxNumLabels) const {
     const double MinStep = DateTimeStep[dtOneMicroSecond];
     double Inc = std::max(MinStep, FDesiredIncrement);
     if (Inc > 0 && MaxNumLabels > 0) {
-        if (FRangeSpan / Inc > 1000000) Inc = FRangeSpan / 1000000;
+        if (FRangeSpan / Inc > MaxDateTimeSteps) Inc = FRangeSpan / MaxDateTimeSteps;
         for (int Round_ = 0; Round_ < MaxSearchRounds; ++Round_) {
             if (Round(FRangeSpan / Inc) <= MaxNumLabels) break;
             if (Inc >= DateTimeStep[dtOneYear])

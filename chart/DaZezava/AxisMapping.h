@@ -3,7 +3,8 @@
 // fixed numbers. The X form counts from the start pixel and the Y form back
 // from the end pixel (the other way round on an inverted axis); each maps one
 // value or a whole run, with the same result either way. Rounding is to
-// nearest with ties to even, always of the offset from an end, never of the sum.
+// nearest with ties to even: the checked linear form rounds the position
+// itself, every other form the offset from an end, which it then adds.
 #pragma once
 
 #include "platform/numeric/Rounding.h"

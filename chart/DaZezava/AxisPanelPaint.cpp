@@ -142,7 +142,9 @@ void TCustomAxisPanel::CalcAxesRect() {
         TChartAxis* Axis = Axes.Get(Index);
         if (!Axis->GetVisibleInPaint()) continue;
         TRect T = A;
-        CalcAxisRect(Axis, T, Index < 5);
+        // Every standard axis but the last, the top depth axis, inflates the
+        // chart rectangle.
+        CalcAxisRect(Axis, T, Index < StandardAxisCount - 1);
         // An axis whose bands would leave no plot is ignored.
         const TRect Both{std::max(T.Left, A.Left), std::max(T.Top, A.Top), std::min(T.Right, A.Right),
                          std::min(T.Bottom, A.Bottom)};
