@@ -1,5 +1,9 @@
 #include "chart/DaZezava/AxisPanel.h"
 
+#include "chart/DaZezava/Function.h"
+#include "chart/DaZezava/SeriesSource.h"
+#include "chart/RoVedure/DrawSettings.h"
+
 namespace vur {
 
 TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
@@ -115,7 +119,35 @@ void TCustomAxisPanel::BroadcastSeriesEvent(TChartSeries* Series, TChartSeriesEv
 
 void TCustomAxisPanel::CheckDatasource(TChartSeries* Series) {
     if (Series->HasState(csLoading)) return;
-    if (auto* Source = dynamic_cast<TChartSeries*>(Series->GetDataSource())) Series->AddValues(Source);
+    TComponent* Source = Series->GetDataSource();
+    if (Source != nullptr) {
+        if (auto* SourceSeries = dynamic_cast<TChartSeries*>(Source))
+            Series->AddValues(SourceSeries);
+        else if (auto* SeriesSource = dynamic_cast<TVurSeriesSource*>(Source))
+            SeriesSource->Refresh();
+    } else if (TVurFunction* Function = Series->GetFunction()) {
+        Function->ReCalculate();
+    } else if (!Series->GetDataLoaded() &&
+               (Series->HasState(csDesigning) || VurDrawSettings().VurRandomAtRunTime)) {
+        Series->FillSampleValues(Series->NumSampleValues());
+    }
+}
+
+bool TCustomAxisPanel::IsValidDataSource(const TChartSeries* Series, const TComponent* Component) const {
+    if (const auto* Source = dynamic_cast<const TChartSeries*>(Component))
+        return Source != Series && Series->IsValidSeriesSource(Source);
+    if (const auto* Source = dynamic_cast<const TVurSeriesSource*>(Component)) return Source->Available(this);
+    return false;
+}
+
+void TCustomAxisPanel::CheckOtherSeries(const TChartSeries* Dest, const TChartSeries* Source) const {
+    Dest->CheckCircularSource(Source);
+}
+
+void TCustomAxisPanel::RemovedDataSource(TChartSeries* Series, TComponent* Component) {
+    auto* Source = dynamic_cast<TVurSeriesSource*>(Component);
+    if (Source != nullptr && Series->GetDataSource() == Source && Source->GetSeries() == Series)
+        Source->InternalSetSeries(nullptr);
 }
 
 TColor TCustomAxisPanel::GetDefaultColor(int Index) const {

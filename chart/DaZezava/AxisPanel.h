@@ -55,8 +55,16 @@ public:
     void SeriesUp(TChartSeries* Series);
     void SeriesDown(TChartSeries* Series);
     void BroadcastSeriesEvent(TChartSeries* Series, TChartSeriesEvent Event);
-    // Refreshes a series from its data source.
+    // Refreshes a series from its first source, else through its function,
+    // else with sample values when they are asked for; not while it loads.
     virtual void CheckDatasource(TChartSeries* Series);
+    // Whether Component may feed Series: a series other than Series that
+    // Series accepts, or a source component usable with this chart.
+    virtual bool IsValidDataSource(const TChartSeries* Series, const TComponent* Component) const;
+    // ChartException "Circular ..." when Source takes its points, at any depth, from Dest.
+    void CheckOtherSeries(const TChartSeries* Dest, const TChartSeries* Source) const;
+    // Component stops feeding Series: a source component that fed it first lets it go.
+    void RemovedDataSource(TChartSeries* Series, TComponent* Component);
 
     // ---- colours
     // The palette entry at Index: the chart's own palette, else the default one.

@@ -1,6 +1,7 @@
 #include "chart/DaZezava/Series.h"
 
 #include "chart/DaZezava/AxisPanel.h"
+#include "chart/DaZezava/Function.h"
 #include "chart/VurConst.h"
 #include "chart/VurProcs/DefaultPalette.h"
 #include "format/GeneralNumber.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 namespace vur {
 
@@ -96,8 +98,9 @@ TChartSeries::TChartSeries(TComponent* AOwner)
 }
 
 TChartSeries::~TChartSeries() {
+    delete std::exchange(FFunction, nullptr);
     RemoveAllLinkedSeries();
-    while (!FDataSources.empty()) InternalRemoveDataSource(FDataSources.back());
+    ClearDataSources();
     // The handler's owner may already be gone; a dying series calls no user code.
     OnClearValues = nullptr;
     Clear();
@@ -178,9 +181,9 @@ int TChartSeries::AddNull(std::string_view Label) { return Add(0, Label, clNone)
 int TChartSeries::AddNullXY(double X, double Y, std::string_view Label) { return AddXY(X, Y, Label, clNone); }
 
 int TChartSeries::AddArray(std::span<const double> Values) {
-    BeginUpdate();
-    for (const double Value : Values) Add(Value);
-    EndUpdate();
+    WithinUpdate([&] {
+        for (const double Value : Values) Add(Value);
+    });
     return static_cast<int>(Values.size());
 }
 
@@ -201,8 +204,9 @@ void TChartSeries::Delete(int ValueIndex) {
     FLabels.Delete(ValueIndex);
     FMarks->Positions().Delete(ValueIndex);
     FMarks->Items().Delete(ValueIndex);
-    NotifyValue(veDelete, ValueIndex);
+    // Before the linked series, whose failure is raised after they all ran.
     if (FActive) Repaint();
+    NotifyValue(veDelete, ValueIndex);
 }
 
 void TChartSeries::Delete(int Start, int Quantity, bool RemoveGap) {
@@ -218,9 +222,20 @@ void TChartSeries::Delete(int Start, int Quantity, bool RemoveGap) {
     }
     FLabels.Delete(Start, Quantity);
     FMarks->Positions().Delete(Start, Quantity);
-    NotifyValue(veDelete, -1);
     if (FActive) Repaint();
+    // The same run leaves every linked series; renumbering, a change they
+    // follow as well, happens whatever one of them raised.
+    std::exception_ptr Failure;
+    try {
+        if (FUpdateCount == 0)
+            ForEachLinkedSeries([&](TChartSeries* Series) {
+                if (Series->FRecalcOptions & rOnDelete) Series->DeletedValues(this, Start, Quantity);
+            });
+    } catch (...) {
+        Failure = std::current_exception();
+    }
     if (RemoveGap) FNotMandatoryValueList->FillSequence();
+    if (Failure) std::rethrow_exception(Failure);
 }
 
 void TChartSeries::Clear() {
@@ -229,6 +244,7 @@ void TChartSeries::Clear() {
     ClearLists();
     if (OnClearValues) OnClearValues(this);
     NotifyValue(veClear, 0);
+    if (FFunction != nullptr) FFunction->Clear();
     if (FActive && FParentChart != nullptr && !FParentChart->HasState(csDestroying)) Repaint();
 }
 
@@ -420,119 +436,6 @@ void TChartSeries::EndUpdate() {
 void TChartSeries::RefreshSeries() {
     NotifyValue(veRefresh, 0);
     if (FParentChart != nullptr) FParentChart->BroadcastSeriesEvent(this, seDataChanged);
-}
-
-void TChartSeries::NotifyValue(TValueEvent ValueEvent, int ValueIndex) {
-    if (FUpdateCount > 0 || FLinkedSeries.empty()) return;
-    // A linked series may unlink itself in its reaction; walk a copy.
-    const std::vector<TChartSeries*> Linked = FLinkedSeries;
-    for (TChartSeries* Series : Linked) {
-        const TSeriesRecalcOptions Options = Series->FRecalcOptions;
-        switch (ValueEvent) {
-        case veClear:
-            if (Options & rOnClear) Series->Clear();
-            break;
-        case veAdd:
-            if (Options & rOnInsert) Series->AddedValue(this, ValueIndex);
-            break;
-        case veDelete:
-            if (Options & rOnDelete) Series->DeletedValue(this, ValueIndex);
-            break;
-        case veModify:
-            if (Options & rOnModify) Series->AddValues(this);
-            break;
-        case veRefresh:
-            Series->AddValues(this);
-            break;
-        }
-    }
-}
-
-// ---------------------------------------------------------------- links
-
-void TChartSeries::AddLinkedSeries(TChartSeries* Series) {
-    if (std::find(FLinkedSeries.begin(), FLinkedSeries.end(), Series) == FLinkedSeries.end())
-        FLinkedSeries.push_back(Series);
-}
-
-void TChartSeries::RemoveLinkedSeries(TChartSeries* Series) {
-    const auto It = std::find(FLinkedSeries.begin(), FLinkedSeries.end(), Series);
-    if (It != FLinkedSeries.end()) FLinkedSeries.erase(It);
-}
-
-void TChartSeries::RemoveAllLinkedSeries() {
-    while (!FLinkedSeries.empty()) FLinkedSeries.back()->InternalRemoveDataSource(this);
-}
-
-void TChartSeries::InternalAddDataSource(TComponent* Value) {
-    if (Value == nullptr || std::find(FDataSources.begin(), FDataSources.end(), Value) != FDataSources.end())
-        return;
-    FDataSources.push_back(Value);
-    if (auto* Source = dynamic_cast<TChartSeries*>(Value))
-        Source->AddLinkedSeries(this);
-    else
-        Value->FreeNotification(this);
-}
-
-void TChartSeries::InternalRemoveDataSource(TComponent* Value) {
-    const auto It = std::find(FDataSources.begin(), FDataSources.end(), Value);
-    if (It == FDataSources.end()) return;
-    FDataSources.erase(It);
-    if (auto* Source = dynamic_cast<TChartSeries*>(Value))
-        Source->RemoveLinkedSeries(this);
-    else
-        Value->RemoveFreeNotification(this);
-}
-
-void TChartSeries::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomChartSeries::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    const auto It = std::find(FDataSources.begin(), FDataSources.end(), AComponent);
-    if (It != FDataSources.end()) FDataSources.erase(It);
-}
-
-void TChartSeries::CheckDataSource() {
-    if (FUpdateCount > 0 || FParentChart == nullptr) return;
-    FParentChart->CheckDatasource(this);
-}
-
-int TChartSeries::AddChartValue(TChartSeries* Source, int ValueIndex) {
-    double X = Source->FXValues->GetValue(ValueIndex);
-    double Y = Source->FYValues->GetValue(ValueIndex);
-    if (Source->FYMandatory != FYMandatory) std::swap(X, Y);
-    const int Index = FXValues->AddChartValue(X);
-    FYValues->InsertChartValue(Index, Y);
-    for (int List = 2; List < FValueLists.Count(); ++List) {
-        const double Value =
-            List < Source->FValueLists.Count() ? Source->FValueLists.Get(List)->GetValue(ValueIndex) : 0.0;
-        FValueLists.Get(List)->InsertChartValue(Index, Value);
-    }
-    return Index;
-}
-
-void TChartSeries::AddedValue(TChartSeries* Source, int ValueIndex) {
-    const int Index = AddChartValue(Source, ValueIndex);
-    // Keep the colour and label lists in step with the new point.
-    const bool SourceHasColor = Source->FColors && ValueIndex < static_cast<int>(Source->FColors->size());
-    if (FColors) {
-        FColors->insert(FColors->begin() + Index,
-                        SourceHasColor ? (*Source->FColors)[static_cast<std::size_t>(ValueIndex)]
-                                       : clDefault);
-    } else if (SourceHasColor) {
-        InsertPointColor(Index, (*Source->FColors)[static_cast<std::size_t>(ValueIndex)]);
-    }
-    FLabels.Insert(Index, Source->FLabels.Get(ValueIndex));
-    NotifyNewValue(this, Index);
-}
-
-void TChartSeries::DeletedValue(TChartSeries*, int ValueIndex) { Delete(ValueIndex); }
-
-void TChartSeries::AddValues(TChartSeries* Source) {
-    BeginUpdate();
-    Clear();
-    if (IsValidSourceOf(Source))
-        for (int Index = 0; Index < Source->Count(); ++Index) AddedValue(Source, Index);
-    EndUpdate();
 }
 
 // ---------------------------------------------------------------- attachment

@@ -14,6 +14,7 @@
 #include "framework/Types.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <span>
@@ -26,6 +27,8 @@ namespace vur {
 class TChartAxis;
 class TCustomAxisPanel;
 class TChartSeries;
+class TVurFunction;
+class TVurSeriesSource;
 
 // What a series tells the series that take it as their data source.
 enum TValueEvent : std::uint8_t { veClear, veAdd, veDelete, veRefresh, veModify };
@@ -369,13 +372,28 @@ public:
     void BeginUpdate() { ++FUpdateCount; }
     // The last one publishes one refresh.
     void EndUpdate();
+    // Runs Step inside one BeginUpdate/EndUpdate pair; when Step fails the
+    // count is restored without publishing anything.
+    template <class F>
+    void WithinUpdate(F&& Step) {
+        BeginUpdate();
+        try {
+            Step();
+        } catch (...) {
+            --FUpdateCount;
+            throw;
+        }
+        EndUpdate();
+    }
     void RefreshSeries();
     int GetUpdateCount() const { return FUpdateCount; }
     virtual void NotifyNewValue(TChartSeries* Sender, int ValueIndex);
-    // Passes a data change to the series linked to this one.
+    // Passes a data change to the series linked to this one. Every linked
+    // series hears it; the first failure among them is raised afterwards.
     virtual void NotifyValue(TValueEvent ValueEvent, int ValueIndex);
 
-    // ---- series linked to this one as their data source
+    // ---- data sources (chart/DaZezava/SeriesLinks.cpp): series, source
+    // components and other components this series takes its points from
     const std::vector<TChartSeries*>& GetLinkedSeries() const { return FLinkedSeries; }
     void AddLinkedSeries(TChartSeries* Series);
     void RemoveLinkedSeries(TChartSeries* Series);
@@ -383,18 +401,58 @@ public:
     void RemoveAllLinkedSeries();
     const std::vector<TComponent*>& GetDataSources() const { return FDataSources; }
     TComponent* GetDataSource() const { return FDataSources.empty() ? nullptr : FDataSources.front(); }
+    // Value becomes the only source; none removes every source and keeps the points.
+    void SetDataSource(TComponent* Value);
+    // Validates Value with the parent chart and adds it (Replace: in place of
+    // the other sources); ChartException, with the sources unchanged, when the
+    // series has no chart, Value is no valid source or would close a cycle.
+    void InternalSetDataSource(TComponent* Value, bool Replace);
+    // Adds without validation, but never a link into a cycle (ChartException).
     void InternalAddDataSource(TComponent* Value);
+    // Removing the first source removes them all.
     void InternalRemoveDataSource(TComponent* Value);
+    void RemoveDataSource(TComponent* Value) { InternalRemoveDataSource(Value); }
+    // Whether this series takes its points, directly or through others, from Series (or is it).
+    bool TakesDataFrom(const TChartSeries* Series) const;
+    // ChartException when taking Source as a source would close a cycle.
+    void CheckCircularSource(const TChartSeries* Source) const;
+    // Names of stored sources; Loaded turns them into components of the owner.
+    const std::vector<std::string>& GetDataSourceNames() const { return FDataSourceNames; }
+    void SetDataSourceNames(std::vector<std::string> Value) { FDataSourceNames = std::move(Value); }
     // Refreshes the points from the data source.
     void CheckDataSource();
     // A series is a valid source of every series but itself.
     virtual bool IsValidSourceOf(const TChartSeries* Value) const { return Value != this; }
+    // True without a function, else the function decides.
+    bool IsValidSeriesSource(const TChartSeries* Value) const;
     // Copies point ValueIndex of Source into this series' value lists.
     virtual int AddChartValue(TChartSeries* Source, int ValueIndex);
     virtual void AddedValue(TChartSeries* Source, int ValueIndex);
+    // Deletes the same point, or rebuilds the whole series from Source when
+    // it is not in step with Source.
     virtual void DeletedValue(TChartSeries* Source, int ValueIndex);
-    // Rebuilds this series from all of Source's points.
+    // The same for a run of points.
+    virtual void DeletedValues(TChartSeries* Source, int Start, int Quantity);
+    // Rebuilds this series from all of Source's points (through the function, when there is one).
     virtual void AddValues(TChartSeries* Source);
+    void AssignValues(TChartSeries* Source) { AddValues(Source); }
+    // The points were read from the stored "Data".
+    bool GetDataLoaded() const { return FDataLoaded; }
+
+    // ---- calculation function
+    TVurFunction* GetFunction() const { return FFunction; }
+    // The series takes Value into its ownership and destroys the previous function.
+    void SetFunction(TVurFunction* Value);
+
+    // ---- sample values
+    // Replaces the points with NumValues sample values (0: NumSampleValues).
+    void FillSampleValues(int NumValues = 0);
+    virtual int NumSampleValues() const { return 25; }
+    // Appends NumValues sample values: a random walk at positions 0, 1, 2, ...
+    virtual void AddSampleValues(int NumValues);
+
+    // Resolves the stored source names, then checks the data source.
+    void Loaded() override;
 
     // ---- attachment
     // Run by the chart when the series joins it or leaves it.
@@ -420,6 +478,13 @@ private:
     // Positions must be finite numbers: ChartException otherwise.
     static void CheckPosition(double X);
     void InsertPointColor(int Index, TColor Color);
+    // Unlinks every source and empties the list.
+    void ClearDataSources();
+    // Unlinks one source: a series forgets this one, a watched component stops being watched.
+    void UnlinkSource(TComponent* Value);
+    // Calls Step for every linked series; the first failure is raised after all of them ran.
+    template <class F>
+    void ForEachLinkedSeries(F&& Step);
 
     TChartValueLists FValueLists;
     TChartValueList* FXValues;
@@ -446,6 +511,9 @@ private:
     TSeriesRecalcOptions FRecalcOptions = AllRecalcOptions;
     std::vector<TChartSeries*> FLinkedSeries;
     std::vector<TComponent*> FDataSources;
+    std::vector<std::string> FDataSourceNames;
+    TVurFunction* FFunction = nullptr;
+    bool FDataLoaded = false;
     int FUpdateCount = 0;
     bool FComputeVisibleRange = true;
     int FCalcZOrder = 0;
@@ -454,5 +522,21 @@ private:
     int FEndZ = 0;
     bool FKeepPointPastEnd = false;
 };
+
+template <class F>
+void TChartSeries::ForEachLinkedSeries(F&& Step) {
+    std::exception_ptr Failure;
+    for (std::size_t Index = 0; Index < FLinkedSeries.size();) {
+        TChartSeries* Series = FLinkedSeries[Index];
+        try {
+            Step(Series);
+        } catch (...) {
+            if (!Failure) Failure = std::current_exception();
+        }
+        // A linked series may unlink itself in its reaction.
+        if (Index < FLinkedSeries.size() && FLinkedSeries[Index] == Series) ++Index;
+    }
+    if (Failure) std::rethrow_exception(Failure);
+}
 
 } // namespace vur

@@ -15,6 +15,10 @@ void TCustomSeriesList::ClearValues() const {
     for (TChartSeries* Series : FItems) Series->Clear();
 }
 
+void TCustomSeriesList::FillSampleValues(int Count) const {
+    for (TChartSeries* Series : FItems) Series->FillSampleValues(Count);
+}
+
 void TCustomSeriesList::Exchange(int Index1, int Index2) {
     CheckIndex(Index1, Count());
     CheckIndex(Index2, Count());

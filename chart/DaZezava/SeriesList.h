@@ -28,6 +28,8 @@ public:
     int IndexOf(const TChartSeries* Series) const;
     // Clears the points of every series.
     void ClearValues() const;
+    // Gives every series Count sample values (0: as many as its type asks for).
+    void FillSampleValues(int Count = 0) const;
 
     void Add(TChartSeries* Series) { FItems.push_back(Series); }
     void Delete(int Index) {

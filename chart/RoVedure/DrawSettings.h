@@ -45,6 +45,8 @@ struct TVurDrawSettings {
     TShiftState VurScrollKeyShift = 0;
     // Whether the wheel scrolls the vertical axes.
     bool VurUseMouseWheel = true;
+    // Series without any source of points show sample values at run time too, not only while designed.
+    bool VurRandomAtRunTime = false;
 };
 
 TVurDrawSettings& VurDrawSettings();

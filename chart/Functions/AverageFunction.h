@@ -1,0 +1,19 @@
+// TAverageFunction: point k is the mean of the sources' values at k, at the
+// first source's position k. It gives as many points as the shortest source.
+#pragma once
+
+#include "chart/DaZezava/Function.h"
+
+namespace vur {
+
+class TAverageFunction : public TVurFunction {
+public:
+    using TVurFunction::TVurFunction;
+    std::string ClassName() const override { return "TAverageFunction"; }
+
+protected:
+    int CalculatedCount(TSources Sources) const override { return CommonCount(Sources); }
+    void Calculate(TSources Sources, int Index, double& Position, double& Value) const override;
+};
+
+} // namespace vur
