@@ -29,6 +29,7 @@ class TCustomAxisPanel;
 class TChartSeries;
 class TVurFunction;
 class TVurSeriesSource;
+class TStream;
 
 // What a series tells the series that take it as their data source.
 enum TValueEvent : std::uint8_t { veClear, veAdd, veDelete, veRefresh, veModify };
@@ -454,6 +455,21 @@ public:
     // Resolves the stored source names, then checks the data source.
     void Loaded() override;
 
+    // ---- stored points ("Data", chart/DaZezava/SeriesData.cpp)
+    // Replaces the points with those stored in Stream (its position to its
+    // end). A short or inconsistent record raises EReadError and leaves the
+    // series empty; the count is checked against the bytes before any point is read.
+    virtual void ReadData(TStream& Stream);
+    // The flags follow from every point: positions, colours, labels and mark
+    // placements are stored only when some point needs them.
+    virtual void WriteData(TStream& Stream);
+    // Written when forced, or when the points came from "Data" and saving them is not switched off.
+    bool IsDataStored() const;
+    bool GetForceSaveData() const { return FForceSaveData; }
+    void SetForceSaveData(bool Value) { FForceSaveData = Value; }
+    bool GetDontSaveData() const { return FDontSaveData; }
+    void SetDontSaveData(bool Value) { FDontSaveData = Value; }
+
     // ---- attachment
     // Run by the chart when the series joins it or leaves it.
     virtual void Added();
@@ -478,6 +494,8 @@ private:
     // Positions must be finite numbers: ChartException otherwise.
     static void CheckPosition(double X);
     void InsertPointColor(int Index, TColor Color);
+    // The "Data" flags the points need.
+    std::uint8_t DataFlags() const;
     // Unlinks every source and empties the list.
     void ClearDataSources();
     // Unlinks one source: a series forgets this one, a watched component stops being watched.
@@ -514,6 +532,8 @@ private:
     std::vector<std::string> FDataSourceNames;
     TVurFunction* FFunction = nullptr;
     bool FDataLoaded = false;
+    bool FForceSaveData = false;
+    bool FDontSaveData = false;
     int FUpdateCount = 0;
     bool FComputeVisibleRange = true;
     int FCalcZOrder = 0;

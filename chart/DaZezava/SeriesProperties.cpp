@@ -1,13 +1,15 @@
 // What a series stores besides its points: the published settings, and the
 // custom properties "Identifier", "Style" and, for a series on a custom
 // axis, "CustomHorizAxis" and "CustomVertAxis" (the axis' index among the
-// chart's custom axes).
+// chart's custom axes); its sources ("DataSource", and "DataSources" by name
+// when there are more) and its points ("Data").
 #include "chart/ChartClasses.h"
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/DaZezava/Series.h"
 #include "framework/Exceptions.h"
 #include "framework/Published.h"
 #include "framework/Reader.h"
+#include "framework/Streams.h"
 #include "framework/Writer.h"
 
 namespace vur {
@@ -100,7 +102,27 @@ void DeclareSeriesProperties() {
             [](TWriter& W, S& Series) {
                 W.WriteInteger(CustomAxisIndex(Series, Series.GetCustomVertAxis()));
             },
-            [](S& Series) { return CustomAxisIndex(Series, Series.GetCustomVertAxis()) >= 0; });
+            [](S& Series) { return CustomAxisIndex(Series, Series.GetCustomVertAxis()) >= 0; })
+        .Reference<TComponent>("DataSource", &S::GetDataSource, &S::SetDataSource)
+        .DefineProperty(
+            "DataSources",
+            [](TReader& R, S& Series) {
+                std::vector<std::string> Names;
+                R.ReadListBegin();
+                while (!R.EndOfList()) Names.push_back(R.ReadString());
+                R.ReadListEnd();
+                Series.SetDataSourceNames(std::move(Names));
+            },
+            [](TWriter& W, S& Series) {
+                W.WriteListBegin();
+                for (const TComponent* Source : Series.GetDataSources()) W.WriteString(Source->GetName());
+                W.WriteListEnd();
+            },
+            [](S& Series) { return Series.GetDataSources().size() > 1; })
+        .DefineBinaryProperty(
+            "Data", [](TStream& Stream, S& Series) { Series.ReadData(Stream); },
+            [](TStream& Stream, S& Series) { Series.WriteData(Stream); },
+            [](S& Series) { return Series.IsDataStored(); });
 }
 
 } // namespace vur
