@@ -28,6 +28,7 @@ inline constexpr char VurMsg_CircularSeries[] = "Circular Series dependences are
 // Marks.
 inline constexpr char VurMsg_PercentOfTotal[] = "%s of %s";
 inline constexpr char VurMsg_PercentOfTotalMultiLine[] = "%s\rof %s";
+inline constexpr char VurMsg_MarksDrawEvery[] = "Marks DrawEvery must be greater than zero";
 
 // Pointer.
 inline constexpr char VurMsg_PointerSize[] = "Pointer size must be greater than zero";

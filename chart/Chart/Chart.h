@@ -130,6 +130,8 @@ private:
     void DrawTitles(bool BeforeSeries);
     // Mouse down on a part that lets a drag start; true when one started.
     bool StartDrag(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // A series with a cursor of its own under (X, Y) shows it; false when none does.
+    bool SeriesHover(int X, int Y);
     // One direction of a scroll drag step; true when the direction may pan.
     bool ScrollAxes(bool Horizontal, int New, int Old);
     // Shows the window's picture after drawing straight into it.

@@ -21,18 +21,23 @@ TChartClickedPart TCustomChart::CalcClickedPart(int X, int Y) const {
         Result.Part = cpLegend;
         return Result;
     }
-    if (OnClickSeries) {
-        for (int Index = SeriesCount() - 1; Index >= 0; --Index) {
-            TChartSeries* Series = GetSeries(Index);
-            if (!Series->GetActive()) continue;
-            const int Point = Series->Clicked(X, Y);
-            if (Point == -1) continue;
+    for (int Index = SeriesCount() - 1; Index >= 0; --Index) {
+        TChartSeries* Series = GetSeries(Index);
+        // Hit tests cost a walk over the points: only series someone listens to take part.
+        if (!Series->GetActive() || !(OnClickSeries || Series->OnClick || Series->OnDblClick)) continue;
+        Result.ASeries = Series;
+        Result.PointIndex = Series->Clicked(X, Y);
+        if (Result.PointIndex != -1) {
             Result.Part = cpSeries;
-            Result.ASeries = Series;
-            Result.PointIndex = Point;
+            return Result;
+        }
+        if (Series->GetMarks()->GetVisible()) Result.PointIndex = Series->GetMarks()->Clicked(X, Y);
+        if (Result.PointIndex != -1) {
+            Result.Part = cpSeriesMarks;
             return Result;
         }
     }
+    Result.ASeries = nullptr;
     for (int Index = 0; Index < GetAxes()->Count(); ++Index) {
         TChartAxis* Axis = GetAxes()->Get(Index);
         if (!Axis->Clicked(X, Y)) continue;
@@ -109,10 +114,19 @@ void TCustomChart::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
     case cpAxis:
         Handled = Report(OnClickAxis, Part.AAxis, Button, Shift, X, Y) || StartDrag(Button, Shift, X, Y);
         break;
-    case cpSeries:
-        Handled = Report(OnClickSeries, Part.ASeries, Part.PointIndex, Button, Shift, X, Y) ||
-                  StartDrag(Button, Shift, X, Y);
+    case cpSeries: {
+        TChartSeries* Series = Part.ASeries;
+        const TSeriesClick& Own = (Shift & ssDouble) != 0 ? Series->OnDblClick : Series->OnClick;
+        bool OwnHandled = false;
+        if (Own) {
+            FCancelMouse = true;
+            Own(Series, Part.PointIndex, Button, Shift, X, Y);
+            OwnHandled = FCancelMouse;
+        }
+        const bool ChartHandled = Report(OnClickSeries, Series, Part.PointIndex, Button, Shift, X, Y);
+        Handled = OwnHandled || ChartHandled || StartDrag(Button, Shift, X, Y);
         break;
+    }
     case cpTitle:
     case cpSubTitle:
     case cpFoot:
@@ -197,7 +211,17 @@ void TCustomChart::MouseMove(TShiftState Shift, int X, int Y) {
         }
         return;
     }
-    SetCursor(FOriginalCursor);
+    if (!SeriesHover(X, Y)) SetCursor(FOriginalCursor);
+}
+
+bool TCustomChart::SeriesHover(int X, int Y) {
+    for (int Index = SeriesCount() - 1; Index >= 0; --Index) {
+        TChartSeries* Series = GetSeries(Index);
+        if (!Series->GetActive() || Series->GetCursor() == crDefault || Series->Clicked(X, Y) == -1) continue;
+        SetCursor(Series->GetCursor());
+        return true;
+    }
+    return false;
 }
 
 void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

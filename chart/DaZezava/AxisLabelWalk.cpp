@@ -181,10 +181,7 @@ void TAxisLabelWalk::DrawNextLabels(double Increment, TDateTimeStep Step) {
 }
 
 std::string TAxisLabelWalk::SeriesLabelText(TChartSeries* Series, int Index, TAxisLabelStyle Style) {
-    std::string Text = Series->GetXLabel(Index);
-    // A value mark shows the point's label, or its value when it has none.
-    if (Style == talMark && Text.empty())
-        Text = FAxis.FKeptNumberPattern.Get(Series->GetValueFormat()).Format(Series->GetMarkValue(Index));
+    std::string Text = Style == talMark ? Series->GetMarkText(Index) : Series->GetXLabel(Index);
     if (FAxis.FParentChart->OnGetAxisLabel) FAxis.FParentChart->OnGetAxisLabel(&FAxis, Series, Index, Text);
     return Text;
 }

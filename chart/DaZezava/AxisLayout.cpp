@@ -131,13 +131,14 @@ int TChartAxis::MaxSeriesLabelWidth(TAxisLabelStyle Style) {
     int Widest = 0;
     int Lines = 0;
     for (int SeriesIndex = 0; SeriesIndex < FParentChart->SeriesCount(); ++SeriesIndex) {
-        const TChartSeries* Series = FParentChart->GetSeries(SeriesIndex);
+        TChartSeries* Series = FParentChart->GetSeries(SeriesIndex);
         if (!Series->GetActive()) continue;
+        if (Style == talMark) {
+            Widest = std::max(Widest, Series->MaxMarkWidth());
+            continue;
+        }
         for (int Index = 0; Index < Series->Count(); ++Index) {
-            std::string Text = Series->GetXLabel(Index);
-            if (Style == talMark && Text.empty())
-                Text = FKeptNumberPattern.Get(Series->GetValueFormat()).Format(Series->GetMarkValue(Index));
-            Widest = std::max(Widest, FParentChart->MultiLineTextWidth(Text, Lines));
+            Widest = std::max(Widest, FParentChart->MultiLineTextWidth(Series->GetXLabel(Index), Lines));
         }
     }
     return Widest;

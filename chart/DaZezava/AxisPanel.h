@@ -168,6 +168,8 @@ private:
     void DrawSeries(TChartSeries* Series);
     // Every series of one z-order, point by point (3D).
     void DrawSeriesZOrder(TChartSeries* First);
+    // The marks step: inside the plot when the marks clip.
+    void DrawSeriesMarks(TChartSeries* Series);
 
     TChartSeriesList FSeriesList;
     std::optional<TColorArray> FChartPalette;

@@ -223,8 +223,15 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* Series) {
     if (Series->UseAxis() && GetClipPoints()) ClipSeriesRect();
     Series->DrawAllValues();
     UnClipSeriesRect();
-    if (Series->Count() > 0 && Series->GetMarks()->GetVisible()) Series->DrawMarks();
+    DrawSeriesMarks(Series);
     Series->DoAfterDrawValues();
+}
+
+void TCustomAxisPanel::DrawSeriesMarks(TChartSeries* Series) {
+    if (Series->Count() == 0 || !Series->GetMarks()->GetVisible()) return;
+    if (Series->GetMarks()->GetClip()) ClipSeriesRect();
+    Series->DrawMarks();
+    UnClipSeriesRect();
 }
 
 void TCustomAxisPanel::DrawSeriesZOrder(TChartSeries* First) {
@@ -256,7 +263,7 @@ void TCustomAxisPanel::DrawSeriesZOrder(TChartSeries* First) {
     }
     UnClipSeriesRect();
     for (TChartSeries* Series : Group) {
-        if (Series->Count() > 0 && Series->GetMarks()->GetVisible()) Series->DrawMarks();
+        DrawSeriesMarks(Series);
         Series->DoAfterDrawValues();
     }
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include "chart/DaZezava/Pointer.h"
+#include "framework/Types.h"
 
 namespace vur {
+
+class TCanvas3D;
 
 enum TArrowHeadStyle : std::uint8_t { ahNone, ahLine, ahSolid };
 
@@ -24,6 +27,10 @@ public:
     void SetArrowHeadSize(int Value) { SetProperty(FArrowHeadSize, Value); }
     int GetDistance() const { return FDistance; }
     void SetDistance(int Value) { SetProperty(FDistance, Value); }
+
+    // The line (or arrow) from To back to From at depth Z, then, without an
+    // arrow head, the marker at From. Color is the point's.
+    void Draw(TCanvas3D& Canvas, TColor Color, const TPoint& From, const TPoint& To, int Z);
 
 private:
     std::unique_ptr<TChartPen> FArrow;

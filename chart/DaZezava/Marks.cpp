@@ -1,10 +1,24 @@
 #include "chart/DaZezava/Marks.h"
 
+#include "chart/DaZezava/AxisPanel.h"
 #include "chart/DaZezava/Series.h"
+#include "chart/VurConst.h"
+#include "framework/Exceptions.h"
 
 #include <algorithm>
 
 namespace vur {
+
+namespace {
+
+// The marks' box and its items start in the tooltip colour with a short grey shadow.
+void InitMarkShape(TVurCustomShape& Shape) {
+    Shape.SetColor(clInfoBk);
+    Shape.GetShadow()->SetColor(static_cast<TColor>(0x808080));
+    Shape.GetShadow()->SetSize(1);
+}
+
+} // namespace
 
 void TSeriesMarkPosition::Assign(const TSeriesMarkPosition& Source) {
     ArrowStart = Source.ArrowStart;
@@ -14,17 +28,24 @@ void TSeriesMarkPosition::Assign(const TSeriesMarkPosition& Source) {
     Height = Source.Height;
 }
 
+// ---- TSeriesMarksPositions
+
 TSeriesMarkPosition* TSeriesMarksPositions::Get(int Index) const {
     if (Index < 0 || Index >= Count()) return nullptr;
     return FItems[static_cast<std::size_t>(Index)].get();
 }
 
-void TSeriesMarksPositions::Put(int Index, const TSeriesMarkPosition& Position) {
+TSeriesMarkPosition& TSeriesMarksPositions::Ensure(int Index) {
     if (Count() <= Index) FItems.resize(static_cast<std::size_t>(Index) + 1);
     auto& Item = FItems[static_cast<std::size_t>(Index)];
     if (!Item) Item = std::make_unique<TSeriesMarkPosition>();
-    Item->IsCustom = true;
-    Item->Assign(Position);
+    return *Item;
+}
+
+void TSeriesMarksPositions::Put(int Index, const TSeriesMarkPosition& Position) {
+    TSeriesMarkPosition& Item = Ensure(Index);
+    Item.IsCustom = true;
+    Item.Assign(Position);
 }
 
 void TSeriesMarksPositions::Automatic(int Index) {
@@ -41,10 +62,14 @@ void TSeriesMarksPositions::Delete(int Index, int Quantity) {
     FItems.erase(FItems.begin() + Index, FItems.begin() + End);
 }
 
+// ---- items
+
+TMarksItem::TMarksItem(TCustomVurPanel* AParent) : TVurCustomShape(AParent) { InitMarkShape(*this); }
+
 TMarksItem* TMarksItems::Get(int Index) {
     if (Count() <= Index) FItems.resize(static_cast<std::size_t>(Index) + 1);
     auto& Item = FItems[static_cast<std::size_t>(Index)];
-    if (!Item) Item = std::make_unique<TMarksItem>();
+    if (!Item) Item = std::make_unique<TMarksItem>(FMarks.GetParent());
     return Item.get();
 }
 
@@ -58,29 +83,50 @@ void TMarksItems::Delete(int Index) {
     FItems.erase(FItems.begin() + Index);
 }
 
+void TMarksItems::Clear() {
+    Forget();
+    FMarks.Repaint();
+}
+
+void TMarksItems::SetParent(TCustomVurPanel* Parent) {
+    for (auto& Item : FItems)
+        if (Item) Item->SetParent(Parent);
+}
+
 void TMarksCallout::Assign(const TPersistent* Source) {
     if (const auto* Other = dynamic_cast<const TMarksCallout*>(Source)) FLength = Other->FLength;
     TCallout::Assign(Source);
 }
 
-TSeriesMarks::TSeriesMarks(TChartSeries* AOwner) : FSeries(AOwner) {}
+TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomVurPanel* AParent) : TVurCustomShape(AParent) {
+    InitVisible(false);
+}
+
+// ---- TSeriesMarks
+
+TSeriesMarks::TSeriesMarks(TChartSeries* AOwner) : TVurCustomShape(nullptr), FSeries(AOwner), FItems(*this) {
+    InitVisible(false);
+    InitMarkShape(*this);
+}
 
 TSeriesMarks::~TSeriesMarks() = default;
 
-void TSeriesMarks::Repaint() {
-    if (FSeries != nullptr) FSeries->Repaint();
+void TSeriesMarks::Assign(const TPersistent* Source) {
+    if (const auto* Other = dynamic_cast<const TSeriesMarks*>(Source)) {
+        SetStyle(Other->FStyle);
+        FDrawEvery = Other->FDrawEvery;
+        SetAngle(Other->FAngle);
+        SetClip(Other->FClip);
+        SetMultiLine(Other->FMultiLine);
+        if (Other->FCallout) GetCallout()->Assign(Other->FCallout.get());
+        if (Other->FSymbol) GetSymbol()->Assign(Other->FSymbol.get());
+    }
+    TVurCustomShape::Assign(Source);
 }
 
-void TSeriesMarks::SetVisible(bool Value) {
-    if (FVisible == Value) return;
-    FVisible = Value;
-    Repaint();
-}
-
-void TSeriesMarks::SetStyle(TSeriesMarksStyle Value) {
-    if (FStyle == Value) return;
-    FStyle = Value;
-    Repaint();
+void TSeriesMarks::SetDrawEvery(int Value) {
+    if (Value <= 0) throw ChartException(VurMsg_MarksDrawEvery);
+    SetProperty(FDrawEvery, Value);
 }
 
 TMarksCallout* TSeriesMarks::GetCallout() {
@@ -88,9 +134,32 @@ TMarksCallout* TSeriesMarks::GetCallout() {
     return FCallout.get();
 }
 
+TSeriesMarksSymbol* TSeriesMarks::GetSymbol() {
+    if (!FSymbol) FSymbol = std::make_unique<TSeriesMarksSymbol>(GetParent());
+    return FSymbol.get();
+}
+
+TCustomAxisPanel* TSeriesMarks::GetParentChart() const { return static_cast<TCustomAxisPanel*>(GetParent()); }
+
+void TSeriesMarks::SetParentChart(TCustomAxisPanel* Value) {
+    SetParent(Value);
+    if (FSymbol) FSymbol->SetParent(Value);
+    FItems.SetParent(Value);
+}
+
+TVurCustomShape* TSeriesMarks::MarkItem(int ValueIndex) {
+    if (TMarksItem* Item = FItems.Find(ValueIndex)) return Item;
+    return this;
+}
+
+void TSeriesMarks::ResetPositions() {
+    for (int Index = 0; Index < FPositions.Count(); ++Index) FPositions.Automatic(Index);
+    Repaint();
+}
+
 void TSeriesMarks::Clear() {
     FPositions.Clear();
-    if (!FLoadingItems) FItems.Clear();
+    if (!FLoadingItems) FItems.Forget();
 }
 
 } // namespace vur

@@ -11,6 +11,7 @@
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/Geometry.h"
 #include "framework/Classes.h"
+#include "framework/Controls.h"
 #include "framework/Types.h"
 
 #include <cstdint>
@@ -71,6 +72,9 @@ inline constexpr TSeriesRecalcOptions AllRecalcOptions = rOnDelete | rOnModify |
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* Sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries* Sender, int ValueIndex)>;
 using TSeriesOnClear = std::function<void(TChartSeries* Sender)>;
+using TSeriesOnGetMarkText = std::function<void(TChartSeries* Sender, int ValueIndex, std::string& MarkText)>;
+using TSeriesClick = std::function<void(TChartSeries* Sender, int ValueIndex, TMouseButton Button,
+                                        TShiftState Shift, int X, int Y)>;
 
 // A class reference for series: creates series of one class and recognises
 // instances of it and of its subclasses.
@@ -255,8 +259,9 @@ public:
     int GetDepth() const { return FDepth; }
     void SetDepth(int Value) { SetIntegerProperty(FDepth, BoundSetting(Value)); }
     int GetZOrder() const { return FZOrder; }
-    int GetCursor() const { return FCursor; }
-    void SetCursor(int Value) { FCursor = Value; }
+    // The mouse cursor over the series' points; crDefault leaves the chart's.
+    TCursor GetCursor() const { return FCursor; }
+    void SetCursor(TCursor Value) { FCursor = Value; }
     TSeriesMarks* GetMarks() const { return FMarks.get(); }
     TSeriesRecalcOptions GetRecalcOptions() const { return FRecalcOptions; }
     void SetRecalcOptions(TSeriesRecalcOptions Value) { FRecalcOptions = Value; }
@@ -328,7 +333,17 @@ public:
     // DrawValue for every visible index, ascending when DrawValuesForward.
     virtual void DrawAllValues();
     virtual void DrawValue(int) {}
-    virtual void DrawMarks() {}
+    // ---- marks (SeriesMarks.cpp)
+    // The mark of every visible point that has one.
+    virtual void DrawMarks();
+    // One mark; Position is measured around the point.
+    virtual void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position);
+    // The point's mark text, as OnGetMarkText leaves it.
+    std::string GetMarkText(int ValueIndex);
+    // The percent text, or with AddTotal the percent-of-total text.
+    std::string MarkPercent(int ValueIndex, bool AddTotal = false) const;
+    // The widest mark text of the points whose mark is visible.
+    int MaxMarkWidth();
     // Another active series of the chart has this one's z-order.
     virtual bool MoreSameZOrder() const;
     virtual bool DrawValuesForward() const;
@@ -478,6 +493,9 @@ public:
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnClear OnClearValues;
+    TSeriesOnGetMarkText OnGetMarkText;
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -524,7 +542,7 @@ private:
     TChartAxis* FHorizontalAxis = nullptr;
     TChartAxis* FVerticalAxis = nullptr;
     int FDepth = -1;
-    int FCursor = 0;
+    TCursor FCursor = crDefault;
     std::unique_ptr<TSeriesMarks> FMarks;
     TSeriesRecalcOptions FRecalcOptions = AllRecalcOptions;
     std::vector<TChartSeries*> FLinkedSeries;

@@ -47,6 +47,8 @@ struct TVurDrawSettings {
     bool VurUseMouseWheel = true;
     // Series without any source of points show sample values at run time too, not only while designed.
     bool VurRandomAtRunTime = false;
+    // A mark's callout in the point's or the chart's colour is drawn black (white on black).
+    bool VurCheckMarkArrowColor = false;
 };
 
 TVurDrawSettings& VurDrawSettings();

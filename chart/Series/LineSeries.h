@@ -98,6 +98,8 @@ public:
     // One point, for a chart that draws several series point by point.
     void DoBeforeDrawValues() override;
     void DrawValue(int ValueIndex) override;
+    // Lifted by the callout length (LineSeriesMarks.cpp).
+    void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position) override;
     // Pen and brush of one segment in the line pen.
     void LinePrepareCanvas(TCanvas3D* Canvas, TColor Color);
     // The marker of one point in its style; only called while the pointer

@@ -125,8 +125,8 @@ TEST_F(SeriesTest, DeleteKeepsColoursLabelsAndMarksInStep) {
     EXPECT_EQ(Series->GetXLabel(1), "c");
     EXPECT_EQ(Series->GetValueColor(1), clRed);
     EXPECT_EQ(Series->GetMarks()->Positions().Count(), 1);
-    ASSERT_NE(Series->GetMarks()->MarkItem(1), nullptr);
-    EXPECT_EQ(Series->GetMarks()->MarkItem(1)->Text[0], "two");
+    ASSERT_NE(Series->GetMarks()->Items().Find(1), nullptr);
+    EXPECT_EQ(Series->GetMarks()->Items().Find(1)->Text[0], "two");
 }
 
 TEST_F(SeriesTest, DeleteRunChecksItsArguments) {
