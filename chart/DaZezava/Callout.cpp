@@ -50,6 +50,11 @@ void TCallout::Draw(TCanvas3D& Canvas, TColor Color, const TPoint& From, const T
             Canvas.Arrow(FArrowHead == ahSolid, To, From, FArrowHeadSize, FArrowHeadSize, Z);
         }
     }
+    if (FArrowHead != ahNone || !GetVisible()) return;
+    const TColor Fill = GetBrush()->GetColor();
+    PrepareCanvas(&Canvas, Fill);
+    const TPoint At = Is3D ? Canvas.Calculate3DPosition(From, Z) : From;
+    DrawPointer(&Canvas, false, At.X, At.Y, GetHorizSize(), GetVertSize(), Fill, GetStyle());
 }
 
 } // namespace vur

@@ -29,7 +29,7 @@ public:
     void SetDistance(int Value) { SetProperty(FDistance, Value); }
 
     // The line (or arrow) from To back to From at depth Z, then, without an
-    // arrow head, the marker at From. Color is the point's.
+    // arrow head, the marker in its own colour at From. Color is the point's.
     void Draw(TCanvas3D& Canvas, TColor Color, const TPoint& From, const TPoint& To, int Z);
 
 private:

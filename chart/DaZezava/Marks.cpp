@@ -12,11 +12,7 @@ namespace vur {
 namespace {
 
 // The marks' box and its items start in the tooltip colour with a short grey shadow.
-void InitMarkShape(TVurCustomShape& Shape) {
-    Shape.SetColor(clInfoBk);
-    Shape.GetShadow()->SetColor(static_cast<TColor>(0x808080));
-    Shape.GetShadow()->SetSize(1);
-}
+void InitMarkShadow(TVurShadow& Shadow) { Shadow.InitDefaults(clGray, 1); }
 
 } // namespace
 
@@ -64,7 +60,9 @@ void TSeriesMarksPositions::Delete(int Index, int Quantity) {
 
 // ---- items
 
-TMarksItem::TMarksItem(TCustomVurPanel* AParent) : TVurCustomShape(AParent) { InitMarkShape(*this); }
+TMarksItem::TMarksItem(TCustomVurPanel* AParent) : TVurCustomShape(AParent) { InitColor(clInfoBk); }
+
+void TMarksItem::InitShadow(TVurShadow& Shadow) const { InitMarkShadow(Shadow); }
 
 TMarksItem* TMarksItems::Get(int Index) {
     if (Count() <= Index) FItems.resize(static_cast<std::size_t>(Index) + 1);
@@ -106,10 +104,23 @@ TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomVurPanel* AParent) : TVurCustomSha
 
 TSeriesMarks::TSeriesMarks(TChartSeries* AOwner) : TVurCustomShape(nullptr), FSeries(AOwner), FItems(*this) {
     InitVisible(false);
-    InitMarkShape(*this);
+    InitColor(clInfoBk);
 }
 
 TSeriesMarks::~TSeriesMarks() = default;
+
+void TSeriesMarks::InitShadow(TVurShadow& Shadow) const { InitMarkShadow(Shadow); }
+
+TVurGradientClass TSeriesMarks::GetGradientClass() const {
+    return [](TNotifyEvent OnChange) {
+        auto Gradient = std::make_unique<TVurGradient>();
+        Gradient->SetDirection(gdRightLeft);
+        Gradient->SetStartColor(clSilver);
+        Gradient->SetEndColor(clWhite);
+        Gradient->OnChange = std::move(OnChange);
+        return Gradient;
+    };
+}
 
 void TSeriesMarks::Assign(const TPersistent* Source) {
     if (const auto* Other = dynamic_cast<const TSeriesMarks*>(Source)) {

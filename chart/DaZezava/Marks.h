@@ -75,6 +75,10 @@ public:
     explicit TMarksItem(TCustomVurPanel* AParent);
     std::string ClassName() const override { return "TMarksItem"; }
     std::vector<std::string> Text;
+
+protected:
+    // Grey, 1 pixel: the marks' own shadow defaults.
+    void InitShadow(TVurShadow& Shadow) const override;
 };
 
 class TSeriesMarks;
@@ -195,6 +199,12 @@ public:
     int TextWidth(int ValueIndex);
     // Target moved as Point moves when projected at the marks' depth.
     TPoint ConvertTo2D(const TPoint& Point, const TPoint& Target) const;
+
+protected:
+    // Grey, 1 pixel.
+    void InitShadow(TVurShadow& Shadow) const override;
+    // Silver to white from the right.
+    TVurGradientClass GetGradientClass() const override;
 
 private:
     TVurCanvas3D* ChartCanvas() const;
