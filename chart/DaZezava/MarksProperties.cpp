@@ -64,7 +64,9 @@ void ReadItems(TStream& Stream, TSeriesMarks& Marks) {
 } // namespace
 
 void DeclareMarksProperties() {
-    TDeclare<TMarksItem>("TMarksItem", "TPersistent")
+    TDeclare<TMarksItem>("TMarksItem", "TVurCustomShape")
+        .Color("Color", &TMarksItem::GetColor, &TMarksItem::SetColor)
+        .Default(clInfoBk)
         .DefineProperty(
             "Text",
             [](TReader& R, TMarksItem& Item) {
@@ -80,11 +82,26 @@ void DeclareMarksProperties() {
             },
             [](TMarksItem& Item) { return !Item.Text.empty(); });
     using M = TSeriesMarks;
-    TDeclare<M>("TSeriesMarks", "TPersistent")
+    TDeclare<TSeriesMarksSymbol>("TSeriesMarksSymbol", "TVurCustomShape")
+        .Bool("Visible", &TSeriesMarksSymbol::GetVisible, &TSeriesMarksSymbol::SetVisible)
+        .Default(false);
+    TDeclare<M>("TSeriesMarks", "TVurCustomShape")
+        .Int("Angle", &M::GetAngle, &M::SetAngle)
+        .Default(0)
         .Object("Callout", &M::GetCallout)
+        .Bool("Clip", &M::GetClip, &M::SetClip)
+        .Default(false)
+        .Color("Color", &M::GetColor, &M::SetColor)
+        .Default(clInfoBk)
+        .Int("DrawEvery", &M::GetDrawEvery, &M::SetDrawEvery)
+        .Default(1)
+        .Bool("MultiLine", &M::GetMultiLine, &M::SetMultiLine)
+        .Default(false)
         .Enum<TSeriesMarksStyle>("Style", TypeMarksStyle, &M::GetStyle, &M::SetStyle)
         .Default(smsLabel)
+        .Object("Symbol", &M::GetSymbol, &M::FindSymbol)
         .Bool("Visible", &M::GetVisible, &M::SetVisible)
+        .Default(false)
         .DefineBinaryProperty("Items", ReadItems, WriteItems,
                               [](M& Marks) { return Marks.Items().Count() > 0; });
 }
