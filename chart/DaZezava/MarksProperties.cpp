@@ -100,8 +100,8 @@ void DeclareMarksProperties() {
         .Enum<TSeriesMarksStyle>("Style", TypeMarksStyle, &M::GetStyle, &M::SetStyle)
         .Default(smsLabel)
         .Object("Symbol", &M::GetSymbol, &M::FindSymbol)
+        // Stored in every case, as the stored form has it.
         .Bool("Visible", &M::GetVisible, &M::SetVisible)
-        .Default(false)
         .DefineBinaryProperty("Items", ReadItems, WriteItems,
                               [](M& Marks) { return Marks.Items().Count() > 0; });
 }

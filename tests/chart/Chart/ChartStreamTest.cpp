@@ -161,8 +161,8 @@ TEST(ChartStream, AConfiguredChartSurvivesWriterReaderWriter) {
     EXPECT_EQ(Costs->GetCustomVertAxis(), Copy->GetCustomAxes()->Get(0));
     EXPECT_EQ(Costs->GetIdentifier(), "costs");
     EXPECT_EQ(Costs->GetStyleFlags(), 5);
-    ASSERT_NE(Costs->GetMarks()->MarkItem(1), nullptr);
-    EXPECT_EQ(Costs->GetMarks()->MarkItem(1)->Text, (std::vector<std::string>{"peak", "of the day"}));
+    ASSERT_NE(Costs->GetMarks()->Items().Find(1), nullptr);
+    EXPECT_EQ(Costs->GetMarks()->Items().Find(1)->Text, (std::vector<std::string>{"peak", "of the day"}));
     EXPECT_EQ(Copy->GetSeries(0)->GetSeriesColor(), clBlue);
     // The automatic colours come back the same: taken again in the same order.
     EXPECT_EQ(Copy->GetSeries(2)->GetSeriesColor(), Chart->GetSeries(2)->GetSeriesColor());
