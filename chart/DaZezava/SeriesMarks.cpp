@@ -90,6 +90,8 @@ std::string TChartSeries::GetMarkText(int ValueIndex) {
             Text = Texts.X() + Separator + Texts.Value();
             break;
         case smsLegend:
+            if (FParentChart != nullptr) Text = FParentChart->FormattedValueLegend(this, ValueIndex);
+            if (!FMarks->GetMultiLine()) std::replace(Text.begin(), Text.end(), VurLineSeparator, ' ');
             break;
         }
     }

@@ -70,6 +70,33 @@ TEST_F(LineSeriesMarks, TextFollowsTheStyle) {
     }
 }
 
+TEST_F(LineSeriesMarks, LegendStyleShowsTheLegendsTextOfThePoint) {
+    Series->AddXY(2, 1234.5);
+    Series->AddXY(3, 3703.5);
+    struct {
+        const char* Name;
+        TLegendTextStyle TextStyle;
+        bool MultiLine;
+        const char* Label;
+        std::string Expected;
+    } const Cases[] = {
+        {"value beside the label", ltsRightValue, false, "peak",
+         "peak\x06"
+         "1,234.5"},
+        {"value without a label", ltsLeftValue, false, "", "1,234.5"},
+        {"percent", ltsPercent, false, "peak", "25 %"},
+        {"label alone, joined", ltsPlain, false, "two\rlines", "two lines"},
+        {"label alone, two lines", ltsPlain, true, "two\rlines", "two\rlines"},
+    };
+    Marks->SetStyle(smsLegend);
+    for (const auto& C : Cases) {
+        Chart->GetLegend()->SetTextStyle(C.TextStyle);
+        Marks->SetMultiLine(C.MultiLine);
+        Series->SetXLabel(0, C.Label);
+        EXPECT_EQ(Series->GetMarkText(0), C.Expected) << C.Name;
+    }
+}
+
 TEST_F(LineSeriesMarks, AllZeroValuesAreEachAHundredPercent) {
     for (int I = 0; I < 3; ++I) Series->AddXY(I, 0);
     Marks->SetStyle(smsPercent);
