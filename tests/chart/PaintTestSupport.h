@@ -5,8 +5,7 @@
 
 #include "chart/Chart/Chart.h"
 #include "chart/VurProcs/ChartTool.h"
-#include "framework/Form.h"
-#include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/chart/HeadlessChart.h"
 
 #include <string>
 #include <vector>
@@ -100,37 +99,9 @@ private:
     std::string Name;
 };
 
-// The main form's chart: 689 x 257 at (20, 16) on a form, flat, on a
-// headless window system.
-struct TMainFormChart {
-    explicit TMainFormChart(TPaintLog& Log) : Chart(new TLoggingChart(Form, Log)) {
-        Form->SetBounds(192, 198, 739, 342);
-        Chart->SetParent(Form);
-        Chart->SetBounds(20, 16, 689, 257);
-        Chart->SetView3D(false);
-    }
-    ~TMainFormChart() { delete Form; }
-    TMainFormChart(const TMainFormChart&) = delete;
-    TMainFormChart& operator=(const TMainFormChart&) = delete;
-
-    // The form gets its windows and the system asks the chart for its content.
-    void Show() {
-        Form->HandleNeeded();
-        Form->Show();
-        WS.InvalidateRect(Chart->GetHandle());
-        Pump();
-    }
-    // Delivers every queued message and paint.
-    void Pump() {
-        ui::Message M;
-        while (WS.PeekMessage(M)) WS.DispatchMessage(M);
-    }
-    const ui::HeadlessWindowSystem::WindowState& Window() { return WS.Window(Chart->GetHandle()); }
-
-    ui::HeadlessWindowSystem WS;
-    ui::ScopedWindowSystem Use{WS};
-    TForm* Form = new TForm(nullptr);
-    TLoggingChart* Chart;
+// The main form's chart whose layers write to Log.
+struct TMainFormChart : THeadlessChart<TLoggingChart> {
+    explicit TMainFormChart(TPaintLog& Log) : THeadlessChart(Log) {}
 };
 
 } // namespace vur::test

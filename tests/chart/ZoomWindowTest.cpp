@@ -1,10 +1,8 @@
 // Zoom and scroll through the window system: mouse messages on the headless
 // backend, the zoom rectangle in the window's picture, repaints during a
 // drag, and the animated zoom's intermediate paints.
-#include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
-#include "framework/Form.h"
-#include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/chart/HeadlessChart.h"
 
 #include <gtest/gtest.h>
 
@@ -14,40 +12,20 @@
 namespace vur::test {
 namespace {
 
-class ZoomWindow : public ::testing::Test {
+class ZoomWindow : public ::testing::Test, protected THeadlessChart<> {
 protected:
     ZoomWindow() {
-        Form->SetBounds(192, 198, 739, 342);
-        Chart->SetParent(Form);
-        Chart->SetBounds(20, 16, 689, 257);
-        Chart->SetView3D(false);
         Series->SetParentChart(Chart);
         for (int X = 0; X <= 100; X += 10) Series->AddXY(X, 50);
         Chart->OnAfterDraw = [this](TPersistent*) { ++Paints; };
-        Form->HandleNeeded();
-        Form->Show();
-        WS.InvalidateRect(Chart->GetHandle());
-        Pump();
+        Show();
     }
-    ~ZoomWindow() override { delete Form; }
 
-    void Pump() {
-        ui::Message M;
-        while (WS.PeekMessage(M)) WS.DispatchMessage(M);
-    }
-    void Post(std::uint32_t Msg, int X, int Y, std::uint16_t Keys = 0) {
-        WS.PostMouse(Chart->GetHandle(), Msg, X, Y, Keys);
-        Pump();
-    }
-    std::vector<std::uint32_t> Picture() { return WS.Window(Chart->GetHandle()).Picture; }
+    std::vector<std::uint32_t> Picture() { return Window().Picture; }
     std::uint32_t Pixel(const std::vector<std::uint32_t>& P, int X, int Y) {
-        return P[static_cast<std::size_t>(Y * WS.Window(Chart->GetHandle()).PictureWidth + X)];
+        return P[static_cast<std::size_t>(Y * Window().PictureWidth + X)];
     }
 
-    ui::HeadlessWindowSystem WS;
-    ui::ScopedWindowSystem Use{WS};
-    TForm* Form = new TForm(nullptr);
-    TChart* Chart = new TChart(Form);
     TLineSeries* Series = new TLineSeries(Form);
     int Paints = 0;
 };

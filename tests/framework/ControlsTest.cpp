@@ -3,7 +3,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
 #include "framework/SystemColors.h"
-#include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/platform/ui/HeadlessPump.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -55,10 +55,7 @@ struct ControlsFixture : ::testing::Test {
         Button->SetCaption("Start");
     }
     ~ControlsFixture() override { delete Form; }
-    void Pump() {
-        ui::Message M;
-        while (WS.PeekMessage(M)) WS.DispatchMessage(M);
-    }
+    void Pump() { test::PumpMessages(WS); }
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "framework/Timer.h"
 #include "framework/Exceptions.h"
-#include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/platform/ui/HeadlessPump.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,7 @@ struct TimerFixture : ::testing::Test {
     }
     void Step(int Ms) {
         WS.Advance(Ms);
-        ui::Message M;
-        while (WS.PeekMessage(M)) WS.DispatchMessage(M);
+        test::PumpMessages(WS);
     }
 };
 

@@ -1,27 +1,20 @@
 // Clicks on a series and on its marks through the window system: mouse
 // messages on the headless backend reach the chart's mouse path, which finds
 // the part under the pointer and calls the series' own events.
-#include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
-#include "framework/Form.h"
-#include "platform/ui/headless/HeadlessWindowSystem.h"
+#include "tests/chart/HeadlessChart.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace vur::test {
 namespace {
 
-class SeriesClick : public ::testing::Test {
+class SeriesClick : public ::testing::Test, protected THeadlessChart<> {
 protected:
     SeriesClick() {
-        Form->SetBounds(0, 0, 700, 400);
-        Chart->SetParent(Form);
-        Chart->SetBounds(0, 0, 600, 300);
-        Chart->SetView3D(false);
         Series->SetParentChart(Chart);
         for (int X = 0; X <= 10; ++X) Series->AddXY(X, 50);
         Series->GetMarks()->SetVisible(true);
@@ -34,27 +27,11 @@ protected:
         Chart->OnClickBackground = [this](TPersistent*, TMouseButton, TShiftState, int, int) {
             Log.push_back("background");
         };
-        Form->HandleNeeded();
-        Form->Show();
-        WS.InvalidateRect(Chart->GetHandle());
-        Pump();
+        Show();
     }
-    ~SeriesClick() override { delete Form; }
 
-    void Pump() {
-        ui::Message M;
-        while (WS.PeekMessage(M)) WS.DispatchMessage(M);
-    }
-    void Post(std::uint32_t Msg, int X, int Y, std::uint16_t Keys = 0) {
-        WS.PostMouse(Chart->GetHandle(), Msg, X, Y, Keys);
-        Pump();
-    }
     TPoint PointPixel(int Index) const { return TPoint{Series->CalcXPos(Index), Series->CalcYPos(Index)}; }
 
-    ui::HeadlessWindowSystem WS;
-    ui::ScopedWindowSystem Use{WS};
-    TForm* Form = new TForm(nullptr);
-    TChart* Chart = new TChart(Form);
     TLineSeries* Series = new TLineSeries(Form);
     std::vector<std::string> Log;
 };
