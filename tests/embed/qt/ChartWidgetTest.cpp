@@ -189,6 +189,32 @@ TEST_F(ChartWidgetTest, RightDragPansAndClicksReachTheChartsEvents) {
     EXPECT_EQ(Clicks.front(), std::make_pair(From.x(), From.y()));
 }
 
+TEST_F(ChartWidgetTest, ClicksAndHoverOnTheLineReachTheSeriesOwnEvents) {
+    std::vector<std::string> Log;
+    Series->OnClick = [&](TChartSeries* Sender, int Index, TMouseButton, TShiftState, int, int) {
+        Log.push_back((Sender == Series ? "click " : "other ") + std::to_string(Index));
+    };
+    Series->OnDblClick = [&](TChartSeries*, int Index, TMouseButton, TShiftState, int, int) {
+        Log.push_back("double " + std::to_string(Index));
+    };
+    Series->SetCursor(crHandPoint);
+    // Point 5 is (5, 50); 40 pixels below it the plot is empty.
+    const QPoint OnPoint(Chart->GetBottomAxis()->CalcXPosValue(5), Chart->GetLeftAxis()->CalcYPosValue(50));
+    const QPoint Off = OnPoint + QPoint(0, 40);
+
+    Mouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, OnPoint);
+    EXPECT_EQ(Widget->cursor().shape(), Qt::PointingHandCursor);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, OnPoint);
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, OnPoint);
+    Mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, OnPoint);
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, OnPoint);
+    Mouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, Off);
+    EXPECT_EQ(Widget->cursor().shape(), Qt::ArrowCursor);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, Off);
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, Off);
+    EXPECT_EQ(Log, (std::vector<std::string>{"click 5", "double 5"}));
+}
+
 TEST_F(ChartWidgetTest, AWheelNotchScrollsTheVerticalAxesByThreePercent) {
     TChartAxis* LeftAxis = Chart->GetLeftAxis();
     LeftAxis->SetMinMax(0, 50);
