@@ -45,11 +45,8 @@ void Bitmap::FillRows(int Top, int Bottom, std::uint32_t Pixel) {
     Top = std::max(Top, 0);
     Bottom = std::min(Bottom, FHeight);
     if (Top >= Bottom) return;
-    const bool Whole = Top == 0 && Bottom == FHeight;
-    if (Whole) {
-        if (FPixels.use_count() > 1) Unshare(false);
-        FMayHoldAlpha = false;
-    }
+    WillOverwrite(Top, Bottom);
+    if (Top == 0 && Bottom == FHeight) FMayHoldAlpha = false;
     FillPixels(Row(Top), static_cast<std::size_t>(Bottom - Top) * static_cast<std::size_t>(FWidth), Pixel);
 }
 

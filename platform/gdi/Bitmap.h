@@ -41,6 +41,13 @@ public:
     // Rows [Top, Bottom) to one pixel value. Filling every row of shared
     // pixels takes a fresh store instead of copying what is overwritten.
     void FillRows(int Top, int Bottom, std::uint32_t Pixel);
+    // The caller is about to write every pixel of rows [Top, Bottom): when
+    // that is the whole bitmap, pixels shared with another bitmap are given
+    // up without being copied, and the new store's pixels are undefined
+    // until written.
+    void WillOverwrite(int Top, int Bottom) {
+        if (Top <= 0 && Bottom >= FHeight && FPixels.use_count() > 1) Unshare(false);
+    }
     // Becomes a copy of Source (size and pixels) without copying pixels. The
     // store given up, when nobody else holds it, becomes Source's spare: the
     // next whole fill of Source draws there while this bitmap keeps showing

@@ -151,8 +151,9 @@ int DC::FillRect(const RECT& R, const Brush& B) {
     const FillSource Source = BrushSource(B);
     const RECT& Box = P.Clip().Box;
     const int Top = std::max(R.top, Box.top), Bottom = std::min(R.bottom, Box.bottom);
-    if (Source.Kind == FillSource::Solid && !P.Clip().Shape && R.left <= 0 && R.right >= FSurface->Width() &&
-        Box.left == 0 && Box.right == FSurface->Width() && Top < Bottom) {
+    const bool WholeRows = !P.Clip().Shape && R.left <= 0 && R.right >= FSurface->Width() && Box.left == 0 &&
+                           Box.right == FSurface->Width() && Top < Bottom;
+    if (Source.Kind == FillSource::Solid && WholeRows) {
         // Whole rows are one run of memory: a clear of the bitmap is one fill.
         FSurface->FillRows(Top, Bottom, Source.Fore & 0xFFFFFF);
         return 1;
@@ -162,6 +163,10 @@ int DC::FillRect(const RECT& R, const Brush& B) {
         P.SolidBlock(Top, Bottom, R.left, R.right, Source.Fore);
         return 1;
     }
+    // A picture a pattern or an opaque hatch covers (a gradient panel) is
+    // not copied out of the window's shared pixels first.
+    if (WholeRows && Source.CoversEveryPixel() && Source.Image != FSurface)
+        FSurface->WillOverwrite(Top, Bottom);
     for (int Y = Top; Y < Bottom; ++Y) P.FillSpan(Y, R.left, R.right, Source);
     return 1;
 }

@@ -31,6 +31,12 @@ struct FillSource {
     const Bitmap* Image = nullptr;
     bool TwoColour = false; // image black -> Fore, white -> Back
     int OriginX = 0, OriginY = 0;
+
+    // Every pixel of a fill is written, none left as it was.
+    bool CoversEveryPixel() const {
+        if (Kind == Hatch) return Opaque;
+        return Kind == Solid || (Image != nullptr && !Image->Empty());
+    }
 };
 
 class Painter {

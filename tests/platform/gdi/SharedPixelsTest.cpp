@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <utility>
@@ -197,6 +198,28 @@ TEST(SharedPixelsTest, WholeFillsWithPatternsAndHatchesKeepWhatTheyDoNotCover) {
             for (int X = 0; X < 34; ++X)
                 ASSERT_EQ(Buffer.GetPixel(X, Y), C.Expected(X, Y, Picture.GetPixel(X, Y)))
                     << C.Name << " at " << X << "," << Y;
+    }
+}
+
+// Announcing a write of every row lets shared pixels go uncopied; anything
+// less keeps them, so the rows left alone still show the picture.
+TEST(SharedPixelsTest, OnlyAWholeOverwriteGivesUpSharedPixelsUncopied) {
+    struct Case {
+        int Top, Bottom;
+        bool KeepsSharing;
+    };
+    for (const Case C : {Case{0, 6, false}, Case{-3, 9, false}, Case{1, 6, true}, Case{0, 5, true}}) {
+        const Bitmap Picture = Gradient(8, 6);
+        Bitmap Buffer(Picture), Window(Picture);
+        Buffer.WillOverwrite(C.Top, C.Bottom);
+        EXPECT_EQ(std::as_const(Buffer).Row(0) == std::as_const(Window).Row(0), C.KeepsSharing) << C.Top;
+        for (int Y = std::max(C.Top, 0); Y < std::min(C.Bottom, 6); ++Y)
+            for (int X = 0; X < 8; ++X) Buffer.Row(Y)[X] = 0x010203;
+        EXPECT_EQ(Window, Picture) << C.Top;
+        for (int Y = 0; Y < 6; ++Y)
+            EXPECT_EQ(Buffer.GetPixel(5, Y),
+                      Y >= C.Top && Y < C.Bottom ? ColorFromPixel(0x010203) : Picture.GetPixel(5, Y))
+                << C.Top << " row " << Y;
     }
 }
 
