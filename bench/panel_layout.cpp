@@ -5,26 +5,21 @@
 // paint. Baseline in the same run: one full clear of a 689 x 257 bitmap,
 // alone and inside the paint's iterations ("x_clear"). "Allocs/op" counts
 // heap blocks per operation.
-#include "chart/Chart/Chart.h"
-#include "chart/Series/LineSeries.h"
-#include "framework/Graphics.h"
-
 #include "AllocationCount.h"
+#include "MainFormChart.h"
+
+#include "framework/Graphics.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <ctime>
-#include <new>
 
 using namespace vur;
 
 namespace {
 
-constexpr int Width = 689;
-constexpr int Height = 257;
+constexpr int Width = bench::MainFormWidth;
+constexpr int Height = bench::MainFormHeight;
 
 // The layout steps of a paint, without drawing anything.
 class TLayoutChart : public TChart {
@@ -43,20 +38,7 @@ public:
     }
 };
 
-struct TMainFormChart {
-    TMainFormChart() {
-        Chart->SetBounds(20, 16, Width, Height);
-        Chart->SetView3D(false);
-        Chart->GetTitle()->SetCaption("TChart");
-        Chart->GetLegend()->SetVisible(false);
-        Series->SetParentChart(Chart);
-        Series->GetXValues()->SetDateTime(true);
-        for (int I = 0; I < 10; ++I) Series->AddXY(45000.0 + I / 86400.0, (I * 37) % 100);
-    }
-    TComponent Owner{nullptr};
-    TLayoutChart* Chart = new TLayoutChart(&Owner);
-    TLineSeries* Series = new TLineSeries(&Owner);
-};
+using TMainFormChart = bench::TMainFormChart<TLayoutChart>;
 
 void SetAllocsPerOp(benchmark::State& State, long Before) {
     State.counters["Allocs/op"] =
@@ -147,26 +129,13 @@ void BM_FullPaintMarkersLegend(benchmark::State& State) {
     Marked.Chart->GetLegend()->SetVisible(true);
     Plain.Chart->Draw();
     Marked.Chart->Draw();
-    const auto ThreadSeconds = [] {
-        timespec Now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &Now);
-        return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) * 1e-9;
-    };
     const long Before = bench::Allocations.load();
     double PlainSeconds = 0.0, MarkedSeconds = 0.0;
     for (auto _ : State) {
-        const double Start = ThreadSeconds();
-        Plain.Chart->Invalidate();
-        Plain.Chart->Draw();
-        benchmark::ClobberMemory();
-        const double Middle = ThreadSeconds();
-        Marked.Chart->Invalidate();
-        Marked.Chart->Draw();
-        benchmark::ClobberMemory();
-        const double End = ThreadSeconds();
-        PlainSeconds += Middle - Start;
-        MarkedSeconds += End - Middle;
-        State.SetIterationTime(End - Middle);
+        PlainSeconds += Plain.TimedPaint();
+        const double Seconds = Marked.TimedPaint();
+        MarkedSeconds += Seconds;
+        State.SetIterationTime(Seconds);
     }
     SetAllocsPerOp(State, Before);
     State.counters["x_plain"] = MarkedSeconds / PlainSeconds;
