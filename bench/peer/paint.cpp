@@ -4,19 +4,14 @@
 // and 10^7 points, 10^6 points at 1920 x 1080, and 10^5 points as markers
 // alone (9 x 9 squares, no line) against the peer's scatter. Both paint
 // into their own off-screen picture, background fill included; the peer on
-// Qt's raster engine with no antialiasing. Prints a table of the fastest
-// times and their ratios at the end; the target is at most 0.5 in every row.
-//   ./build/default/bench/bench_peer --benchmark_min_time=0.2 --benchmark_repetitions=3
-#include "FastestReporter.h"
+// Qt's raster engine with no antialiasing.
+#include "Peer.h"
 
 #include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
 #include "framework/DateTime.h"
 
 #include <benchmark/benchmark.h>
-#include <qcustomplot.h>
-
-#include <QApplication>
 
 #include <cmath>
 #include <cstdint>
@@ -98,21 +93,17 @@ void Peer(benchmark::State& State) {
         Y[I] = Data.Values[I];
     }
     QCustomPlot Plot;
-    Plot.resize(R.Width, R.Height);
-    Plot.setNotAntialiasedElements(QCP::aeAll);
+    QCPGraph* Graph = bench::AddPeerGraph(Plot, R.Width, R.Height, X, Y);
     Plot.plotLayout()->insertRow(0);
     Plot.plotLayout()->addElement(0, 0, new QCPTextElement(&Plot, "TChart"));
     QSharedPointer<QCPAxisTickerDateTime> Ticker(new QCPAxisTickerDateTime);
     Ticker->setDateTimeFormat("hh:mm:ss");
     Plot.xAxis->setTicker(Ticker);
-    QCPGraph* Graph = Plot.addGraph();
     Graph->setPen(QPen(Qt::red));
     if (R.Markers) {
         Graph->setLineStyle(QCPGraph::lsNone);
         Graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, Qt::black, Qt::red, 9));
     }
-    Graph->setData(X, Y, true);
-    Plot.rescaleAxes();
     Plot.replot();
     for (auto _ : State) {
         // Into its own off-screen buffer; the widget's repaint is only queued.
@@ -130,12 +121,7 @@ BENCHMARK(Peer)->Apply(RowArguments)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    QApplication App(argc, argv);
-    bench::FastestReporter Reporter;
-    benchmark::RunSpecifiedBenchmarks(&Reporter);
+void bench::PrintPaintTable(const FastestReporter& Reporter) {
     std::printf("\n| points | picture | this engine | QCustomPlot | ratio |\n|---|---|---|---|---|\n");
     for (int I = 0; I < static_cast<int>(std::size(Rows)); ++I) {
         const auto Ours = Reporter.Fastest.find("Engine/" + std::to_string(I));
@@ -145,6 +131,4 @@ int main(int argc, char** argv) {
                     Rows[I].Markers ? " markers" : "", Rows[I].Width, Rows[I].Height, Ours->second,
                     Theirs->second, Ours->second / Theirs->second);
     }
-    benchmark::Shutdown();
-    return 0;
 }

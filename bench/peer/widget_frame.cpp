@@ -1,17 +1,15 @@
 // The chart widget's whole frame (the chart's paint and the picture handed to
 // Qt) against QCustomPlot's replot of the same data in the same run: 1920 x 1080,
 // 100,000 points, a line, no antialiasing, Qt's offscreen platform unless
-// another is chosen. Prints the ratio at the end; the target is at most 0.5.
-//   ./build/default/bench/bench_peer_widget --benchmark_min_time=0.5 --benchmark_repetitions=3
-#include "FastestReporter.h"
+// another is chosen.
+#include "Peer.h"
 
 #include "chart/Series/LineSeries.h"
 #include "embed/qt/ChartWidget.h"
 
 #include <benchmark/benchmark.h>
-#include <qcustomplot.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <cmath>
 #include <cstdio>
@@ -62,10 +60,7 @@ BENCHMARK(ChartWidgetFrame)->Unit(benchmark::kMillisecond);
 
 void QCustomPlotReplot(benchmark::State& State) {
     QCustomPlot Plot;
-    Plot.resize(Width, Height);
-    Plot.setNotAntialiasedElements(QCP::aeAll);
-    Plot.addGraph()->setData(Samples().X, Samples().Y, true);
-    Plot.rescaleAxes();
+    bench::AddPeerGraph(Plot, Width, Height, Samples().X, Samples().Y);
     Plot.show();
     QCoreApplication::processEvents();
     for (auto _ : State) Plot.replot(QCustomPlot::rpImmediateRefresh);
@@ -74,17 +69,11 @@ BENCHMARK(QCustomPlotReplot)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    QApplication App(argc, argv);
-    bench::FastestReporter Reporter;
-    benchmark::RunSpecifiedBenchmarks(&Reporter);
+void bench::PrintWidgetFrame(const FastestReporter& Reporter) {
     const auto Ours = Reporter.Fastest.find("ChartWidgetFrame");
     const auto Peer = Reporter.Fastest.find("QCustomPlotReplot");
     if (Ours != Reporter.Fastest.end() && Peer != Reporter.Fastest.end())
-        std::printf("frame at %d x %d with %d points: %.2f ms here, %.2f ms QCustomPlot, ratio %.2f\n", Width,
-                    Height, Points, Ours->second, Peer->second, Ours->second / Peer->second);
-    benchmark::Shutdown();
-    return 0;
+        std::printf(
+            "\nwidget frame at %d x %d with %d points: %.2f ms here, %.2f ms QCustomPlot, ratio %.2f\n",
+            Width, Height, Points, Ours->second, Peer->second, Ours->second / Peer->second);
 }
