@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     Chart.SetBounds(0, 0, 689, 320);
     Chart.SetView3D(false);
     Chart.GetTitle()->SetCaption("Series marks");
+    Chart.GetLegend()->SetVisible(false);
 
     // The chart destroys the series still attached to it.
     auto* Series = new TLineSeries(nullptr);
