@@ -3,31 +3,13 @@
 // hooks that let a kind of shape bring its own brush, gradient and shadow.
 #include "chart/Chart/TitleWallFixture.h"
 #include "framework/SystemColors.h"
+#include "tests/chart/GradientBands.h"
 
 namespace vur {
 namespace {
 
 constexpr TColor Navy = 0x800000;
 constexpr TColor Orange = 0x0080FF;
-
-// Channel by channel, S + I * (E - S) div N.
-TColor Linear(TColor S, TColor E, long long I, long long N) {
-    TColor Result = 0;
-    for (int Shift = 0; Shift < 24; Shift += 8) {
-        const long long A = (S >> Shift) & 0xFF, B = (E >> Shift) & 0xFF;
-        Result |= static_cast<TColor>(A + I * (B - A) / N) << Shift;
-    }
-    return Result;
-}
-
-// The colour a straight top-to-bottom fill of rows [Top, Bottom) gives row Y.
-TColor RowColor(TColor S, TColor E, int Top, int Bottom, int Y) {
-    const int H = Bottom - Top, Steps = std::min(H, 256);
-    for (int I = 0; I < Steps; ++I)
-        if (Y >= Bottom - (I + 1) * H / Steps && Y < Bottom - I * H / Steps)
-            return Linear(S, E, I, Steps - 1);
-    return clNone;
-}
 
 struct GradientOwnersTest : test::DressedChartFixture {
     void SetUp() override {
@@ -49,12 +31,13 @@ TEST_F(GradientOwnersTest, PanelGradientFillsInsideTheBevelsAndRoundCornersKeepT
     PanelGradient();
     Paint();
     // The whole panel (0, 0)-(689, 257) is the fill; the bevel covers its edge.
-    for (const int Y : {1, 60, 128, 200, 255}) EXPECT_EQ(Pixel(5, Y), RowColor(Navy, Orange, 0, 257, Y)) << Y;
+    for (const int Y : {1, 60, 128, 200, 255})
+        EXPECT_EQ(Pixel(5, Y), test::BandColor(Navy, Orange, 0, 257, Y)) << Y;
     Chart->SetBorderRound(30);
     Paint();
     EXPECT_EQ(Pixel(2, 2), ColorToRGB(Chart->GetColor()));
     EXPECT_EQ(Pixel(686, 254), ColorToRGB(Chart->GetColor()));
-    EXPECT_EQ(Pixel(5, 128), RowColor(Navy, Orange, 0, 257, 128));
+    EXPECT_EQ(Pixel(5, 128), test::BandColor(Navy, Orange, 0, 257, 128));
     // Freed by setting none: the plain colour again.
     Chart->SetGradient(nullptr);
     Chart->SetBorderRound(0);
@@ -92,9 +75,10 @@ TEST_F(GradientOwnersTest, TitleBoxGradientAndShadow) {
     Paint();
     const TRect Box = Chart->Title.GetShapeBounds();
     // The box's left column inside the frame takes the fill's rows.
-    EXPECT_EQ(Pixel(Box.Left + 1, Box.Top + 2), RowColor(Navy, Orange, Box.Top, Box.Bottom, Box.Top + 2));
+    EXPECT_EQ(Pixel(Box.Left + 1, Box.Top + 2),
+              test::BandColor(Navy, Orange, Box.Top, Box.Bottom, Box.Top + 2));
     EXPECT_EQ(Pixel(Box.Left + 1, Box.Bottom - 2),
-              RowColor(Navy, Orange, Box.Top, Box.Bottom, Box.Bottom - 2));
+              test::BandColor(Navy, Orange, Box.Top, Box.Bottom, Box.Bottom - 2));
     // The default shadow: black, 3, smooth, right under the box.
     EXPECT_EQ(Pixel(Box.Left + 10, Box.Bottom), clBlack);
     EXPECT_EQ(Pixel(Box.Right, Box.Top + 5), clBlack);
@@ -102,9 +86,9 @@ TEST_F(GradientOwnersTest, TitleBoxGradientAndShadow) {
     Chart->Title.SetShapeStyle(fosRoundRectangle);
     Paint();
     const TColor Corner = Pixel(Box.Left, Box.Top);
-    EXPECT_NE(Corner, RowColor(Navy, Orange, Box.Top, Box.Bottom, Box.Top));
+    EXPECT_NE(Corner, test::BandColor(Navy, Orange, Box.Top, Box.Bottom, Box.Top));
     EXPECT_EQ(Pixel(Box.Left + 1, (Box.Top + Box.Bottom) / 2),
-              RowColor(Navy, Orange, Box.Top, Box.Bottom, (Box.Top + Box.Bottom) / 2));
+              test::BandColor(Navy, Orange, Box.Top, Box.Bottom, (Box.Top + Box.Bottom) / 2));
 }
 
 TEST_F(GradientOwnersTest, OpaqueBackWallGradientFillsInsideTheFrame) {
@@ -116,16 +100,18 @@ TEST_F(GradientOwnersTest, OpaqueBackWallGradientFillsInsideTheFrame) {
     Paint();
     const TRect R = Chart->GetChartRect();
     const int Y = (R.Top + R.Bottom) / 2;
-    EXPECT_EQ(Count(RowColor(Navy, Orange, R.Top, R.Bottom + 1, Y), TRect{R.Left + 1, Y, R.Right, Y + 1}), 0);
+    EXPECT_EQ(
+        Count(test::BandColor(Navy, Orange, R.Top, R.Bottom + 1, Y), TRect{R.Left + 1, Y, R.Right, Y + 1}),
+        0);
     Back->SetTransparent(false);
     Paint();
     const TRect P = Chart->GetChartRect();
     // Each row of the plot (the series line aside) is the band the fill over
     // (Left, Top)-(Right + 1, Bottom + 1) gives it; the frame stays black.
     for (const int Row : {P.Top + 1, (P.Top + P.Bottom) / 2, P.Bottom - 1})
-        EXPECT_GT(
-            Count(RowColor(Navy, Orange, P.Top, P.Bottom + 1, Row), TRect{P.Left + 1, Row, P.Right, Row + 1}),
-            P.Right - P.Left - 10)
+        EXPECT_GT(Count(test::BandColor(Navy, Orange, P.Top, P.Bottom + 1, Row),
+                        TRect{P.Left + 1, Row, P.Right, Row + 1}),
+                  P.Right - P.Left - 10)
             << Row;
     EXPECT_EQ(Pixel(P.Left, Y), clBlack);
     // The chart's Frame is the back wall's pen.

@@ -2,34 +2,16 @@
 // gradient, shadow and transparency land where the box's geometry says, a
 // turned title keeps an upright box, and a custom item brings its own box.
 #include "tests/chart/DaZezava/AxisDrawTestSupport.h"
+#include "tests/chart/GradientBands.h"
 
 namespace vur {
 namespace {
 
 using test::AxisDrawFixture;
+using test::BandColor;
 
 constexpr TColor Navy = 0x800000;
 constexpr TColor Orange = 0x0080FF;
-
-// Channel by channel, S + I * (E - S) div N.
-TColor Linear(TColor S, TColor E, int I, int N) {
-    TColor Result = 0;
-    for (int Shift = 0; Shift < 24; Shift += 8) {
-        const int A = static_cast<int>((S >> Shift) & 0xFF), B = static_cast<int>((E >> Shift) & 0xFF);
-        Result |= static_cast<TColor>(A + I * (B - A) / N) << Shift;
-    }
-    return Result;
-}
-
-// The colour a straight fill over [Lo, Hi) gives position P when band 0
-// lies at the Hi end (the bottom row, the right column).
-TColor BandColor(TColor S, TColor E, int Lo, int Hi, int P) {
-    const int Extent = Hi - Lo, Steps = std::min(Extent, 256);
-    for (int I = 0; I < Steps; ++I)
-        if (P >= Hi - (I + 1) * Extent / Steps && P < Hi - I * Extent / Steps)
-            return Linear(S, E, I, Steps - 1);
-    return clNone;
-}
 
 struct AxisLabelBoxTest : AxisDrawFixture {
     const TRect Plot{100, 40, 400, 300};

@@ -6,6 +6,7 @@
 #include "chart/RoVedure/DrawSettings.h"
 #include "chart/RoVedure/VurCanvas3D.h"
 #include "framework/Graphics.h"
+#include "tests/chart/GradientBands.h"
 #include "tests/chart/PixelProbes.h"
 
 #include <gtest/gtest.h>
@@ -19,20 +20,12 @@
 namespace vur {
 namespace {
 
+using test::Linear;
+
 // Red climbs by one per step over 255 steps, so every band has a colour of its own.
 constexpr TColor Black = 0x000000;
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Blank = clWhite;
-
-// Channel by channel, S + I * (E - S) div N (the balance-50 rule).
-TColor Linear(TColor S, TColor E, long long I, long long N) {
-    TColor Result = 0;
-    for (int Shift = 0; Shift < 24; Shift += 8) {
-        const long long A = (S >> Shift) & 0xFF, B = (E >> Shift) & 0xFF;
-        Result |= static_cast<TColor>(A + I * (B - A) / N) << Shift;
-    }
-    return Result;
-}
 
 class GradientFixture : public ::testing::Test {
 protected:
