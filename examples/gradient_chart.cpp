@@ -1,6 +1,7 @@
 // The live plotter's chart dressed up: a gradient panel with round corners
 // and a soft shadow, a gradient back wall, and a title whose letters carry a
-// gradient, in a half-transparent box that casts a shadow. Saved as PNG.
+// gradient, in a half-transparent box that casts a shadow, and time labels
+// in gradient boxes with shadows of their own. Saved as PNG.
 //
 //   ./build/default/examples/gradient_chart gradients.png
 #include "chart/Chart/Chart.h"
@@ -53,6 +54,17 @@ int main(int argc, char** argv) {
     Letters->SetStartColor(0x0000B0);
     Letters->SetEndColor(0x00A8FF);
     Letters->SetVisible(true);
+
+    // The bottom axis labels stand in boxes of their own: any chart shape's
+    // fill, frame, gradient and shadow.
+    TAxisLabelFormat* Labels = Chart.GetBottomAxis()->GetItems()->GetFormat();
+    Labels->SetTransparent(false);
+    Labels->GetFrame()->SetColor(0xB09070);
+    Labels->GetGradient()->SetStartColor(0xFFFFFF);
+    Labels->GetGradient()->SetEndColor(0xF0E0D0);
+    Labels->GetGradient()->SetVisible(true);
+    Labels->GetShadow()->SetSize(2);
+    Labels->GetShadow()->SetColor(0xC0A080);
 
     // The chart destroys the series still attached to it.
     auto* Series = new TLineSeries(nullptr);
