@@ -30,6 +30,7 @@ void RegisterChartClasses() {
         DeclareLegendProperties();
         DeclareChartProperties();
         DeclareLineSeriesProperties();
+        DeclareFunctionProperties();
         RegisterClass("TChart");
         // Registering a series type registers its class; the built-in ones come with the list.
         VurSeriesTypes();

@@ -35,6 +35,7 @@ void DeclareWallsProperties();
 void DeclareLegendProperties();
 void DeclareChartProperties();
 void DeclareLineSeriesProperties();
+void DeclareFunctionProperties();
 
 // Shared by the panel, the shapes and the axes.
 extern const TTypeInfo TypeVurUnits;

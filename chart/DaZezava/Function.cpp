@@ -33,8 +33,14 @@ void TVurFunction::AddPoints(TSources Sources, int From) {
     }
 }
 
+TComponent* TVurFunction::GetParentComponent() const { return FParentSeries; }
+
+void TVurFunction::SetParentComponent(TComponent* Value) {
+    if (auto* Series = dynamic_cast<TChartSeries*>(Value)) Series->SetFunction(this);
+}
+
 void TVurFunction::ReCalculate() {
-    if (FParentSeries == nullptr) return;
+    if (FParentSeries == nullptr || FParentSeries->HasState(csLoading)) return;
     const TSources Sources = CollectSources();
     FParentSeries->WithinUpdate([&] {
         FParentSeries->Clear();

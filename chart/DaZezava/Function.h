@@ -28,8 +28,13 @@ public:
     TChartSeries* GetParentSeries() const { return FParentSeries; }
     // Set by the series' SetFunction.
     void SetParentSeries(TChartSeries* Value) { FParentSeries = Value; }
+    // Stored inside its series; the reader attaches it there.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
 
-    // Clears the parent series and computes every point again, in one update.
+    // Clears the parent series and computes every point again, in one update;
+    // nothing while the series is being read (its sources are not all known yet).
     void ReCalculate();
     // Source gained point ValueIndex: at the source's end, only the newly
     // computable points are added; anywhere else everything is recalculated.

@@ -459,6 +459,9 @@ public:
     TVurFunction* GetFunction() const { return FFunction; }
     // The series takes Value into its ownership and destroys the previous function.
     void SetFunction(TVurFunction* Value);
+    // The function is stored as the series' child, and read back owned by it.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+    TComponent* GetChildOwner() override { return this; }
 
     // ---- sample values
     // Replaces the points with NumValues sample values (0: NumSampleValues).

@@ -262,6 +262,10 @@ void TChartSeries::SetFunction(TVurFunction* Value) {
     CheckDataSource();
 }
 
+void TChartSeries::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*) {
+    if (FFunction != nullptr) Proc(FFunction);
+}
+
 // ---------------------------------------------------------------- sample values and loading
 
 void TChartSeries::FillSampleValues(int NumValues) {

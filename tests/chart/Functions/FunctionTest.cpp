@@ -1,8 +1,10 @@
+#include "chart/Chart/ChartFile.h"
 #include "chart/ChartTestSupport.h"
 #include "chart/Functions/AverageFunction.h"
 #include "chart/Functions/MovingAverageFunction.h"
 #include "chart/Functions/SumFunction.h"
 #include "chart/Series/LineSeries.h"
+#include "framework/Streams.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +176,64 @@ TEST_F(FunctionTest, TheSeriesOwnsItsFunction) {
     delete Result;
     Result = nullptr;
     EXPECT_TRUE(SecondDestroyed);
+}
+
+// A function is stored inside its series with its period, and its points are
+// computed again from the sources when the chart is read back.
+TEST_F(FunctionTest, FunctionsAreStoredInsideTheirSeries) {
+    struct Case {
+        const char* Name;
+        std::function<TVurFunction*()> Make;
+        bool TwoSources;
+        TChartFileFormat Format;
+        int Period; // 0: not a moving average
+    };
+    const Case Cases[] = {
+        {"average of two", [] { return new TAverageFunction(nullptr); }, true, cffBinary, 0},
+        {"sum of two, as text", [] { return new TSumFunction(nullptr); }, true, cffText, 0},
+        {"moving average of 3", [] { return MovingAverage(3); }, false, cffBinary, 3},
+        {"moving average of the usual 10, as text", [] { return MovingAverage(10); }, false, cffText, 10},
+    };
+    // Stored inside the chart, the series are the chart's own components.
+    for (TLineSeries* Series : {A, B, Result}) Chart->InsertComponent(Series);
+    A->SetName("A");
+    B->SetName("B");
+    Result->SetName("Result");
+    Fill(*A, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    Fill(*B, {5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6});
+    for (const Case& K : Cases) {
+        SCOPED_TRACE(K.Name);
+        Result->SetDataSource(nullptr);
+        Result->SetFunction(K.Make());
+        Result->SetDataSource(A);
+        if (K.TwoSources) Result->InternalAddDataSource(B);
+        Result->CheckDataSource();
+        TMemoryStream Stream;
+        SaveChartToStream(*Chart, Stream, K.Format);
+        if (K.Format == cffText) {
+            const std::string Text(Stream.Data().begin(), Stream.Data().end());
+            // The usual period is left out.
+            EXPECT_EQ(Text.find("Period"), std::string::npos);
+        }
+        TChart Loaded(nullptr);
+        Stream.SetPosition(0);
+        LoadChartFromStream(Loaded, Stream);
+        ASSERT_EQ(Loaded.SeriesCount(), 3);
+        TChartSeries* Copy = Loaded.GetSeries(2);
+        ASSERT_NE(Copy->GetFunction(), nullptr);
+        EXPECT_EQ(Copy->GetFunction()->ClassName(), Result->GetFunction()->ClassName());
+        EXPECT_EQ(Copy->GetFunction()->GetOwner(), Copy);
+        if (K.Period != 0) {
+            EXPECT_EQ(static_cast<TMovingAverageFunction*>(Copy->GetFunction())->GetPeriod(), K.Period);
+        }
+        EXPECT_EQ(Copy->GetDataSources().size(), K.TwoSources ? 2U : 1U);
+        EXPECT_EQ(Xs(*Copy), Xs(*Result));
+        EXPECT_EQ(Ys(*Copy), Ys(*Result));
+        // Loaded points of a function's series are computed, not stored: the series follows its sources.
+        EXPECT_FALSE(Copy->GetDataLoaded());
+        Loaded.GetSeries(0)->Clear();
+        EXPECT_EQ(Copy->Count(), 0);
+    }
 }
 
 } // namespace
