@@ -56,18 +56,21 @@ void SaveChartToFile(TCustomChart& Chart, const std::string& FileName, TChartFil
 void LoadChartFromStream(TCustomChart& Chart, TStream& Stream) {
     std::vector<std::uint8_t> Data(static_cast<std::size_t>(std::max<std::int64_t>(Stream.Remaining(), 0)));
     Stream.ReadBuffer(Data.data(), Data.size());
-    TCustomMemoryStream Stored(Data);
     const bool IsBinary = Data.size() >= FilerSignature.size() &&
                           std::equal(FilerSignature.begin(), FilerSignature.end(), Data.begin());
+    // Text is turned into a stream before the chart is touched: a file that
+    // is not a stored chart at all leaves the chart as it was.
+    if (!IsBinary)
+        Data = TextToBinary(std::string_view(reinterpret_cast<const char*>(Data.data()), Data.size()));
+    TCustomMemoryStream Stored(Data);
     Chart.FreeAllSeries();
-    if (IsBinary) {
+    try {
         ReadComponentFromStream(Stored, Chart);
-        return;
+    } catch (...) {
+        // No series half read stays behind.
+        Chart.FreeAllSeries();
+        throw;
     }
-    const std::vector<std::uint8_t> Binary =
-        TextToBinary(std::string_view(reinterpret_cast<const char*>(Data.data()), Data.size()));
-    TCustomMemoryStream Converted(Binary);
-    ReadComponentFromStream(Converted, Chart);
 }
 
 void LoadChartFromFile(TCustomChart& Chart, const std::string& FileName) {

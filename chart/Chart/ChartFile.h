@@ -16,9 +16,10 @@ enum TChartFileFormat : std::uint8_t { cffBinary, cffText };
 void SaveChartToStream(TCustomChart& Chart, TStream& Stream, TChartFileFormat Format = cffBinary);
 void SaveChartToFile(TCustomChart& Chart, const std::string& FileName, TChartFileFormat Format = cffBinary);
 // Replaces Chart's series and settings with those stored from Stream's
-// position on; either form is
-// recognised by its first bytes. EReadError (EParserError for text) when the
-// stream is not a stored chart; the chart may then hold part of it.
+// position on; either form is recognised by its first bytes. Text that does
+// not parse raises EParserError with the chart untouched; a stream that is
+// not a whole stored chart raises EReadError and leaves the chart without
+// series (settings read before the fault stay).
 void LoadChartFromStream(TCustomChart& Chart, TStream& Stream);
 void LoadChartFromFile(TCustomChart& Chart, const std::string& FileName);
 
