@@ -24,14 +24,25 @@ constexpr std::size_t PlacementSize = 8 + 1 + 8 + 1 + 4 + 8 + 4;
 
 static_assert(std::endian::native == std::endian::little, "the stored layout is the machine's own");
 
-// Appends values to a byte buffer.
+// Gathers values in a block and hands the stream whole blocks: a stream
+// write per value would cost more than the values themselves.
 class TDataWriter {
 public:
-    explicit TDataWriter(std::vector<std::uint8_t>& Bytes) : FBytes(Bytes) {}
+    // Blocks of BlockSize bytes at least, and room for one record of RecordSize.
+    TDataWriter(TStream& Stream, std::size_t RecordSize)
+        : FStream(Stream), FBlock(std::max(BlockSize, RecordSize)) {}
+    ~TDataWriter() = default;
+    TDataWriter(const TDataWriter&) = delete;
+    TDataWriter& operator=(const TDataWriter&) = delete;
+
+    // Makes room for the next Size bytes, which Put may then write unchecked.
+    void Reserve(std::size_t Size) {
+        if (FUsed + Size > FBlock.size()) Flush();
+    }
     template <class T>
     void Put(T Value) {
-        const auto* Raw = reinterpret_cast<const std::uint8_t*>(&Value);
-        FBytes.insert(FBytes.end(), Raw, Raw + sizeof(T));
+        std::memcpy(FBlock.data() + FUsed, &Value, sizeof(T));
+        FUsed += sizeof(T);
     }
     void PutPoint(const TPoint& P) {
         Put<std::int32_t>(P.X);
@@ -39,13 +50,23 @@ public:
     }
     void PutLabel(const std::string& Text) {
         // A label is one length byte long at most.
-        const std::size_t Length = std::min<std::size_t>(Text.size(), 255);
+        const std::size_t Length = std::min<std::size_t>(Text.size(), MaxLabel);
         Put<std::uint8_t>(static_cast<std::uint8_t>(Length));
-        FBytes.insert(FBytes.end(), Text.begin(), Text.begin() + static_cast<std::ptrdiff_t>(Length));
+        std::memcpy(FBlock.data() + FUsed, Text.data(), Length);
+        FUsed += Length;
+    }
+    void Flush() {
+        FStream.WriteBuffer(FBlock.data(), FUsed);
+        FUsed = 0;
     }
 
+    static constexpr std::size_t MaxLabel = 255;
+
 private:
-    std::vector<std::uint8_t>& FBytes;
+    static constexpr std::size_t BlockSize = 64 * 1024;
+    TStream& FStream;
+    std::vector<std::uint8_t> FBlock;
+    std::size_t FUsed = 0;
 };
 
 // Takes values from bytes in memory; running short raises EReadError.
@@ -113,13 +134,15 @@ std::uint8_t TChartSeries::DataFlags() const {
 void TChartSeries::WriteData(TStream& Stream) {
     const int N = Count();
     const std::uint8_t Flags = DataFlags();
-    std::vector<std::uint8_t> Bytes;
-    Bytes.reserve(5 +
-                  static_cast<std::size_t>(N) * (16 + 8 * static_cast<std::size_t>(FValueLists.Count() - 2)));
-    TDataWriter Out(Bytes);
+    const std::size_t Further = static_cast<std::size_t>(FValueLists.Count() - 2);
+    // The longest a record can be; each record is written whole into the block.
+    const std::size_t RecordSize = 8 + 8 + 4 + 1 + TDataWriter::MaxLabel + 8 * Further + PlacementSize;
+    TDataWriter Out(Stream, RecordSize);
+    Out.Reserve(5);
     Out.Put(Flags);
     Out.Put<std::int32_t>(N);
     for (int Index = 0; Index < N; ++Index) {
+        Out.Reserve(RecordSize);
         if (Flags & dfPositions) Out.Put(FNotMandatoryValueList->GetValue(Index));
         Out.Put(FMandatoryValueList->GetValue(Index));
         if (Flags & dfColors)
@@ -143,7 +166,7 @@ void TChartSeries::WriteData(TStream& Stream) {
             Out.Put<std::int32_t>(P.Width);
         }
     }
-    Stream.WriteBuffer(Bytes.data(), Bytes.size());
+    Out.Flush();
 }
 
 void TChartSeries::ReadData(TStream& Stream) {
