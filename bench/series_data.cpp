@@ -1,8 +1,13 @@
 // Stored points ("Data") of 10^6 points, with their positions: writing them
-// to a memory stream and reading them into a new series, against copying the
-// same points out of the series into two std::vectors in the same run.
+// to a memory stream and reading them into a new series, and a whole chart
+// holding them written through the component stream and read back into a new
+// chart, against copying the same points out of the series into two
+// std::vectors in the same run.
+#include "chart/Chart/Chart.h"
 #include "chart/Series/LineSeries.h"
+#include "framework/Reader.h"
 #include "framework/Streams.h"
+#include "framework/Writer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,9 +72,28 @@ void BM_ReadData(benchmark::State& State) {
     SetCounters(State);
 }
 
+void BM_ChartStreamRoundTrip(benchmark::State& State) {
+    TChart Chart(nullptr);
+    auto* Series = new TLineSeries(nullptr);
+    Series->SetName("Series1");
+    Series->SetParentChart(&Chart);
+    Series->SetForceSaveData(true);
+    for (int I = 0; I < Points; ++I) Series->AddXY(2.0 * I, I % 100);
+    for (auto _ : State) {
+        TMemoryStream Stream;
+        WriteComponentToStream(Stream, Chart);
+        TChart Loaded(nullptr);
+        Stream.SetPosition(0);
+        ReadComponentFromStream(Stream, Loaded);
+        benchmark::DoNotOptimize(Loaded.GetSeries(0)->Count());
+    }
+    SetCounters(State);
+}
+
 BENCHMARK(BM_CopyToVectors)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteData)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartStreamRoundTrip)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
