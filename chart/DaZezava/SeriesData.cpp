@@ -109,8 +109,10 @@ bool TChartSeries::IsDataStored() const { return FForceSaveData || (FDataLoaded 
 std::uint8_t TChartSeries::DataFlags() const {
     const int N = Count();
     std::uint8_t Flags = 0;
+    // Compared by bits: a position of -0 at index 0 equals 0 but would come back as +0.
     for (int Index = 0; Index < N; ++Index)
-        if (FNotMandatoryValueList->GetValue(Index) != Index) {
+        if (std::bit_cast<std::uint64_t>(FNotMandatoryValueList->GetValue(Index)) !=
+            std::bit_cast<std::uint64_t>(static_cast<double>(Index))) {
             Flags |= dfPositions;
             break;
         }

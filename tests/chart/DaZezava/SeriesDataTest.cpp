@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -84,6 +85,17 @@ TEST_F(SeriesDataTest, LatePointsDecideTheFlagsToo) {
         EXPECT_EQ(Copy->GetyValue(29999), Series->GetyValue(29999));
         delete Copy;
     }
+}
+
+TEST_F(SeriesDataTest, NegativeZeroPositionKeepsItsSign) {
+    Series->AddXY(-0.0, 1);
+    Series->AddXY(1, 2);
+    const std::vector<std::uint8_t> Bytes = Written(*Series);
+    EXPECT_EQ(Bytes[0], 1);
+    TLineSeries* Copy = NewSeries();
+    Read(*Copy, Bytes);
+    ASSERT_EQ(Copy->Count(), 2);
+    EXPECT_TRUE(std::signbit(Copy->GetxValue(0)));
 }
 
 TEST_F(SeriesDataTest, ColoursLabelsFurtherListsAndPlacementsSurvive) {
