@@ -17,7 +17,7 @@ int Whole(double D) {
 } // namespace
 
 PixelDash::PixelDash(std::span<const double> Dashes) {
-    const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), 16) & ~std::size_t{1});
+    const int Count = static_cast<int>(std::min<std::size_t>(Dashes.size(), MaxRuns) & ~std::size_t{1});
     int On = 0, Off = 0;
     for (int I = 0; I < Count; I += 2) {
         FLengths[I] = Whole(Dashes[I]);
@@ -29,6 +29,16 @@ PixelDash::PixelDash(std::span<const double> Dashes) {
     FPeriod = On + Off;
     FCount = On > 0 && Off > 0 ? Count : 0;
     Restart();
+}
+
+void PixelDash::Skip(std::int64_t Count) {
+    if (FCount == 0 || Count <= 0) return;
+    // The place Count pixels on, found from the start of the pattern.
+    std::int64_t Pos = FPos + Count % FPeriod;
+    if (Pos >= FPeriod) Pos -= FPeriod;
+    FPos = Pos;
+    for (FIndex = 0; Pos >= FLengths[FIndex]; ++FIndex) Pos -= FLengths[FIndex];
+    FLeft = static_cast<int>(FLengths[FIndex] - Pos);
 }
 
 void PixelDash::Restart() {

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <type_traits>
 
 namespace vur::gdi {
 
@@ -93,10 +91,9 @@ struct PixelWalk {
     std::int64_t Err, TwoMaj, TwoMin, Bias;
 
     // Count steps, storing Pixel at each when Store.
-    template <bool Store>
-    void Run(std::int64_t Count, std::uint32_t Pixel) {
+    void Run(std::int64_t Count, bool Store, std::uint32_t Pixel) {
         for (; Count > 0; --Count) {
-            if constexpr (Store) Base[At] = Pixel;
+            if (Store) Base[At] = Pixel;
             if (Err + Bias > 0) {
                 At += MinorStep;
                 Err -= TwoMaj;
@@ -105,55 +102,32 @@ struct PixelWalk {
             At += MajorStep;
         }
     }
-    // Times runs of Length steps of a horizontal or vertical line, the
-    // first from step First on and each Period steps after the one before.
-    // Indices step by adding, so a vertical run costs no multiply per pixel;
-    // long runs of a row go to the vector fill.
-    void Straight(std::int64_t First, std::int64_t Length, std::int64_t Times, std::int64_t Period,
-                  std::uint32_t Pixel) const {
-        const std::ptrdiff_t Jump = Period * MajorStep, Run = Length * MajorStep;
-        std::ptrdiff_t From = At + First * MajorStep;
-        if ((MajorStep == 1 || MajorStep == -1) && Length > 8) {
-            for (; Times > 0; --Times, From += Jump)
-                FillPixels(Base + (MajorStep == 1 ? From : From - (Length - 1)),
-                           static_cast<std::size_t>(Length), Pixel);
-            return;
-        }
-        // Dots and short dashes unrolled, along a row with the step known to
-        // the compiler.
-        if (Length <= 3 && (MajorStep == 1 || MajorStep == -1)) {
-            const std::ptrdiff_t Left = MajorStep == 1 ? From : From - (Length - 1);
-            if (Length == 1) return Repeat<1, 1>(Left, Times, Jump, Pixel);
-            if (Length == 2) return Repeat<2, 1>(Left, Times, Jump, Pixel);
-            return Repeat<3, 1>(Left, Times, Jump, Pixel);
-        }
-        if (Length == 1) return Repeat<1, 0>(From, Times, Jump, Pixel);
-        if (Length == 2) return Repeat<2, 0>(From, Times, Jump, Pixel);
-        if (Length == 3) return Repeat<3, 0>(From, Times, Jump, Pixel);
-        for (; Times > 0; --Times, From += Jump)
-            for (std::ptrdiff_t K = From, End = From + Run; K != End; K += MajorStep) Base[K] = Pixel;
-    }
-    // Length pixels each Jump apart, Step apart within a run (0: the major
-    // step).
-    template <int Length, int Step>
-    void Repeat(std::ptrdiff_t From, std::int64_t Times, std::ptrdiff_t Jump, std::uint32_t Pixel) const {
-        const std::ptrdiff_t S = Step != 0 ? Step : MajorStep;
-        for (; Times > 0; --Times, From += Jump) {
-            Base[From] = Pixel;
-            if constexpr (Length > 1) Base[From + S] = Pixel;
-            if constexpr (Length > 2) Base[From + 2 * S] = Pixel;
-        }
-    }
 };
 
-using Lanes = std::uint32_t __attribute__((vector_size(16)));
-
-Lanes LoadLanes(const std::uint32_t* From) {
-    Lanes V;
-    std::memcpy(&V, From, sizeof V);
-    return V;
+// A slanted line: the walk goes a dash or gap at a time.
+void WalkedLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
+                PixelDash& Dash) {
+    const detail::LineSetup L = detail::SetupLine(X0, Y0, X1, Y1, Box);
+    if (L.First > L.Last) {
+        Dash.Skip(L.Steps);
+        return;
+    }
+    const std::ptrdiff_t Stride = Surface.Stride();
+    const std::int64_t Ma = L.Major + L.MajorStep * L.First, Mi = L.Minor + L.MinorStep * L.MinorOffset;
+    PixelWalk W{Surface.Row(0),
+                static_cast<std::ptrdiff_t>(L.XMajor ? Mi * Stride + Ma : Ma * Stride + Mi),
+                L.MajorStep * (L.XMajor ? std::ptrdiff_t{1} : Stride),
+                L.MinorStep * (L.XMajor ? Stride : std::ptrdiff_t{1}),
+                L.Err,
+                2 * L.DMaj,
+                2 * L.DMin,
+                L.Bias};
+    const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
+    Dash.Skip(L.First);
+    Dash.Runs(L.Last - L.First + 1,
+              [&](bool On, std::int64_t Count) { W.Run(Count, On || Ink.Opaque, On ? Pen : Back); });
+    Dash.Skip(L.Steps - (L.Last + 1));
 }
-void StoreLanes(std::uint32_t* To, Lanes V) { std::memcpy(To, &V, sizeof V); }
 
 // The visible part of a horizontal or vertical line: Count pixels from Start,
 // Step apart, the first of them step First of the line's Steps.
@@ -165,10 +139,9 @@ struct StraightPart {
 
 // Ends held where the walk holds them, so that far lines step their pattern
 // alike; the pixels run from the first end towards the second, which is left
-// out.
-[[gnu::always_inline]] inline StraightPart VisibleStraight(Bitmap& Surface, const RECT& Box, std::int64_t Ax,
-                                                           std::int64_t Ay, std::int64_t Bx,
-                                                           std::int64_t By) {
+// out. No walk is set up: the part is found from the ends directly.
+StraightPart VisibleStraight(Bitmap& Surface, const RECT& Box, std::int64_t Ax, std::int64_t Ay,
+                             std::int64_t Bx, std::int64_t By) {
     StraightPart Part;
     const bool Row = Ay == By;
     const std::int64_t From = Row ? Ax : Ay, To = Row ? Bx : By, Across = Row ? Ay : Ax;
@@ -189,105 +162,58 @@ struct StraightPart {
     return Part;
 }
 
-// Short patterns (every stock style) are laid out in a table once per line;
-// longer ones go by their runs.
-constexpr int MaxTablePeriod = 64;
-
-// The pattern from its current place laid out in Table, Wrap pixels that are
-// a whole number of periods and at least four, and three more so that any
-// four entries from inside the first Wrap load at once; no more than Count in
-// all. Returns Wrap.
-int LayTable(std::uint32_t* Table, std::int64_t Count, const PixelDash& Dash, std::uint32_t On,
-             std::uint32_t Off) {
-    const int Period = static_cast<int>(Dash.Period());
-    int Wrap = Period;
-    while (Wrap < 4) Wrap += Period;
-    Dash.Lay(Table, static_cast<int>(std::min<std::int64_t>(Count, Wrap + 3)), On, Off);
-    return Wrap;
-}
-
-// An opaque straight line under a short pattern: every visible pixel is
-// stored from the table of its pixels, along a row four at a time (turned
-// round going left), with no pixel read.
-void OpaqueByTable(const StraightPart& Part, const LineInk& Ink, const PixelDash& Dash) {
-    std::uint32_t Table[MaxTablePeriod + 6];
-    const int Wrap = LayTable(Table, Part.Count, Dash, Ink.Pen & 0xFFFFFF, Ink.Back & 0xFFFFFF);
-    const std::int64_t Count = Part.Count;
-    std::uint32_t* At = Part.Start;
-    std::int64_t K = 0;
-    int J = 0;
-    const auto Row = [&](auto Forward) {
-        for (; K + 4 <= Count; K += 4) {
-            const Lanes P = LoadLanes(Table + J);
-            if constexpr (Forward)
-                StoreLanes(At + K, P);
-            else
-                StoreLanes(At - K - 3, __builtin_shufflevector(P, P, 3, 2, 1, 0));
-            J += 4;
-            if (J >= Wrap) J -= Wrap;
-        }
-        At += Part.Step * K;
-    };
-    if (Part.Step == 1)
-        Row(std::true_type{});
-    else if (Part.Step == -1)
-        Row(std::false_type{});
-    for (; K < Count; ++K, At += Part.Step) {
-        *At = Table[J];
-        if (++J == Wrap) J = 0;
-    }
-}
-
-// A transparent column under a short pattern: whole wraps of the table
-// stored by the places of their lit pixels, one store per lit pixel.
-void TransparentColumnByTable(const StraightPart& Part, std::uint32_t Pen, const PixelDash& Dash) {
-    std::uint32_t Lit[MaxTablePeriod + 6];
-    const int Wrap = LayTable(Lit, Part.Count, Dash, 1, 0);
-    const std::int64_t Count = Part.Count;
-    std::uint32_t* At = Part.Start;
-    std::int64_t K = 0;
-    if (Count >= Wrap) {
-        std::ptrdiff_t Places[MaxTablePeriod + 6];
-        int Lits = 0;
-        for (int I = 0; I < Wrap; ++I)
-            if (Lit[I]) Places[Lits++] = I * Part.Step;
-        const std::ptrdiff_t Jump = Wrap * Part.Step;
-        for (; K + Wrap <= Count; K += Wrap, At += Jump)
-            for (int I = 0; I < Lits; ++I) At[Places[I]] = Pen;
-    }
-    for (int J = 0; K < Count; ++K, ++J, At += Part.Step)
-        if (Lit[J]) *At = Pen;
-}
-
-// A line drawn by plain stores: no clip shape and the pen copied. The dash
-// pattern is looked at once per dash or gap, not per pixel.
-void WalkedLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
-                PixelDash& Dash) {
-    const detail::LineSetup L = detail::SetupLine(X0, Y0, X1, Y1, Box);
-    if (L.First > L.Last) {
-        Dash.Skip(L.Steps);
+// Pixels [From, To) of a straight part; longer runs along a row go to the
+// vector fill.
+void StoreStraight(const StraightPart& Part, std::int64_t From, std::int64_t To, std::uint32_t Pixel) {
+    std::uint32_t* At = Part.Start + From * Part.Step;
+    const std::int64_t Count = To - From;
+    if (Count > 8 && (Part.Step == 1 || Part.Step == -1)) {
+        FillPixels(Part.Step == 1 ? At : At - (Count - 1), static_cast<std::size_t>(Count), Pixel);
         return;
     }
-    const std::ptrdiff_t Stride = Surface.Stride();
-    const std::int64_t Ma = L.Major + L.MajorStep * L.First, Mi = L.Minor + L.MinorStep * L.MinorOffset;
-    PixelWalk W{Surface.Row(0),
-                static_cast<std::ptrdiff_t>(L.XMajor ? Mi * Stride + Ma : Ma * Stride + Mi),
-                L.MajorStep * (L.XMajor ? std::ptrdiff_t{1} : Stride),
-                L.MinorStep * (L.XMajor ? Stride : std::ptrdiff_t{1}),
-                L.Err,
-                2 * L.DMaj,
-                2 * L.DMin,
-                L.Bias};
+    for (std::int64_t K = 0; K < Count; ++K, At += Part.Step) *At = Pixel;
+}
+
+// Patterns of a period up to this are laid out pixel by pixel, once a line.
+constexpr std::int64_t MaxTablePeriod = 64;
+
+// A straight part under a pattern. A short pattern's period is laid out as
+// the places and pixels it stores and stored again period after period, so
+// that a dotted grid line costs little more than a store per lit pixel; a
+// long one goes a dash or gap at a time.
+void DashedStraight(const StraightPart& Part, const LineInk& Ink, PixelDash& Dash) {
     const std::uint32_t Pen = Ink.Pen & 0xFFFFFF, Back = Ink.Back & 0xFFFFFF;
-    const bool Opaque = Ink.Opaque;
-    Dash.Skip(L.First);
-    Dash.Runs(L.Last - L.First + 1, [&](bool On, std::int64_t Count) {
-        if (On || Opaque)
-            W.Run<true>(Count, On ? Pen : Back);
-        else
-            W.Run<false>(Count, Back);
+    const std::int64_t Count = Part.Count;
+    std::int64_t Done = 0;
+    if (Dash.Period() > MaxTablePeriod) {
+        Dash.Runs(Count, [&](bool On, std::int64_t Length) {
+            if (On || Ink.Opaque) StoreStraight(Part, Done, Done + Length, On ? Pen : Back);
+            Done += Length;
+        });
+        return;
+    }
+    struct Place {
+        std::int64_t Index;
+        std::ptrdiff_t Offset;
+        std::uint32_t Pixel;
+    };
+    Place Places[MaxTablePeriod];
+    int Used = 0;
+    const std::int64_t Period = std::min(Count, Dash.Period());
+    Dash.Runs(Period, [&](bool On, std::int64_t Length) {
+        if (On || Ink.Opaque)
+            for (std::int64_t K = Done; K < Done + Length; ++K)
+                Places[Used++] = {K, K * Part.Step, On ? Pen : Back};
+        Done += Length;
     });
-    Dash.Skip(L.Steps - (L.Last + 1));
+    Dash.Skip(Count - Period);
+    std::int64_t Start = 0;
+    for (; Start + Period <= Count; Start += Period) {
+        std::uint32_t* At = Part.Start + Start * Part.Step;
+        for (int I = 0; I < Used; ++I) At[Places[I].Offset] = Places[I].Pixel;
+    }
+    for (int I = 0; I < Used && Start + Places[I].Index < Count; ++I)
+        Part.Start[(Start + Places[I].Index) * Part.Step] = Places[I].Pixel;
 }
 
 std::int64_t Held(int V) { return std::clamp<std::int64_t>(V, -detail::Limit, detail::Limit); }
@@ -304,25 +230,10 @@ void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1
         return;
     }
     Dash.Skip(Part.First);
-    const std::uint32_t Pen = Ink.Pen & 0xFFFFFF;
-    const bool Row = Part.Step == 1 || Part.Step == -1;
-    if (Dash.Solid() || Dash.Period() > MaxTablePeriod || (Row && !Ink.Opaque)) {
-        // Each run of the pattern with all its repeats at once: along a row
-        // with transparent gaps that stores only the lit pixels, and beats
-        // a blend of each four pixels with a mask, which must read them.
-        const PixelWalk W{Part.Start, 0, Part.Step, 0, 0, 0, 0, 0};
-        const std::uint32_t Back = Ink.Back & 0xFFFFFF;
-        Dash.Repeats(Part.Count, [&, Period = Dash.Period()](bool On, std::int64_t First, std::int64_t Length,
-                                                             std::int64_t Times) {
-            if (On || Ink.Opaque) W.Straight(First, Length, Times, Period, On ? Pen : Back);
-        });
-    } else {
-        if (Ink.Opaque)
-            OpaqueByTable(Part, Ink, Dash);
-        else
-            TransparentColumnByTable(Part, Pen, Dash);
-        Dash.Skip(Part.Count);
-    }
+    if (Dash.Solid())
+        StoreStraight(Part, 0, Part.Count, Ink.Pen & 0xFFFFFF);
+    else
+        DashedStraight(Part, Ink, Dash);
     Dash.Skip(Part.Steps - Part.First - Part.Count);
 }
 

@@ -24,9 +24,7 @@ struct LineInk {
 void CosmeticLine(Painter& Target, int X0, int Y0, int X1, int Y1, const LineInk& Ink, PixelDash& Dash);
 
 // A line stored plainly inside Box, for a device with no clip shape and the
-// pen copied. Dash is advanced by the line's length. Horizontal and vertical
-// lines skip the walk's setup; a short pattern along one is stored through a
-// table of its lane masks made once per call.
+// pen copied, a dash or gap at a time. Dash is advanced by the line's length.
 void StoredLine(Bitmap& Surface, const RECT& Box, int X0, int Y0, int X1, int Y1, const LineInk& Ink,
                 PixelDash& Dash);
 

@@ -30,18 +30,18 @@ using Words8 = std::uint16_t __attribute__((vector_size(16)));
 // Per 16-bit lane (i c + d (255 - c) + 127) / 255. For a weighted sum v up
 // to 255 * 255 and x = v + 128, that quotient is (x + (x >> 8)) >> 8, and
 // x + (x >> 8) stays below 2^16, so nothing wraps.
-[[gnu::always_inline]] inline Words8 Mix(Words8 Ink, Words8 Dest, Words8 Coverage) {
+Words8 Mix(Words8 Ink, Words8 Dest, Words8 Coverage) {
     const Words8 X = Ink * Coverage + Dest * (255 - Coverage) + 128;
     return (X + (X >> 8)) >> 8;
 }
 
 // The bytes of pixels 0-1 or 2-3 widened to 16-bit lanes. The shuffles here
 // are all unpack patterns, which SSE2 has as single instructions.
-[[gnu::always_inline]] inline Words8 LowWords(Bytes16 V) {
+Words8 LowWords(Bytes16 V) {
     return std::bit_cast<Words8>(
         __builtin_shufflevector(V, Bytes16{}, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23));
 }
-[[gnu::always_inline]] inline Words8 HighWords(Bytes16 V) {
+Words8 HighWords(Bytes16 V) {
     return std::bit_cast<Words8>(
         __builtin_shufflevector(V, Bytes16{}, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31));
 }
@@ -49,7 +49,7 @@ using Words8 = std::uint16_t __attribute__((vector_size(16)));
 // Four pixels under four coverage bytes (the first pixel's in the lowest
 // byte of Coverage), mixed two pixels at a time; pixels under coverage 0
 // keep every bit, top byte included.
-[[gnu::always_inline]] inline Vec CoverFour(Vec Dest, Vec Ink, std::uint32_t Coverage) {
+Vec CoverFour(Vec Dest, Vec Ink, std::uint32_t Coverage) {
     const Words8 C = LowWords(std::bit_cast<Bytes16>(Vec{Coverage, 0, 0, 0}));
     // Pixel k's coverage twice in lane k, then in all four channel lanes.
     const auto Pairs = std::bit_cast<Vec>(__builtin_shufflevector(C, C, 0, 8, 1, 9, 2, 10, 3, 11));
@@ -68,8 +68,7 @@ using Words8 = std::uint16_t __attribute__((vector_size(16)));
 // The last one to three pixels of a run, gathered into a group of their own
 // padded with empty coverage.
 template <typename InkOf>
-[[gnu::always_inline]] inline void CoverTail(std::uint32_t* To, const std::uint8_t* Coverage,
-                                             std::size_t Rest, InkOf InkFor) {
+void CoverTail(std::uint32_t* To, const std::uint8_t* Coverage, std::size_t Rest, InkOf InkFor) {
     std::uint32_t C = Coverage[0];
     Vec D{To[0], 0, 0, 0};
     if (Rest > 1) {
@@ -91,8 +90,7 @@ template <typename InkOf>
 // (glyph rows are mostly empty) and whole coverage is a plain store of the
 // ink.
 template <typename InkOf>
-[[gnu::always_inline]] inline void CoverRun(std::uint32_t* To, const std::uint8_t* Coverage,
-                                            std::size_t Count, InkOf InkFor) {
+void CoverRun(std::uint32_t* To, const std::uint8_t* Coverage, std::size_t Count, InkOf InkFor) {
     std::size_t I = 0;
     for (; I + Lanes <= Count; I += Lanes) {
         std::uint32_t C;
@@ -106,19 +104,16 @@ template <typename InkOf>
 }
 
 // Every bit of the two groups alike.
-[[gnu::always_inline]] inline bool Same(Vec A, Vec B) {
+bool Same(Vec A, Vec B) {
     const auto Diff = std::bit_cast<std::array<std::uint64_t, 2>>(A ^ B);
     return (Diff[0] | Diff[1]) == 0;
 }
 
-// The block's shape is read once: stores through To might alias it, so the
-// compilers would otherwise read it again for every row.
 template <typename InkOf>
 void CoverRows(std::uint32_t* To, std::size_t Stride, const CoverageRows& Coverage, InkOf InkFor) {
     const std::uint8_t* From = Coverage.First;
-    const std::size_t Count = Coverage.Count, Rows = Coverage.Rows, Pitch = Coverage.Pitch;
-    for (std::size_t Row = 0; Row < Rows; ++Row, To += Stride, From += Pitch)
-        CoverRun(To, From, Count, InkFor);
+    for (std::size_t Row = 0; Row < Coverage.Rows; ++Row, To += Stride, From += Coverage.Pitch)
+        CoverRun(To, From, Coverage.Count, InkFor);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Straight one-pixel lines whose pattern is short enough to be laid out as a
-// table (opaque rows and columns, transparent columns), and the ones that
-// stay with the pattern's runs (transparent rows, long patterns, region
-// clips, raster operations other than copy), against the per-pixel rule:
+// table of one period, the ones whose pattern is too long for it and go by
+// the pattern's runs, and those through region clips and raster operations
+// other than copy, against the per-pixel rule:
 // step I of a polyline's walk is lit when position I mod period falls in a
 // dash, and a gap takes the background only when the background is opaque.
 // Each line is followed by a slanted piece back past its start, which shows
@@ -25,14 +25,16 @@ constexpr RECT Box{6, 6, 54, 52};
 
 enum Setting { BoxClip, RegionClip, XorPen };
 
-// The stock pens and user styles, plus a pattern of three (laid out twice to
-// fill four lanes) and one longer than any table holds.
+// The stock pens and user styles, plus a pattern of three, the longest a
+// table holds, one pixel longer, and one far longer.
 std::vector<DashedPen> Pens() {
     std::vector<DashedPen> All = testing::DashedPens(Ink);
     const LOGBRUSH Brush{BS_SOLID, Ink, 0};
     const unsigned Three[] = {1, 2};
-    const unsigned Long[] = {40, 31};
+    const unsigned Longest[] = {2, 62}, Over[] = {33, 32}, Long[] = {40, 31};
     All.push_back({ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Three), {1, 2}});
+    All.push_back({ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Longest), {2, 62}});
+    All.push_back({ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Over), {33, 32}});
     All.push_back({ExtCreatePen(PS_COSMETIC | PS_USERSTYLE, 1, Brush, 2, Long), {40, 31}});
     return All;
 }
