@@ -52,6 +52,8 @@ struct TLinePass {
     // The series colour of the pass: the shadow's and the outline's take its place.
     TColor Colour = clNone;
     bool Markers = false;
+    // Segments set pixels: a flat line with a hidden pen draws nothing.
+    bool LinesDrawn = false;
     bool Is3D = false;
     bool Forward = true;
     int FirstDisplayed = -1;

@@ -19,7 +19,7 @@ TColor TCustomSeries::SegmentColor(const TLinePass& Pass, TColor Color) const {
 void TCustomSeries::DrawSegment(TLinePass& Pass, int ValueIndex, int X, int Y, TColor Color, bool WithMarkers,
                                 bool IsLast) {
     const TLineProgress& Line = Pass.Line;
-    if ((X != Line.PreviousX || Y != Line.PreviousY) && Color != clNone && FDrawLine) {
+    if ((X != Line.PreviousX || Y != Line.PreviousY) && Color != clNone && Pass.LinesDrawn) {
         if (Pass.Is3D)
             DrawSegment3D(Pass, X, Y, Color, IsLast);
         else

@@ -131,11 +131,12 @@ TLinePass TCustomSeries::NewPass(TColor Colour, const TChartPen& Pen, bool Marke
     Pass.Colour = Colour == clDefault ? GetSeriesColor() : Colour;
     Pass.Markers = Markers;
     Pass.Is3D = Chart->GetView3D();
+    Pass.LinesDrawn = FDrawLine && (Pass.Is3D || (Pen.GetVisible() && Pen.GetStyle() != psClear));
     Pass.Forward = DrawValuesForward();
     Pass.FirstDisplayed = Pass.Forward ? FFirstVisibleIndex : FLastVisibleIndex;
     Pass.Dark3DRatio = GetDark3DRatio();
     // Markers drawn between segments would hide rows the column rule counts as set.
-    Pass.MergeColumns = !Pass.Is3D && FDrawLine && !FStairs && !Markers && MergesDenseColumns();
+    Pass.MergeColumns = !Pass.Is3D && Pass.LinesDrawn && !FStairs && !Markers && MergesDenseColumns();
     return Pass;
 }
 
