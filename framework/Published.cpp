@@ -196,15 +196,11 @@ TDefinedProperty MakeBinaryProperty(const char* Name, std::function<void(TStream
     D.Name = Name;
     if (Read)
         D.Read = [Read](TReader& Reader, TPersistent& O) {
-            const std::vector<std::uint8_t> Bytes = Reader.ReadBinary();
-            TCustomMemoryStream Stream(Bytes);
-            Read(Stream, O);
+            Reader.ReadBinary([&](TCustomMemoryStream& Value) { Read(Value, O); });
         };
     if (Write)
         D.Write = [Write](TWriter& Writer, TPersistent& O) {
-            TMemoryStream Stream;
-            Write(Stream, O);
-            Writer.WriteBinary(Stream.Data());
+            Writer.WriteBinary([&](TStream& Value) { Write(Value, O); });
         };
     D.HasData = std::move(HasData);
     return D;

@@ -286,12 +286,23 @@ char TReader::ReadChar() {
 }
 
 std::vector<std::uint8_t> TReader::ReadBinary() {
+    std::vector<std::uint8_t> Bytes;
+    ReadBinary([&Bytes](TCustomMemoryStream& Value) { Bytes.assign(Value.Bytes().begin(), Value.Bytes().end()); });
+    return Bytes;
+}
+
+void TReader::ReadBinary(const std::function<void(TCustomMemoryStream& Value)>& Parse) {
     if (ReadValue() != vaBinary) InvalidValue();
     const auto Length = ReadLittle<std::uint32_t>();
     CheckAvailable(Length);
-    std::vector<std::uint8_t> Bytes(Length);
-    Read(Bytes.data(), Bytes.size());
-    return Bytes;
+    const std::int64_t Start = Position();
+    // The stream is read from the value on; the buffer starts again after it.
+    FStream.SetPosition(Start);
+    FBufferStart = Start + Length;
+    FBufferPos = FBufferEnd = 0;
+    std::vector<std::uint8_t> Spare;
+    TCustomMemoryStream Value(FStream.ReadView(Length, Spare));
+    Parse(Value);
 }
 
 void TReader::SkipValue() {

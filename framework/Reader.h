@@ -75,6 +75,10 @@ public:
     char ReadChar();
     // Tag 10.
     std::vector<std::uint8_t> ReadBinary();
+    // Tag 10, its bytes handed to Parse as a stream of their own (a view of
+    // the reader's bytes when it reads from memory, no copy); the reader goes
+    // on after them however many Parse took.
+    void ReadBinary(const std::function<void(TCustomMemoryStream& Value)>& Parse);
     // Tag 18 as its UTF-16 code units, tag 20 as its bytes.
     std::u16string ReadWideString();
     std::string ReadUTF8String();

@@ -36,6 +36,15 @@ void TStream::WriteBuffer(const void* Buffer, std::size_t Count) {
     if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError("Stream write error");
 }
 
+std::span<const std::uint8_t> TStream::ReadView(std::size_t Count, std::vector<std::uint8_t>& Spare) {
+    // Checked before the allocation: a length read from a stream may be hostile.
+    if (static_cast<std::uint64_t>(Count) > static_cast<std::uint64_t>(Remaining()))
+        throw EReadError("Stream read error");
+    Spare.resize(Count);
+    ReadBuffer(Spare.data(), Count);
+    return Spare;
+}
+
 std::int64_t TStream::CopyFrom(TStream& Source, std::int64_t Count) {
     if (Count == 0) {
         Source.SetPosition(0);
@@ -58,6 +67,13 @@ std::size_t TCustomMemoryStream::Read(void* Buffer, std::size_t Count) {
     std::memcpy(Buffer, FView.data() + FPosition, N);
     FPosition += N;
     return N;
+}
+
+std::span<const std::uint8_t> TCustomMemoryStream::ReadView(std::size_t Count, std::vector<std::uint8_t>&) {
+    if (FPosition > FView.size() || Count > FView.size() - FPosition) throw EReadError("Stream read error");
+    const std::span<const std::uint8_t> View = FView.subspan(FPosition, Count);
+    FPosition += Count;
+    return View;
 }
 
 std::size_t TCustomMemoryStream::Write(const void*, std::size_t) {

@@ -35,6 +35,10 @@ public:
     // "Stream write error"); the position after a short read is unspecified.
     void ReadBuffer(void* Buffer, std::size_t Count);
     void WriteBuffer(const void* Buffer, std::size_t Count);
+    // The next Count bytes, read into Spare, or EReadError "Stream read error"
+    // when fewer remain. A memory stream hands out a view of its own bytes
+    // instead, valid until it is written or destroyed.
+    virtual std::span<const std::uint8_t> ReadView(std::size_t Count, std::vector<std::uint8_t>& Spare);
     // Count bytes from Source's position on; 0 copies all of Source from its start.
     std::int64_t CopyFrom(TStream& Source, std::int64_t Count);
 };
@@ -50,6 +54,7 @@ public:
     std::size_t Write(const void* Buffer, std::size_t Count) override;
     std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) override;
     std::int64_t GetSize() override { return static_cast<std::int64_t>(FView.size()); }
+    std::span<const std::uint8_t> ReadView(std::size_t Count, std::vector<std::uint8_t>& Spare) override;
 
     std::span<const std::uint8_t> Bytes() const { return FView; }
 

@@ -137,6 +137,24 @@ void TWriter::WriteBinary(std::span<const std::uint8_t> Bytes) {
     Write(Bytes.data(), Bytes.size());
 }
 
+void TWriter::WriteBinary(const std::function<void(TStream& Value)>& Fill) {
+    WriteValue(vaBinary);
+    FlushBuffer();
+    const std::int64_t LengthAt = FStream.GetPosition();
+    constexpr std::uint8_t Unknown[4] = {};
+    FStream.WriteBuffer(Unknown, sizeof Unknown);
+    Fill(FStream);
+    const std::int64_t End = FStream.GetPosition();
+    // Negative too if Fill went back before its start.
+    const auto Length = static_cast<std::uint64_t>(End - LengthAt - 4);
+    if (Length > std::numeric_limits<std::uint32_t>::max())
+        throw EWriteError("Binary value too long for the stream");
+    FStream.SetPosition(LengthAt);
+    WriteLittle(static_cast<std::uint32_t>(Length));
+    FlushBuffer();
+    FStream.SetPosition(End);
+}
+
 void TWriter::WriteWideString(std::u16string_view Units) {
     if (Units.size() > std::numeric_limits<std::uint32_t>::max())
         throw EWriteError("String too long for the stream");

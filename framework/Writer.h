@@ -12,6 +12,7 @@
 #include "framework/Streams.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,6 +51,9 @@ public:
     void WriteIdent(std::string_view Value);
     void WriteBoolean(bool Value) { WriteValue(Value ? vaTrue : vaFalse); }
     void WriteBinary(std::span<const std::uint8_t> Bytes);
+    // Tag 10 with the bytes Fill writes to the stream at its position, with
+    // no copy in between; their length is filled in afterwards.
+    void WriteBinary(const std::function<void(TStream& Value)>& Fill);
     // Tag 18 with UTF-16 code units, tag 20 with UTF-8 bytes.
     void WriteWideString(std::u16string_view Units);
     void WriteUTF8String(std::string_view Bytes);

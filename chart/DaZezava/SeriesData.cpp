@@ -173,10 +173,8 @@ void TChartSeries::WriteData(TStream& Stream) {
 
 void TChartSeries::ReadData(TStream& Stream) {
     Clear();
-    const std::int64_t Available = Stream.Remaining();
-    std::vector<std::uint8_t> Bytes(static_cast<std::size_t>(std::max<std::int64_t>(Available, 0)));
-    Stream.ReadBuffer(Bytes.data(), Bytes.size());
-    TDataReader In(Bytes);
+    std::vector<std::uint8_t> Spare;
+    TDataReader In(Stream.ReadView(static_cast<std::size_t>(Stream.Remaining()), Spare));
     const auto Flags = In.Take<std::uint8_t>();
     const auto N = In.Take<std::int32_t>();
     const int Further = FValueLists.Count() - 2;
@@ -206,8 +204,8 @@ void TChartSeries::ReadData(TStream& Stream) {
                     P.Height = In.Take<std::int32_t>();
                     P.MarkLeftTop = In.TakePoint();
                     P.Width = In.Take<std::int32_t>();
-                    FMarks->Positions().Put(Index, P);
-                    *FMarks->Positions().Get(Index) = P;
+                    // Whole, flags and all: Put would mark every stored placement custom.
+                    FMarks->Positions().Ensure(Index) = P;
                 }
             }
         });

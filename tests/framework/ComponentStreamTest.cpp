@@ -12,6 +12,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 
 namespace vur {
@@ -509,6 +510,63 @@ TEST_F(ComponentStream, FilesHoldComponentsAndOnlyRegularFilesAreOpened) {
     ASSERT_EQ(mkfifo(Fifo.c_str(), 0600), 0);
     EXPECT_THROW(ReadComponentFromFile(Fifo, Copy), EFOpenError);
     std::filesystem::remove_all(Dir);
+}
+
+// A binary value is written through the stream itself and read as its own
+// stream: the bytes equal those written from a buffer, the reader goes on
+// after the value however much of it was parsed, and a claimed length beyond
+// the stream is refused before anything is parsed, on memory and on files.
+TEST_F(ComponentStream, BinaryValuesStreamInPlaceOnMemoryAndFiles) {
+    const std::string File = (std::filesystem::temp_directory_path() / "vur_binary_values.bin").string();
+    const auto Open = [&](bool OnFile) -> std::unique_ptr<TStream> {
+        if (OnFile) return std::make_unique<TFileStream>(File, fmCreate);
+        return std::make_unique<TMemoryStream>();
+    };
+    for (const bool OnFile : {false, true}) {
+        // Longer than the writer's and the reader's buffers.
+        for (const std::size_t Length : std::initializer_list<std::size_t>{0, 3, 70000}) {
+            SCOPED_TRACE(std::to_string(OnFile) + " " + std::to_string(Length));
+            std::vector<std::uint8_t> Value(Length);
+            for (std::size_t I = 0; I < Length; ++I) Value[I] = static_cast<std::uint8_t>(I * 7 + 1);
+            TMemoryStream Expected;
+            {
+                TWriter Writer(Expected);
+                Writer.WriteString("before");
+                Writer.WriteBinary(Value);
+                Writer.WriteString("after");
+            }
+            const std::unique_ptr<TStream> Stream = Open(OnFile);
+            {
+                TWriter Writer(*Stream);
+                Writer.WriteString("before");
+                Writer.WriteBinary([&](TStream& Out) { Out.WriteBuffer(Value.data(), Value.size()); });
+                Writer.WriteString("after");
+            }
+            TMemoryStream Stored;
+            Stored.LoadFromStream(*Stream);
+            EXPECT_EQ(Stored.Data(), Expected.Data());
+
+            Stream->SetPosition(0);
+            TReader Reader(*Stream);
+            EXPECT_EQ(Reader.ReadString(), "before");
+            Reader.ReadBinary([&](TCustomMemoryStream& In) {
+                EXPECT_EQ(In.Bytes().size(), Length);
+                EXPECT_TRUE(std::equal(In.Bytes().begin(), In.Bytes().end(), Value.begin(), Value.end()));
+                std::uint8_t First = 0;
+                if (Length > 0) In.ReadBuffer(&First, 1);
+            });
+            EXPECT_EQ(Reader.ReadString(), "after");
+        }
+        const std::unique_ptr<TStream> Hostile = Open(OnFile);
+        const std::uint8_t Claim[] = {vaBinary, 0, 0, 0, 0x80, 'x'};
+        Hostile->WriteBuffer(Claim, sizeof Claim);
+        Hostile->SetPosition(0);
+        TReader Reader(*Hostile);
+        bool Parsed = false;
+        EXPECT_THROW(Reader.ReadBinary([&](TCustomMemoryStream&) { Parsed = true; }), EReadError);
+        EXPECT_FALSE(Parsed);
+    }
+    std::filesystem::remove(File);
 }
 
 TEST_F(ComponentStream, MemoryStreamsReadWriteAndSeekWithinBounds) {
