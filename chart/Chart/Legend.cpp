@@ -43,7 +43,7 @@ void TLegendSymbol::Changed() const {
 
 int TLegendSymbol::CalcWidth(int A, int ItemHeight) const {
     if (!FVisible) return 0;
-    if (FSquared) return ItemHeight - 5;
+    if (FSquared) return ItemHeight - LegendSymbolTrimTop - LegendSymbolTrimBottom;
     if (FWidthUnits == lcsPixels) return FWidth;
     return Round(A * FWidth / 100.0);
 }
@@ -79,11 +79,14 @@ namespace {
 
 int VisibleFrameWidth(const TChartPen* Frame) { return Frame->GetVisible() ? Frame->GetWidth() : 0; }
 
+// An opaque title box keeps a pixel of room above and below its lines.
+constexpr int TitleTextMargin = 1;
+
 } // namespace
 
 int TLegendTitle::CalcHeight() const {
     int Height = FText->Count() * Canvas()->GetFontHeight();
-    if (!GetTransparent()) Height += 2 + 2 * VisibleFrameWidth(GetFrame());
+    if (!GetTransparent()) Height += 2 * TitleTextMargin + 2 * VisibleFrameWidth(GetFrame());
     return Height;
 }
 
@@ -99,7 +102,8 @@ int TLegendTitle::CalcTotalWidth() const {
 void TLegendTitle::DrawIn(const TRect& LegendRect) {
     TVurCanvas3D* C = Canvas();
     C->AssignFont(GetFont());
-    TRect R{LegendRect.Left + 2, LegendRect.Top + 2, LegendRect.Right - 2, LegendRect.Top + 2 + CalcHeight()};
+    const int Top = LegendRect.Top + LegendBoxInset;
+    TRect R{LegendRect.Left + LegendBoxInset, Top, LegendRect.Right - LegendBoxInset, Top + CalcHeight()};
     if (!GetTransparent()) {
         const int HorizSize = GetShadow()->GetHorizSize();
         if (HorizSize > 0)
@@ -119,7 +123,7 @@ void TLegendTitle::DrawIn(const TRect& LegendRect) {
     if (GetTextFormat() == ttfHtml) {
         std::string All = FText->Count() > 0 ? FText->Get(0) : std::string();
         for (int I = 1; I < FText->Count(); ++I) All += "\r\n" + FText->Get(I);
-        C->TextOut(R.Left + HalfW, R.Top + 1, All, true);
+        C->TextOut(R.Left + HalfW, R.Top + TitleTextMargin, All, true);
         return;
     }
     for (int I = 0; I < FText->Count(); ++I) {
@@ -129,7 +133,7 @@ void TLegendTitle::DrawIn(const TRect& LegendRect) {
             X = R.Right - C->TextWidth(Line) - HalfW;
         else if (FTextAlignment == taCenter)
             X = (R.Left + R.Right - C->TextWidth(Line)) / 2;
-        C->TextOut(X, R.Top + 1 + I * FontHeight, Line);
+        C->TextOut(X, R.Top + TitleTextMargin + I * FontHeight, Line);
     }
 }
 
@@ -269,7 +273,7 @@ int TCustomChartLegend::Clicked(int X, int Y) const {
     if (!ContainsPoint(X, Y)) return -1;
     int Row = -1;
     for (int R = 0; R < L.NumRows && Row == -1; ++R) {
-        const int Top = L.FirstItemTop + 1 + R * L.ItemHeight;
+        const int Top = L.FirstItemTop + LegendRowMargin + R * L.ItemHeight;
         if (Y >= Top && Y <= Top + L.ItemHeight) Row = R;
     }
     if (Row == -1) return -1;

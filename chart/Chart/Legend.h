@@ -55,7 +55,7 @@ public:
     void SetWidthUnits(TLegendSymbolSize Value) { Set(FWidthUnits, Value); }
     TLegendSymbolPosition GetPosition() const { return FPosition; }
     void SetPosition(TLegendSymbolPosition Value) { Set(FPosition, Value); }
-    // As wide as an item is high (less 5).
+    // As wide as an item is high, less the symbol's trims.
     bool GetSquared() const { return FSquared; }
     void SetSquared(bool Value) { Set(FSquared, Value); }
     // Symbols of neighbouring rows touch.
@@ -123,6 +123,24 @@ private:
     std::unique_ptr<TStringList> FText;
     TAlignment FTextAlignment = taLeftJustify;
 };
+
+// The legend's fixed spacings, in pixels.
+// The title box and the rows sit this far inside the legend box.
+constexpr int LegendBoxInset = 2;
+// The rows start one pixel below the title and end one above the box's bottom.
+constexpr int LegendRowMargin = 1;
+// From an item's x to its first column, symbol or text.
+constexpr int LegendItemIndent = 6;
+// Between the symbol and the text after it.
+constexpr int LegendSymbolTextGap = 4;
+// The symbol is cut this much from its row at the top and at the bottom.
+constexpr int LegendSymbolTrimTop = 2;
+constexpr int LegendSymbolTrimBottom = 3;
+// The check box column left of each item, the glyph this far into it, and
+// the least row height that holds the glyph.
+constexpr int LegendCheckBoxColumn = 15;
+constexpr int LegendCheckBoxIndent = 4;
+constexpr int LegendCheckBoxRowHeight = 17;
 
 // The legend's per-paint measures; they also answer clicks until the next paint.
 struct TLegendLayout {

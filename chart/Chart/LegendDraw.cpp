@@ -12,6 +12,11 @@ namespace vur {
 
 namespace {
 
+// Beside a check box the text stands one pixel lower.
+constexpr int CheckBoxTextDrop = 1;
+// A horizontal legend's dividing line stands this far into the indent of the item after it.
+constexpr int DividingLineIndent = 2;
+
 // Column 0 or 1 of a value item is right-aligned under these text styles.
 bool RightAligned(TLegendTextStyle Style, int Column) {
     if (Column == 0)
@@ -40,7 +45,8 @@ void TCustomChartLegend::DrawItems() {
 int TCustomChartLegend::ColumnOffset(int Position) const {
     if (GetVertical()) return 0;
     const TLegendLayout& L = FLayout;
-    return (Position % L.NumCols) * (L.TextBlockWidth + L.SymbolWidth + 6 + (L.CheckBoxes ? 15 : 0));
+    return (Position % L.NumCols) *
+           (L.TextBlockWidth + L.SymbolWidth + LegendItemIndent + (L.CheckBoxes ? LegendCheckBoxColumn : 0));
 }
 
 void TCustomChartLegend::DrawItem(int Index, int Position) {
@@ -49,9 +55,10 @@ void TCustomChartLegend::DrawItem(int Index, int Position) {
     const TLegendLayout& L = FLayout;
     const int Row = GetVertical() ? Position : Position / L.NumCols;
     const int X = L.XItems + ColumnOffset(Position);
-    int Y = L.FirstItemTop + 1 + Row * L.ItemHeight + FVertSpacing / 2;
-    int TextX = FSymbol->GetPosition() == spRight ? X + 6 : X + L.SymbolWidth + 10;
-    int SymbolX = FSymbol->GetPosition() == spRight ? X + L.TextBlockWidth + 6 : X + 6;
+    int Y = L.FirstItemTop + LegendRowMargin + Row * L.ItemHeight + FVertSpacing / 2;
+    const bool SymbolRight = FSymbol->GetPosition() == spRight;
+    int TextX = X + LegendItemIndent + (SymbolRight ? 0 : L.SymbolWidth + LegendSymbolTextGap);
+    int SymbolX = X + LegendItemIndent + (SymbolRight ? L.TextBlockWidth : 0);
     if (C->OnGetLegendPos) C->OnGetLegendPos(C, Index, TextX, Y, SymbolX);
 
     Canvas->AssignFont(GetFont());
@@ -80,19 +87,20 @@ void TCustomChartLegend::DrawItem(int Index, int Position) {
             int PartX = ColumnX;
             if (L.Style != lsSeries && RightAligned(FTextStyle, Column))
                 PartX += Width - (Html ? HtmlTextExtent(*Canvas, Part).X : Canvas->TextWidth(Part));
-            Canvas->TextOut(PartX, L.CheckBoxes ? Y + 1 : Y, Part, Html);
+            Canvas->TextOut(PartX, L.CheckBoxes ? Y + CheckBoxTextDrop : Y, Part, Html);
         }
         ColumnX += Width + L.SpaceWidth;
     }
 
     TRect Symbol{SymbolX, Y, SymbolX + L.SymbolWidth, Y + L.ItemHeight + 1};
     const int Shown = L.LastValue - L.FirstValue + 1;
-    if (!FSymbol->GetContinuous() || Position == 0) Symbol.Top += 2;
-    if (!FSymbol->GetContinuous() || Position == Shown - 1) Symbol.Bottom -= FVertSpacing + 3;
+    if (!FSymbol->GetContinuous() || Position == 0) Symbol.Top += LegendSymbolTrimTop;
+    if (!FSymbol->GetContinuous() || Position == Shown - 1)
+        Symbol.Bottom -= FVertSpacing + LegendSymbolTrimBottom;
     if (L.CheckBoxes) {
         if (const TChartSeries* Series = SeriesOfItem(Index)) {
             const int RowHeight = L.ItemHeight - FVertSpacing;
-            DrawCheckBox(*Canvas, GetShapeBounds().Left + 4 + ColumnOffset(Position),
+            DrawCheckBox(*Canvas, GetShapeBounds().Left + LegendCheckBoxIndent + ColumnOffset(Position),
                          Y + std::max(0, (RowHeight - CheckBoxSize) / 2), Series->GetActive(),
                          FCheckBoxesStyle == cbsRadio);
         }
@@ -131,7 +139,8 @@ void TCustomChartLegend::DrawDividingLine(int Position, int Y) {
     const int Offset = ColumnOffset(Position);
     if (Offset == 0) return;
     Canvas->AssignVisiblePen(FDividingLines.get());
-    Canvas->Line(B.Left + Offset + 2, B.Top, B.Left + Offset + 2, B.Bottom);
+    const int X = B.Left + Offset + DividingLineIndent;
+    Canvas->Line(X, B.Top, X, B.Bottom);
 }
 
 void TCustomChartLegend::DrawPlainSymbol(const TRect& Rect) {

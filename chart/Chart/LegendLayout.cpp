@@ -14,8 +14,14 @@ namespace vur {
 
 namespace {
 
-// Pixels of the check box column, left of the items.
-constexpr int CheckBoxColumn = 15;
+// A horizontal legend keeps this much room per item and at the sides when
+// it works out how many columns fit.
+constexpr int ColumnFitRoom = 8, ColumnFitRoomWithCheckBoxes = 35, SideRoom = 8;
+// Its box is as wide as its columns and BoxWidthRoom more; with check boxes
+// each column adds CheckBoxWidthPerItem and the box CheckBoxWidthRoom once.
+constexpr int BoxWidthRoom = 10, CheckBoxWidthPerItem = 13, CheckBoxWidthRoom = 8;
+// Without a set margin the plot keeps this share of the chart from the legend.
+constexpr int DefaultHorizMarginPercent = 3, DefaultVertMarginPercent = 4;
 
 int CeilDiv(int A, int B) { return (A + B - 1) / B; }
 
@@ -34,7 +40,7 @@ void TCustomChartLegend::DrawLegend() {
     FLayout.TitleShown = FTitle->Shown();
     if (FLayout.TitleShown) {
         Canvas->AssignFont(FTitle->GetFont());
-        FLayout.TitleHeight = FTitle->CalcHeight() + 2;
+        FLayout.TitleHeight = FTitle->CalcHeight() + LegendBoxInset;
         if (!FTitle->GetTransparent()) FLayout.TitleHeight += std::abs(FTitle->GetShadow()->GetVertSize());
         FLayout.TitleWidth = FTitle->CalcTotalWidth();
     }
@@ -51,7 +57,7 @@ void TCustomChartLegend::DrawLegend() {
         CalcHorizontalBounds(Bounds);
     }
     // Height: the rows and the title.
-    const int Height = FLayout.ItemHeight * FLayout.NumRows + 2 + FLayout.TitleHeight;
+    const int Height = FLayout.ItemHeight * FLayout.NumRows + 2 * LegendRowMargin + FLayout.TitleHeight;
     if (FAlignment == laBottom && !GetCustomPosition())
         Bounds.Top = Bounds.Bottom - Height;
     else
@@ -99,7 +105,7 @@ void TCustomChartLegend::CalcMeasures() {
     TLegendLayout& L = FLayout;
     L.SpaceWidth = Canvas->TextWidth(" ");
     int FontHeight = Canvas->GetFontHeight();
-    if (L.CheckBoxes) FontHeight = std::max(FontHeight, 17);
+    if (L.CheckBoxes) FontHeight = std::max(FontHeight, LegendCheckBoxRowHeight);
     L.ItemHeight = FontHeight + FVertSpacing;
     if (GetVertical() && FDividingLines->GetVisible()) L.ItemHeight += FDividingLines->GetWidth();
 }
@@ -144,17 +150,17 @@ void TCustomChartLegend::CalcVerticalBounds(TRect& Bounds) {
             : std::clamp((Plot.Bottom - 2 * L.FrameWidth - L.FirstItemTop) / L.ItemHeight, 0, L.TotalItems);
     L.LastValue = std::min(L.TotalItems, L.NumRows) + L.FirstValue - 1;
     MeasureText(L.FirstValue, L.LastValue);
-    int Width = L.TextBlockWidth + 10;
+    int Width = L.TextBlockWidth + LegendItemIndent + LegendSymbolTextGap;
     L.SymbolWidth = FSymbol->CalcWidth(Width, L.ItemHeight);
     Width += L.SymbolWidth;
     if (L.TitleShown) Width = std::max(Width, L.TitleWidth);
     if (FAlignment == laRight && !GetCustomPosition()) {
         Bounds.Right = Plot.Right - GetShadow()->GetHorizSize() - L.FrameWidth - 1;
-        Bounds.Left = Bounds.Right - Width - (L.CheckBoxes ? CheckBoxColumn : 0);
+        Bounds.Left = Bounds.Right - Width - (L.CheckBoxes ? LegendCheckBoxColumn : 0);
     } else if (!GetCustomPosition()) {
         Bounds.Left = Plot.Left + L.FrameWidth + 1;
     }
-    L.XItems = Bounds.Left + (L.CheckBoxes ? CheckBoxColumn : 0);
+    L.XItems = Bounds.Left + (L.CheckBoxes ? LegendCheckBoxColumn : 0);
     Bounds.Right = L.XItems + Width;
 }
 
@@ -171,17 +177,19 @@ void TCustomChartLegend::CalcHorizontalBounds(TRect& Bounds) {
         else
             Bounds.Top = Plot.Top + L.FrameWidth + 1;
     }
-    const int ItemWidth = L.TextBlockWidth + L.SymbolWidth + (L.CheckBoxes ? 35 : 8);
-    L.NumCols = 8 >= Plot.Right
-                    ? 0
-                    : std::clamp((C->GetChartWidth() - 2 * L.FrameWidth - 8) / ItemWidth, 0, L.TotalItems);
+    const int ItemWidth =
+        L.TextBlockWidth + L.SymbolWidth + (L.CheckBoxes ? ColumnFitRoomWithCheckBoxes : ColumnFitRoom);
+    L.NumCols =
+        SideRoom >= Plot.Right
+            ? 0
+            : std::clamp((C->GetChartWidth() - 2 * L.FrameWidth - SideRoom) / ItemWidth, 0, L.TotalItems);
     // Never more rows than the plot's height holds, however many items there are.
-    const int RowsThatFit =
-        std::max(0, (Plot.Bottom - Plot.Top - 2 * L.FrameWidth - 2 - L.TitleHeight) / L.ItemHeight);
+    const int RowsThatFit = std::max(
+        0, (Plot.Bottom - Plot.Top - 2 * L.FrameWidth - 2 * LegendRowMargin - L.TitleHeight) / L.ItemHeight);
     L.NumRows = L.NumCols < 1 ? 0 : std::min({CeilDiv(L.TotalItems, L.NumCols), FMaxNumRows, RowsThatFit});
     L.LastValue = std::min(L.TotalItems, L.NumCols * L.NumRows) + L.FirstValue - 1;
-    int Total = L.NumCols * (L.TextBlockWidth + L.SymbolWidth + 6) + 10;
-    if (L.CheckBoxes) Total += 13 * L.NumCols + 8;
+    int Total = L.NumCols * (L.TextBlockWidth + L.SymbolWidth + LegendItemIndent) + BoxWidthRoom;
+    if (L.CheckBoxes) Total += CheckBoxWidthPerItem * L.NumCols + CheckBoxWidthRoom;
     const int Half = std::min(C->GetChartWidth(), Total) / 2;
     if (!GetCustomPosition()) {
         const TRect& ChartBounds = C->GetChartBounds();
@@ -189,7 +197,7 @@ void TCustomChartLegend::CalcHorizontalBounds(TRect& Bounds) {
                       C->GetChartXCenter() - Half;
     }
     Bounds.Right = Bounds.Left + 2 * Half;
-    L.XItems = Bounds.Left + (L.CheckBoxes ? CheckBoxColumn : 0);
+    L.XItems = Bounds.Left + (L.CheckBoxes ? LegendCheckBoxColumn : 0);
 }
 
 void TCustomChartLegend::ResizeChartRect() const {
@@ -197,13 +205,15 @@ void TCustomChartLegend::ResizeChartRect() const {
     TRect Plot = C->GetChartRect();
     const TRect& B = GetShapeBounds();
     if (GetVertical()) {
-        const int Margin = FHorizMargin != 0 ? FHorizMargin : 3 * C->GetChartWidth() / 100;
+        const int Margin =
+            FHorizMargin != 0 ? FHorizMargin : DefaultHorizMarginPercent * C->GetChartWidth() / 100;
         if (FAlignment == laLeft)
             Plot.Left = B.Right + Margin;
         else
             Plot.Right = B.Left - Margin;
     } else {
-        const int Margin = FVertMargin != 0 ? FVertMargin : 4 * C->GetChartHeight() / 100;
+        const int Margin =
+            FVertMargin != 0 ? FVertMargin : DefaultVertMarginPercent * C->GetChartHeight() / 100;
         if (FAlignment == laTop)
             Plot.Top = B.Bottom + C->GetShadow()->GetVertSize() + Margin;
         else
