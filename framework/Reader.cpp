@@ -287,7 +287,8 @@ char TReader::ReadChar() {
 
 std::vector<std::uint8_t> TReader::ReadBinary() {
     std::vector<std::uint8_t> Bytes;
-    ReadBinary([&Bytes](TCustomMemoryStream& Value) { Bytes.assign(Value.Bytes().begin(), Value.Bytes().end()); });
+    ReadBinary(
+        [&Bytes](TCustomMemoryStream& Value) { Bytes.assign(Value.Bytes().begin(), Value.Bytes().end()); });
     return Bytes;
 }
 

@@ -3,6 +3,7 @@
 // of their own that grows as it is written), file streams in a file.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <span>
@@ -39,6 +40,9 @@ public:
     // when fewer remain. A memory stream hands out a view of its own bytes
     // instead, valid until it is written or destroyed.
     virtual std::span<const std::uint8_t> ReadView(std::size_t Count, std::vector<std::uint8_t>& Spare);
+    // A hint that Count more bytes are about to be written: a memory stream
+    // makes room for them at once instead of growing step by step.
+    virtual void Expect(std::size_t) {}
     // Count bytes from Source's position on; 0 copies all of Source from its start.
     std::int64_t CopyFrom(TStream& Source, std::int64_t Count);
 };
@@ -74,6 +78,7 @@ public:
     TMemoryStream() = default;
 
     std::size_t Write(const void* Buffer, std::size_t Count) override;
+    void Expect(std::size_t Count) override { FData.reserve(std::max(FData.size(), Position() + Count)); }
     void SetSize(std::int64_t Value);
     void Clear();
     const std::vector<std::uint8_t>& Data() const { return FData; }

@@ -102,6 +102,12 @@ private:
     std::size_t FPos = 0;
 };
 
+// The smallest record the flags allow, with Further values after the first two.
+std::size_t SmallestRecord(std::uint8_t Flags, std::size_t Further) {
+    return 8 + ((Flags & dfPositions) ? 8 : 0) + ((Flags & dfColors) ? 4 : 0) + ((Flags & dfLabels) ? 1 : 0) +
+           8 * Further + ((Flags & dfMarks) ? PlacementSize : 0);
+}
+
 } // namespace
 
 bool TChartSeries::IsDataStored() const { return FForceSaveData || (FDataLoaded && !FDontSaveData); }
@@ -139,6 +145,8 @@ void TChartSeries::WriteData(TStream& Stream) {
     const std::size_t Further = static_cast<std::size_t>(FValueLists.Count() - 2);
     // The longest a record can be; each record is written whole into the block.
     const std::size_t RecordSize = 8 + 8 + 4 + 1 + TDataWriter::MaxLabel + 8 * Further + PlacementSize;
+    // Exact without labels; a memory stream grows once, not by doubling through fresh pages.
+    Stream.Expect(5 + static_cast<std::size_t>(N) * SmallestRecord(Flags, Further));
     TDataWriter Out(Stream, RecordSize);
     Out.Reserve(5);
     Out.Put(Flags);
@@ -177,12 +185,10 @@ void TChartSeries::ReadData(TStream& Stream) {
     TDataReader In(Stream.ReadView(static_cast<std::size_t>(Stream.Remaining()), Spare));
     const auto Flags = In.Take<std::uint8_t>();
     const auto N = In.Take<std::int32_t>();
-    const int Further = FValueLists.Count() - 2;
-    // The smallest record the flags allow: a count that cannot fit is refused before anything is read.
-    const std::size_t Smallest = 8 + ((Flags & dfPositions) ? 8 : 0) + ((Flags & dfColors) ? 4 : 0) +
-                                 ((Flags & dfLabels) ? 1 : 0) + 8 * static_cast<std::size_t>(Further) +
-                                 ((Flags & dfMarks) ? PlacementSize : 0);
-    if (N < 0 || static_cast<std::size_t>(N) > In.Remaining() / Smallest)
+    // A count that cannot fit is refused before anything is read.
+    if (N < 0 ||
+        static_cast<std::size_t>(N) >
+            In.Remaining() / SmallestRecord(Flags, static_cast<std::size_t>(FValueLists.Count() - 2)))
         throw EReadError("Stream read error");
     try {
         WithinUpdate([&] {
