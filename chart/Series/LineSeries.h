@@ -13,6 +13,7 @@
 #include "chart/RoVedure/Geometry.h"
 #include "chart/RoVedure/Shadow.h"
 #include "chart/Series/LinePass.h"
+#include "chart/Series/MarkerSieve.h"
 #include "chart/Series/StackedPoints.h"
 
 #include <functional>
@@ -103,7 +104,8 @@ public:
     // Pen and brush of one segment in the line pen.
     void LinePrepareCanvas(TCanvas3D* Canvas, TColor Color);
     // The marker of one point in its style; only called while the pointer
-    // is visible (LineSeriesPointer.cpp).
+    // is visible, and where markers alone all look alike, only for the last
+    // of those at each pixel (LineSeriesPointer.cpp).
     virtual void DrawPointer(int ValueIndex, int X, int Y, TColor Color);
     // The point's marker style: OnGetPointerStyle's answer, else the pointer's Style.
     TSeriesPointerStyle GetPointerStyle(int ValueIndex);
@@ -136,6 +138,13 @@ private:
     TLinePass NewPass(TColor Colour, const TChartPen& Pen, bool Markers);
     // The visible points of a pass, a run at a time.
     void DrawPass(TLinePass& Pass);
+    // The pass draws markers alone, all alike, each covering exactly an
+    // earlier one at its pixel: only the last at each pixel shows.
+    bool OnlyLastMarkersShow(const TLinePass& Pass) const;
+    // Those last markers, in drawing order.
+    void DrawLastMarkers(TLinePass& Pass);
+    // The markers start from a black pen and a brush in the point's colour.
+    void StartMarker(TLinePass& Pass, TColor Color);
     // The points of a run from slot From on that go on in the current column
     // in the prepared colour, drawn at once; the slot after them.
     int MergeColumn(TLinePass& Pass, std::span<const int> PixelX, std::span<const int> PixelY, int Low,
@@ -179,6 +188,8 @@ private:
     TStackedPoints FStackedPoints{*this};
     // Where the line has got to while a chart draws the series point by point.
     TLineProgress FPointByPoint;
+    // Reused by every paint of markers alone.
+    TMarkerSieve FMarkerSieve;
 };
 
 // A line through the points; its pointer starts hidden.

@@ -30,6 +30,32 @@ int MarkLength(TSeriesMarks* Marks) {
 // a source can hand out its values as they are stored.
 constexpr int RunLength = TChartValueList::CapacityStep;
 
+// Maps the points from First on, stepping by Step up to End, a run at a
+// time: Visit(Low, From, Stop, Xs, Ys) gets the run's indices From up to
+// Stop, whose pixels Xs and Ys hold from index Low on.
+template <class TVisit>
+void WalkRuns(const TLinePass& Pass, int First, int End, int Step, TVisit&& Visit) {
+    std::array<double, RunLength> XScratch;
+    std::array<double, RunLength> YScratch;
+    std::array<int, RunLength> PixelX;
+    std::array<int, RunLength> PixelY;
+    const TSeriesPoints& Points = *Pass.Points;
+    for (int Index = First; Index != End;) {
+        // The run: from Index to the end of its block in walking order,
+        // mapped all at once before any of it is used.
+        const int BlockStart = Index - Index % RunLength;
+        const int Stop = Step > 0 ? std::min(End, BlockStart + RunLength) : std::max(End, BlockStart - 1);
+        const int Low = std::min(Index, Stop - Step);
+        const auto Count = static_cast<std::size_t>(std::abs(Stop - Index));
+        const std::span<int> Xs = std::span(PixelX).first(Count);
+        const std::span<int> Ys = std::span(PixelY).first(Count);
+        Pass.X.Map(Points.Values(true, Low, static_cast<int>(Count), XScratch), Xs);
+        Pass.Y.Map(Points.Values(false, Low, static_cast<int>(Count), YScratch), Ys);
+        Visit(Low, Index, Stop, std::span<const int>(Xs), std::span<const int>(Ys));
+        Index = Stop;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- depth and margins
@@ -141,39 +167,60 @@ TLinePass TCustomSeries::NewPass(TColor Colour, const TChartPen& Pen, bool Marke
 }
 
 void TCustomSeries::DrawPass(TLinePass& Pass) {
-    std::array<double, RunLength> XScratch;
-    std::array<double, RunLength> YScratch;
-    std::array<int, RunLength> PixelX;
-    std::array<int, RunLength> PixelY;
+    if (OnlyLastMarkersShow(Pass)) {
+        DrawLastMarkers(Pass);
+        return;
+    }
     const TSeriesPoints& Points = *Pass.Points;
     const int Step = Pass.Forward ? 1 : -1;
     const int End = (Pass.Forward ? FLastVisibleIndex : FFirstVisibleIndex) + Step;
-    int Index = Pass.FirstDisplayed;
-    while (Index != End) {
-        // The run: from Index to the end of its block in drawing order, mapped
-        // all at once before any of it is drawn.
-        const int BlockStart = Index - Index % RunLength;
-        const int Stop = Pass.Forward ? std::min(End, BlockStart + RunLength) : std::max(End, BlockStart - 1);
-        const int Low = std::min(Index, Stop - Step);
-        const auto Count = static_cast<std::size_t>(std::abs(Stop - Index));
-        const std::span<int> Xs = std::span(PixelX).first(Count);
-        const std::span<int> Ys = std::span(PixelY).first(Count);
-        Pass.X.Map(Points.Values(true, Low, static_cast<int>(Count), XScratch), Xs);
-        Pass.Y.Map(Points.Values(false, Low, static_cast<int>(Count), YScratch), Ys);
-        while (Index != Stop) {
-            const auto Slot = static_cast<std::size_t>(Index - Low);
-            const TColor Colour = Pass.Uniform ? Pass.Colour : Points.Colour(Index, Pass.Colour);
-            const TLineProgress& Line = Pass.Line;
-            if (Pass.MergeColumns && Xs[Slot] == Pass.Column.X && Xs[Slot] == Line.PreviousX &&
-                Colour != clNone && Line.PreviousColor != clNone && Index != Pass.FirstDisplayed &&
-                SegmentColor(Pass, Colour) == Pass.Prepared.Color) {
-                Index = Low + MergeColumn(Pass, Xs, Ys, Low, Index - Low, Stop - Low);
-                continue;
-            }
-            DrawPoint(Pass, Index, Colour, Xs[Slot], Ys[Slot]);
-            Index += Step;
-        }
-    }
+    WalkRuns(Pass, Pass.FirstDisplayed, End, Step,
+             [&](int Low, int Index, int Stop, std::span<const int> Xs, std::span<const int> Ys) {
+                 while (Index != Stop) {
+                     const auto Slot = static_cast<std::size_t>(Index - Low);
+                     const TColor Colour = Pass.Uniform ? Pass.Colour : Points.Colour(Index, Pass.Colour);
+                     const TLineProgress& Line = Pass.Line;
+                     if (Pass.MergeColumns && Xs[Slot] == Pass.Column.X && Xs[Slot] == Line.PreviousX &&
+                         Colour != clNone && Line.PreviousColor != clNone && Index != Pass.FirstDisplayed &&
+                         SegmentColor(Pass, Colour) == Pass.Prepared.Color) {
+                         Index = Low + MergeColumn(Pass, Xs, Ys, Low, Index - Low, Stop - Low);
+                         continue;
+                     }
+                     DrawPoint(Pass, Index, Colour, Xs[Slot], Ys[Slot]);
+                     Index += Step;
+                 }
+             });
+}
+
+bool TCustomSeries::OnlyLastMarkersShow(const TLinePass& Pass) const {
+    // Every marker of the pass must set its pixels to colours that depend
+    // only on where they are: one look, no blend, no raster operation
+    // reading the picture, no dash pattern running on from marker to marker.
+    if (!Pass.Markers || Pass.LinesDrawn || Pass.Is3D || !Pass.Uniform || OnGetPointerStyle) return false;
+    if (FPointer->GetTransparency() != 0 || FPointer->GetGradient()->GetVisible()) return false;
+    const TChartPen* Pen = FPointer->GetPen();
+    // A hidden marker pen leaves the canvas' mode to the brush.
+    if (!Pen->GetVisible()) return Pass.Canvas->GetPen()->GetMode() == pmCopy;
+    return Pen->GetStyle() == psSolid && Pen->GetMode() == pmCopy && !Pen->GetSmallDots();
+}
+
+void TCustomSeries::DrawLastMarkers(TLinePass& Pass) {
+    // Against the drawing order the sieve keeps the last marker at each pixel.
+    const int Step = Pass.Forward ? -1 : 1;
+    const int First = Pass.Forward ? FLastVisibleIndex : FFirstVisibleIndex;
+    const int End = (Pass.Forward ? FFirstVisibleIndex : FLastVisibleIndex) + Step;
+    FMarkerSieve.Start(GetParentChart()->GetChartRect());
+    WalkRuns(Pass, First, End, Step,
+             [&](int Low, int Index, int Stop, std::span<const int> Xs, std::span<const int> Ys) {
+                 for (; Index != Stop; Index += Step) {
+                     const auto Slot = static_cast<std::size_t>(Index - Low);
+                     FMarkerSieve.Offer(Index, Xs[Slot], Ys[Slot]);
+                 }
+             });
+    const std::span<const TSievedMarker> Kept = FMarkerSieve.Kept();
+    StartMarker(Pass, Pass.Colour);
+    for (auto Marker = Kept.rbegin(); Marker != Kept.rend(); ++Marker)
+        DrawPointer(Marker->ValueIndex, Marker->X, Marker->Y, Pass.Colour);
 }
 
 int TCustomSeries::MergeColumn(TLinePass& Pass, std::span<const int> PixelX, std::span<const int> PixelY,
@@ -216,16 +263,17 @@ void TCustomSeries::DrawValue(int ValueIndex) {
     FPointByPoint = Pass.Line;
 }
 
+void TCustomSeries::StartMarker(TLinePass& Pass, TColor Color) {
+    TPen* Pen = Pass.Canvas->GetPen();
+    if (Pen->GetColor() != clBlack) Pen->SetColor(clBlack);
+    TBrush* Brush = Pass.Canvas->GetBrush();
+    if (Brush->GetColor() != Color) Brush->SetColor(Color);
+}
+
 void TCustomSeries::DrawPoint(TLinePass& Pass, int ValueIndex, TColor Color, int X, int Y) {
     TLineProgress& Line = Pass.Line;
-    if (Pass.Markers) {
-        // The markers start from a black pen and a brush in the point's
-        // colour; without markers every segment sets its own pen and brush.
-        TPen* Pen = Pass.Canvas->GetPen();
-        if (Pen->GetColor() != clBlack) Pen->SetColor(clBlack);
-        TBrush* Brush = Pass.Canvas->GetBrush();
-        if (Brush->GetColor() != Color) Brush->SetColor(Color);
-    }
+    // Without markers every segment sets its own pen and brush.
+    if (Pass.Markers) StartMarker(Pass, Color);
     if (Line.PreviousColor == clNone) {
         Line.PreviousX = X;
         Line.PreviousY = Y;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace vur::test {
 namespace {
@@ -88,6 +90,86 @@ TEST_F(LineSeriesPointer, TheLegendSymbolIsTheLineWithItsMarkerOnIt) {
     Series->SetColorEachPoint(true);
     Series->DrawLegend(-1, TRect{20, 20, 41, 33});
     EXPECT_EQ(Count(clWhite), Width * Height);
+}
+
+// Markers alone, all alike: a marker at the pixel of a later one is covered
+// by it, and the picture must be that of every marker drawn in order.
+class LineSeriesMarkersAlone : public LineSeriesFixture {
+protected:
+    void SetUp() override {
+        LineSeriesFixture::SetUp();
+        SetAxes(0, 9);
+        Series->GetPointer()->Show();
+        Series->GetLinePen()->Hide();
+        // Drawn in the order added.
+        Series->GetXValues()->SetOrder(loNone);
+    }
+
+    struct TPoint2D {
+        double X;
+        double Y;
+    };
+
+    gdi::Bitmap Render(const std::vector<TPoint2D>& Points) {
+        Series->Clear();
+        for (const TPoint2D& P : Points) Series->AddXY(P.X, P.Y);
+        Clear();
+        Draw();
+        return Bitmap.GetImage();
+    }
+};
+
+TEST_F(LineSeriesMarkersAlone, AnEarlierMarkerAtALaterOnesPixelLeavesNoTrace) {
+    // The squares of p at (30, 60) and q at (34, 58) overlap: drawn p, q, p
+    // the picture is q under p.
+    const TPoint2D P{1, 50}, Q{1.2, 52};
+    const gdi::Bitmap Thrice = Render({P, Q, P});
+    // p's right edge crosses q's inside; q's left edge is hidden inside p.
+    EXPECT_EQ(Pixel(34, 60), clBlack);
+    EXPECT_EQ(Pixel(30, 58), clRed);
+    EXPECT_EQ(Differences(Thrice, Render({Q, P})), 0);
+}
+
+TEST_F(LineSeriesMarkersAlone, ManyOverlappingMarkersPaintAsEveryOneDrawnInOrder) {
+    // Dense random points, most sharing their pixel with others; a style
+    // event of the same answer makes the series draw every marker.
+    std::vector<TPoint2D> Points;
+    std::uint32_t Seed = 7;
+    const auto Next = [&Seed](int Range) {
+        Seed = Seed * 1664525u + 1013904223u;
+        return static_cast<double>(Seed >> 8) / (1u << 24) * Range;
+    };
+    for (int I = 0; I < 3000; ++I) Points.push_back({Next(9), 20 + Next(60)});
+    struct Look {
+        const char* Name;
+        TSeriesPointerStyle Style;
+        bool PenVisible;
+        TBrushStyle Brush;
+    };
+    const Look Looks[] = {{"squares", psRectangle, true, bsSolid},
+                          {"hatched circles", psCircle, true, bsDiagCross},
+                          {"diamonds without outline", psDiamond, false, bsSolid},
+                          {"stars", psStar, true, bsSolid},
+                          {"dots", psSmallDot, true, bsSolid}};
+    for (const Look& L : Looks) {
+        SCOPED_TRACE(L.Name);
+        TSeriesPointer* Pointer = Series->GetPointer();
+        Pointer->SetStyle(L.Style);
+        Pointer->GetPen()->SetVisible(L.PenVisible);
+        Pointer->GetBrush()->SetStyle(L.Brush);
+        Series->SetColorEachPoint(false);
+        const gdi::Bitmap Sieved = Render(Points);
+        Series->OnGetPointerStyle = [&L](TChartSeries*, int) { return L.Style; };
+        const gdi::Bitmap Every = Render(Points);
+        Series->OnGetPointerStyle = nullptr;
+        EXPECT_EQ(Differences(Sieved, Every), 0);
+    }
+}
+
+TEST_F(LineSeriesMarkersAlone, ATransparentMarkerBlendsOverItsOwnEarlierCopy) {
+    Series->GetPointer()->SetTransparency(50);
+    const TPoint2D P{1, 50}, Q{1.2, 52};
+    EXPECT_NE(Differences(Render({P, Q, P}), Render({Q, P})), 0);
 }
 
 } // namespace
