@@ -131,13 +131,14 @@ std::size_t TextCellCache::FirstSlot(const Key& K) const {
     return static_cast<std::size_t>((K.Hash * 0x9E3779B97F4A7C15ull) >> (64 - Bits));
 }
 
-TextCellCache::Entry& TextCellCache::Insert(const Key& K, long long Width, const Box& Extent, bool Declined) {
+TextCellCache::Entry& TextCellCache::Insert(const Key& K, long long Width, const Box& Extent) {
     if (FCount == MaxCells) Clear();
     std::size_t Slot = FirstSlot(K);
     while (FEntries[Slot].Used) Slot = (Slot + 1) & (Slots - 1);
     Entry& E = FEntries[Slot];
     E.Used = true;
-    E.Declined = Declined;
+    E.Declined = false;
+    E.Seen = false;
     E.FontSlot = K.FontSlot;
     E.Opaque = K.Opaque;
     E.Length = static_cast<std::uint8_t>(K.Text.size());
@@ -189,7 +190,7 @@ const std::uint32_t* TextCellCache::Pixels(const Font& F, const TextRun& Run, co
         Clear();
         Layout = nullptr;
     }
-    Entry& E = Layout ? *Layout : Insert(K, Width, Extent, false);
+    Entry& E = Layout ? *Layout : Insert(K, Width, Extent);
     E.Back = Back;
     E.Offset = FPool.size();
     FPool.resize(FPool.size() + Size);
@@ -222,21 +223,26 @@ bool TextCellCache::Draw(Bitmap& Target, const RECT& Clip, const Font& F, const 
                                   (std::uint64_t{K.FontSlot} << 1 | K.Opaque) ^
                                   (std::uint64_t{static_cast<unsigned>(K.ExtraSpacing)} << 8));
 
-    // Every entry of the text, whatever its background, holds its width
-    // and box, so that a text seen before is placed without measuring.
-    const Entry* Known = nullptr;
+    // Past its first sight every entry of the text, whatever its background,
+    // holds its width and box, so that it is placed without measuring.
+    Entry* Known = nullptr;
     for (std::size_t Slot = FirstSlot(K); FEntries[Slot].Used; Slot = (Slot + 1) & (Slots - 1))
         if (Matches(FEntries[Slot], K)) {
             Known = &FEntries[Slot];
             break;
         }
-    if (Known && Known->Declined) return false;
     if (!Known) {
-        const long long Width = F.TextExtent(Run.Text, Run.ExtraSpacing).cx;
-        const std::optional<Box> Measured = Measure(F, Run);
-        Known = &Insert(K, Width, Measured.value_or(Box{}), !Measured);
-        if (!Measured) return false;
+        Insert(K, 0, Box{}).Seen = true;
+        return false;
     }
+    if (Known->Seen) {
+        const std::optional<Box> Measured = Measure(F, Run);
+        Known->Seen = false;
+        Known->Declined = !Measured;
+        Known->Width = F.TextExtent(Run.Text, Run.ExtraSpacing).cx;
+        Known->Extent = Measured.value_or(Box{});
+    }
+    if (Known->Declined) return false;
     const Box Extent = Known->Extent;
     const long long Width = Known->Width;
     const TextOrigin Start = F.UprightStart(Width, Run.X, Run.Y, Run.AlignFlags);

@@ -2,7 +2,9 @@
 // pixels that drawing it over a block of one background pixel gives, its
 // opaque box included. A paint draws the same few labels in the same places
 // again and again, so where the pixels a text touches inside the clip box
-// are all that background, the draw is a copy of rows. The table is small
+// are all that background, the draw is a copy of rows. A text is premixed
+// only when it comes a second time: measuring and premixing a text drawn
+// once (each mark's own value) costs twice its glyphs. The table is small
 // and bounded: when it is full it starts over. A cell is keyed by the font
 // it was made in, which the table holds while cells of it exist, so that a
 // new font can never be taken for a dead one.
@@ -51,7 +53,8 @@ public:
     // operation does, when that is a copy of premixed pixels: the font is
     // upright, the text short and its spacing moderate, every glyph a cached
     // one, and the pixels the text may touch inside Clip all one value (top
-    // byte included). Returns false and leaves Target as it was otherwise.
+    // byte included), and the text was met before since the table last
+    // started over. Returns false and leaves Target as it was otherwise.
     bool Draw(Bitmap& Target, const RECT& Clip, const Font& F, const TextRun& Run);
 
     // Cells whose pixels were made since construction; lets tests see that
@@ -82,6 +85,8 @@ private:
         // Not for premixing (a turned or drawn outline glyph, a bar, too
         // many pixels): asked again only after the table starts over.
         bool Declined = false;
+        // Met once: neither measured nor premixed yet.
+        bool Seen = false;
         std::uint8_t FontSlot = 0;
         bool Opaque = false;
         std::uint8_t Length = 0;
@@ -99,7 +104,7 @@ private:
     std::size_t UseFont(const Font& F);
     static bool Matches(const Entry& E, const Key& K);
     std::size_t FirstSlot(const Key& K) const;
-    Entry& Insert(const Key& K, long long Width, const Box& Extent, bool Declined);
+    Entry& Insert(const Key& K, long long Width, const Box& Extent);
     // Where the text inks, and whether it can be premixed at all.
     static std::optional<Box> Measure(const Font& F, const TextRun& Run);
     const std::uint32_t* Pixels(const Font& F, const TextRun& Run, const Key& K, long long Width,
