@@ -113,13 +113,12 @@ void TSeriesMarks::InternalDraw(int ValueIndex, TColor Color, TSeriesMarkPositio
     if (FCallout && (FCallout->GetVisible() || FCallout->GetArrow()->GetVisible()))
         FCallout->Draw(*Canvas, Color, Position.ArrowStart, Position.ArrowEnd, FZPosition);
     TVurCustomShape& Shape = *MarkItem(ValueIndex);
+    // An opaque shape selects its own brush and frame when it draws.
     if (Shape.GetTransparent()) {
         Canvas->GetBrush()->SetStyle(bsClear);
         Canvas->SetBackMode(cbmTransparent);
-    } else {
-        Canvas->AssignBrush(Shape.GetBrush(), Shape.GetColor());
+        Canvas->AssignVisiblePen(Shape.GetFrame());
     }
-    Canvas->AssignVisiblePen(Shape.GetFrame());
     if (FlatTextIn3D()) Position.MarkLeftTop = ConvertTo2D(Position.ArrowEnd, Position.MarkLeftTop);
     const TRect Box = Position.Bounds();
     const int Angle = FAngle % 360;

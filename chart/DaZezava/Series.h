@@ -10,6 +10,8 @@
 #include "chart/RoVedure/ChartBrush.h"
 #include "chart/RoVedure/ChartPen.h"
 #include "chart/RoVedure/Geometry.h"
+#include "format/KeptPattern.h"
+#include "format/NumberPattern.h"
 #include "framework/Classes.h"
 #include "framework/Controls.h"
 #include "framework/Types.h"
@@ -344,6 +346,9 @@ public:
     std::string MarkPercent(int ValueIndex, bool AddTotal = false) const;
     // The widest mark text of the points whose mark is visible.
     int MaxMarkWidth();
+    // Value in ValueFormat, or in PercentFormat, for marks and legend texts.
+    std::string FormatValueText(double Value) const;
+    std::string FormatPercentText(double Value) const;
     // Another active series of the chart has this one's z-order.
     virtual bool MoreSameZOrder() const;
     virtual bool DrawValuesForward() const;
@@ -538,6 +543,9 @@ private:
     bool FColorEachPoint = false;
     std::string FValueFormat;
     std::string FPercentFormat;
+    // Parsed once, not for every mark of a paint.
+    mutable TKeptPattern<TNumberPattern> FKeptValuePattern;
+    mutable TKeptPattern<TNumberPattern> FKeptPercentPattern;
     THorizAxis FHorizAxis = aBottomAxis;
     TVertAxis FVertAxis = aLeftAxis;
     TChartAxis* FCustomHorizAxis = nullptr;

@@ -3,7 +3,6 @@
 #include "chart/DaZezava/AxisPanel.h"
 #include "chart/DaZezava/Series.h"
 #include "format/DateTimePattern.h"
-#include "format/NumberPattern.h"
 
 namespace vur {
 
@@ -16,16 +15,15 @@ std::string TChartSeries::LegendString(int LegendIndex, TLegendTextStyle TextSty
         // The value itself is the span, so values above one day show their date.
         if (FMandatoryValueList->GetDateTime())
             return FormatDateTimeText(DateTimeDefaultFormat(Value), Value);
-        return FormatNumberText(FValueFormat, Value);
+        return FormatValueText(Value);
     };
     const auto PercentText = [&] {
         const double Total = FMandatoryValueList->GetTotalABS();
-        return FormatNumberText(FPercentFormat, Total == 0 ? 100.0 : Value * 100.0 / Total);
+        return FormatPercentText(Total == 0 ? 100.0 : Value * 100.0 / Total);
     };
     const auto XText = [&] {
         const double X = GetxValue(ValueIndex);
-        return FHorizontalAxis != nullptr ? FHorizontalAxis->LabelValue(X)
-                                          : FormatNumberText(FValueFormat, X);
+        return FHorizontalAxis != nullptr ? FHorizontalAxis->LabelValue(X) : FormatValueText(X);
     };
     const std::string Separator(1, VurColumnSeparator);
     // The text and, when the point has a label, the label beside it.

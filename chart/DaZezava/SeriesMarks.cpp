@@ -6,7 +6,6 @@
 #include "chart/DaZezava/Series.h"
 #include "chart/RoVedure/MultiLineText.h"
 #include "chart/VurConst.h"
-#include "format/NumberPattern.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +19,7 @@ class TMarkTexts {
 public:
     TMarkTexts(TChartSeries& Series, int ValueIndex) : FSeries(Series), FIndex(ValueIndex) {}
 
-    std::string Value() const {
-        return FormatNumberText(FSeries.GetValueFormat(), FSeries.GetMarkValue(FIndex));
-    }
+    std::string Value() const { return FSeries.FormatValueText(FSeries.GetMarkValue(FIndex)); }
     std::string LabelOrValue() const {
         const std::string& Label = FSeries.GetXLabel(FIndex);
         return Label.empty() ? Value() : Label;
@@ -30,7 +27,7 @@ public:
     std::string X() const {
         const double X = FSeries.GetxValue(FIndex);
         if (TChartAxis* Axis = FSeries.GetHorizontalAxis()) return Axis->LabelValue(X);
-        return FormatNumberText(FSeries.GetValueFormat(), X);
+        return FSeries.FormatValueText(X);
     }
     std::string Percent(bool AddTotal) const { return FSeries.MarkPercent(FIndex, AddTotal); }
 
@@ -41,13 +38,21 @@ private:
 
 } // namespace
 
+std::string TChartSeries::FormatValueText(double Value) const {
+    return FKeptValuePattern.Get(FValueFormat).Format(Value);
+}
+
+std::string TChartSeries::FormatPercentText(double Value) const {
+    return FKeptPercentPattern.Get(FPercentFormat).Format(Value);
+}
+
 std::string TChartSeries::MarkPercent(int ValueIndex, bool AddTotal) const {
     const double Total = FMandatoryValueList->GetTotalABS();
     const double Percent = Total == 0 ? 100.0 : std::abs(GetMarkValue(ValueIndex)) * 100.0 / Total;
-    std::string Text = FormatNumberText(FPercentFormat, Percent);
+    std::string Text = FormatPercentText(Percent);
     if (!AddTotal) return Text;
     return VurFormat(FMarks->GetMultiLine() ? VurMsg_PercentOfTotalMultiLine : VurMsg_PercentOfTotal,
-                     Text.c_str(), FormatNumberText(FValueFormat, Total).c_str());
+                     Text.c_str(), FormatValueText(Total).c_str());
 }
 
 std::string TChartSeries::GetMarkText(int ValueIndex) {
@@ -91,6 +96,8 @@ std::string TChartSeries::GetMarkText(int ValueIndex) {
             break;
         case smsLegend:
             if (FParentChart != nullptr) Text = FParentChart->FormattedValueLegend(this, ValueIndex);
+            // The legend's two columns side by side: the separator has no glyph of its own.
+            std::replace(Text.begin(), Text.end(), VurColumnSeparator, ' ');
             if (!FMarks->GetMultiLine()) std::replace(Text.begin(), Text.end(), VurLineSeparator, ' ');
             break;
         }

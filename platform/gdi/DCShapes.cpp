@@ -203,9 +203,13 @@ bool DC::Rectangle(int Left, int Top, int Right, int Bottom) {
                                         MovedEdge(Right, -1 - W / 2), MovedEdge(Bottom, -1 - W / 2)};
         Painter P(*FSurface, Clip(), FState.Rop2);
         const FillSource Source = BrushSource(FState.CurBrush);
-        for (int Y = std::max(Inner.top, P.Clip().Box.top); Y < std::min(Inner.bottom, P.Clip().Box.bottom);
-             ++Y)
-            P.FillSpan(Y, Inner.left, Inner.right, Source);
+        // A small solid box (a mark's) costs one call, not one per row.
+        if (Source.Kind == FillSource::Solid)
+            P.SolidBlock(Inner.top, Inner.bottom, Inner.left, Inner.right, Source.Fore);
+        else
+            for (int Y = std::max(Inner.top, P.Clip().Box.top);
+                 Y < std::min(Inner.bottom, P.Clip().Box.bottom); ++Y)
+                P.FillSpan(Y, Inner.left, Inner.right, Source);
     }
     StrokeFigure(Corners, true);
     return true;

@@ -80,9 +80,9 @@ TEST_F(LineSeriesMarks, LegendStyleShowsTheLegendsTextOfThePoint) {
         const char* Label;
         std::string Expected;
     } const Cases[] = {
-        {"value beside the label", ltsRightValue, false, "peak",
-         "peak\x06"
-         "1,234.5"},
+        // The legend's column separator would show as a glyph box.
+        {"value beside the label", ltsRightValue, false, "peak", "peak 1,234.5"},
+        {"label beside the value", ltsLeftValue, true, "peak", "1,234.5 peak"},
         {"value without a label", ltsLeftValue, false, "", "1,234.5"},
         {"percent", ltsPercent, false, "peak", "25 %"},
         {"label alone, joined", ltsPlain, false, "two\rlines", "two lines"},
