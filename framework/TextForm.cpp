@@ -127,6 +127,9 @@ private:
         int ChildPos;
         FReader.ReadPrefix(Flags, ChildPos);
         const std::string ClassName = FReader.ReadStr();
+        // Without a prefix an empty class name is the end of the list, so
+        // such a record could not be written back.
+        if (ClassName.empty()) throw EReadError("Invalid stream format");
         const std::string ComponentName = FReader.ReadStr();
         Indent(Level);
         if ((Flags & ffInherited) != 0) FOut += "inherited ";
@@ -564,6 +567,7 @@ private:
             Advance();
         }
         const std::string ClassName = TakeName();
+        if (ClassName.empty()) Error("Class name expected");
         const std::string ComponentName = TakeName();
         std::int64_t ChildPos = -1;
         if (IsWord("index")) {

@@ -151,6 +151,7 @@ TEST(TextForm, TextThatDoesNotParseNamesItsLine) {
          "Line 4: Properties come before the components inside"},
         {"TTestRoot R {\n}\n}\n", "Line 3: Text after the end of the component"},
         {"TTestRoot R {\n  Count = 1 ; \n}\n", "Line 2: Unexpected character ';'"},
+        {"TTestRoot R {\n  \"\" A {\n  }\n}\n", "Line 2: Class name expected"},
     };
     for (const Case& C : Cases) {
         try {
@@ -160,6 +161,14 @@ TEST(TextForm, TextThatDoesNotParseNamesItsLine) {
             EXPECT_EQ(E.Message(), C.Message) << C.Text;
         }
     }
+}
+
+TEST(TextForm, ARecordWithoutAClassNameIsRefused) {
+    // Behind a prefix the binary form can hold it, but the text form could
+    // not be turned back into it.
+    test::TBytes Stream;
+    Stream.Signature().Record("TTestRoot", "R").End().Byte(0xF0).Short("").Short("A").End().End().End();
+    EXPECT_THROW(BinaryToText(Stream.Data), EReadError);
 }
 
 TEST(TextForm, NestingBeyondTheLimitIsRefusedBothWays) {
