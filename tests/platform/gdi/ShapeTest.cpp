@@ -111,6 +111,39 @@ TEST(ShapeTest, NotXorDrawingTwiceRestoresEveryPixel) {
     EXPECT_EQ(S.Picture, Before);
 }
 
+TEST(ShapeTest, RectangleFrameIsItsClosedOutline) {
+    // Each pixel of the frame once, whatever the raster operation, the clip
+    // or how much of the box lies off the picture.
+    struct Case {
+        RECT Box;
+        int Rop;
+        bool Clipped;
+    };
+    const Case Cases[] = {{{4, 6, 6, 8}, R2_COPYPEN, false},    {{4, 6, 7, 30}, R2_XORPEN, false},
+                          {{3, 3, 40, 35}, R2_NOTXORPEN, true}, {{-5, 10, 20, 60}, R2_NOT, false},
+                          {{10, -9, 55, 20}, R2_MERGEPEN, true}, {{30, 30, 20, 22}, R2_XORPEN, true}};
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Rop);
+        const Region Shape = CreateEllipticRgn(0, 0, 45, 40);
+        Surface Framed(50, 50), Outlined(50, 50);
+        std::mt19937 Random(5);
+        for (auto& Pixel : std::span(Framed.Picture.Row(0), 50 * 50)) Pixel = Random() & 0xFFFFFF;
+        Outlined.Picture = Framed.Picture;
+        for (Surface* S : {&Framed, &Outlined}) {
+            S->Dc.SetROP2(C.Rop);
+            S->Dc.SelectObject(GetStockBrush(NULL_BRUSH));
+            if (C.Clipped) S->Dc.SelectClipRgn(&Shape);
+        }
+        const RECT& B = C.Box;
+        Framed.Dc.Rectangle(B.left, B.top, B.right, B.bottom);
+        const int L = std::min(B.left, B.right), R = std::max(B.left, B.right) - 1;
+        const int T = std::min(B.top, B.bottom), Bm = std::max(B.top, B.bottom) - 1;
+        const POINT Outline[] = {{L, T}, {R, T}, {R, Bm}, {L, Bm}, {L, T}};
+        Outlined.Dc.Polyline(Outline, 5);
+        EXPECT_EQ(Framed.Picture, Outlined.Picture);
+    }
+}
+
 TEST(ShapeTest, EllipseIsSymmetricAndTouchesEverySideOfItsBox) {
     for (const RECT B : {RECT{0, 0, 4, 4}, RECT{2, 3, 13, 9}, RECT{1, 1, 40, 21}, RECT{5, 5, 6, 30},
                          RECT{0, 7, 33, 8}, RECT{3, 2, 23, 22}, RECT{0, 0, 2, 2}}) {
