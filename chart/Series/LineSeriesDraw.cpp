@@ -219,8 +219,11 @@ void TCustomSeries::DrawLastMarkers(TLinePass& Pass) {
              });
     const std::span<const TSievedMarker> Kept = FMarkerSieve.Kept();
     StartMarker(Pass, Pass.Colour);
+    // All alike: the pen and brush are set up once for the lot.
+    FPointer->PrepareCanvas(Pass.Canvas, Pass.Colour);
+    const int H = FPointer->GetHorizSize(), V = FPointer->GetVertSize();
     for (auto Marker = Kept.rbegin(); Marker != Kept.rend(); ++Marker)
-        DrawPointer(Marker->ValueIndex, Marker->X, Marker->Y, Pass.Colour);
+        FPointer->DrawPointer(Pass.Canvas, false, Marker->X, Marker->Y, H, V, Pass.Colour, FPointer->GetStyle());
 }
 
 int TCustomSeries::MergeColumn(TLinePass& Pass, std::span<const int> PixelX, std::span<const int> PixelY,
