@@ -206,6 +206,7 @@ bool DC::Rectangle(int Left, int Top, int Right, int Bottom) {
         return true;
     }
     Painter P(*FSurface, Clip(), FState.Rop2);
+    const std::uint32_t Ink = PixelFromColor(CurPen.GetColor());
     if (!FState.CurBrush.IsNull()) {
         // Without a pen the fill is the rectangle less its last row and column.
         const RECT Inner = NoPen ? RECT{Left, Top, Right - 1, Bottom - 1}
@@ -213,18 +214,25 @@ bool DC::Rectangle(int Left, int Top, int Right, int Bottom) {
                                         MovedEdge(Right, -1 - W / 2), MovedEdge(Bottom, -1 - W / 2)};
         const FillSource Source = BrushSource(FState.CurBrush);
         // A small solid box (a mark's) costs one call, not one per row.
-        if (Source.Kind == FillSource::Solid)
+        if (Source.Kind == FillSource::Solid) {
+            if (BlockFrame && FState.Rop2 == R2_COPYPEN) {
+                // Copied pixels may be set twice: the whole box in the
+                // pen's ink, then the inside over it.
+                P.SolidBlock(Top, Bottom, Left, Right, Ink);
+                P.SolidBlock(Inner.top, Inner.bottom, Inner.left, Inner.right, Source.Fore);
+                return true;
+            }
             P.SolidBlock(Inner.top, Inner.bottom, Inner.left, Inner.right, Source.Fore);
-        else
+        } else {
             for (int Y = std::max(Inner.top, P.Clip().Box.top);
                  Y < std::min(Inner.bottom, P.Clip().Box.bottom); ++Y)
                 P.FillSpan(Y, Inner.left, Inner.right, Source);
+        }
     }
     if (!BlockFrame) {
         StrokeFigure(Corners, true);
         return true;
     }
-    const std::uint32_t Ink = PixelFromColor(CurPen.GetColor());
     P.SolidBlock(Top, Top + 1, Left, Right, Ink);
     P.SolidBlock(Bottom - 1, Bottom, Left, Right, Ink);
     P.SolidBlock(Top + 1, Bottom - 1, Left, Left + 1, Ink);

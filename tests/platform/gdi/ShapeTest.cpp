@@ -113,15 +113,17 @@ TEST(ShapeTest, NotXorDrawingTwiceRestoresEveryPixel) {
 
 TEST(ShapeTest, RectangleFrameIsItsClosedOutline) {
     // Each pixel of the frame once, whatever the raster operation, the clip
-    // or how much of the box lies off the picture.
+    // or how much of the box lies off the picture; around a copied fill.
     struct Case {
         RECT Box;
         int Rop;
         bool Clipped;
+        bool Filled; // copied, a solid fill inside
     };
-    const Case Cases[] = {{{4, 6, 6, 8}, R2_COPYPEN, false},    {{4, 6, 7, 30}, R2_XORPEN, false},
-                          {{3, 3, 40, 35}, R2_NOTXORPEN, true}, {{-5, 10, 20, 60}, R2_NOT, false},
-                          {{10, -9, 55, 20}, R2_MERGEPEN, true}, {{30, 30, 20, 22}, R2_XORPEN, true}};
+    const Case Cases[] = {{{4, 6, 6, 8}, R2_COPYPEN, false, false},     {{4, 6, 7, 30}, R2_XORPEN, false, false},
+                          {{3, 3, 40, 35}, R2_NOTXORPEN, true, false},  {{-5, 10, 20, 60}, R2_NOT, false, false},
+                          {{10, -9, 55, 20}, R2_MERGEPEN, true, false}, {{30, 30, 20, 22}, R2_XORPEN, true, false},
+                          {{4, 6, 6, 8}, R2_COPYPEN, false, true},      {{-3, 5, 30, 44}, R2_COPYPEN, true, true}};
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Rop);
         const Region Shape = CreateEllipticRgn(0, 0, 45, 40);
@@ -131,7 +133,7 @@ TEST(ShapeTest, RectangleFrameIsItsClosedOutline) {
         Outlined.Picture = Framed.Picture;
         for (Surface* S : {&Framed, &Outlined}) {
             S->Dc.SetROP2(C.Rop);
-            S->Dc.SelectObject(GetStockBrush(NULL_BRUSH));
+            if (!C.Filled) S->Dc.SelectObject(GetStockBrush(NULL_BRUSH));
             if (C.Clipped) S->Dc.SelectClipRgn(&Shape);
         }
         const RECT& B = C.Box;
@@ -139,6 +141,7 @@ TEST(ShapeTest, RectangleFrameIsItsClosedOutline) {
         const int L = std::min(B.left, B.right), R = std::max(B.left, B.right) - 1;
         const int T = std::min(B.top, B.bottom), Bm = std::max(B.top, B.bottom) - 1;
         const POINT Outline[] = {{L, T}, {R, T}, {R, Bm}, {L, Bm}, {L, T}};
+        if (C.Filled) Outlined.Dc.FillRect(RECT{L + 1, T + 1, R, Bm}, CreateSolidBrush(Fill));
         Outlined.Dc.Polyline(Outline, 5);
         EXPECT_EQ(Framed.Picture, Outlined.Picture);
     }
