@@ -26,7 +26,21 @@ public:
     // are all kept.
     void Start(const TRect& Area);
     // Keeps the marker unless one offered since Start is at its pixel.
-    void Offer(int ValueIndex, int X, int Y);
+    // Inline: it runs once per point of the series.
+    void Offer(int ValueIndex, int X, int Y) {
+        // Unsigned, a pixel left of or above the area wraps past the far side.
+        const auto Column = static_cast<std::uint64_t>(std::int64_t{X} - FArea.Left);
+        const auto Row = static_cast<std::uint64_t>(std::int64_t{Y} - FArea.Top);
+        const auto Width = static_cast<std::uint64_t>(FWidth);
+        if (Column < Width && Row < static_cast<std::uint64_t>(FHeight)) {
+            const std::uint64_t Bit = Row * Width + Column;
+            std::uint64_t& Word = FTaken[Bit / 64];
+            const std::uint64_t Mask = std::uint64_t{1} << (Bit % 64);
+            if ((Word & Mask) != 0) return;
+            Word |= Mask;
+        }
+        FKept.push_back({ValueIndex, X, Y});
+    }
     // The kept markers, in the order offered.
     std::span<const TSievedMarker> Kept() const { return FKept; }
 
