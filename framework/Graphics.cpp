@@ -314,9 +314,34 @@ TCanvas::TCanvas(gdi::Bitmap& Surface)
 
 TCanvas::~TCanvas() = default;
 
+void TCanvas::SelectPen() {
+    if (FPen->HasCustomHandle()) {
+        FDC.SelectObject(FPen->GetHandle());
+        FBuiltPenSelected.reset();
+        return;
+    }
+    const unsigned Style = DevicePenStyle(FPen->GetStyle());
+    const int Width = FPen->GetWidth();
+    const gdi::COLORREF Color = ColorToRGB(FPen->GetColor());
+    std::size_t Slot = 0;
+    while (Slot < FBuiltPens.size() &&
+           !(FBuiltPens[Slot] && FBuiltPens[Slot]->Style == Style && FBuiltPens[Slot]->Width == Width &&
+             FBuiltPens[Slot]->Color == Color))
+        ++Slot;
+    if (Slot == FBuiltPens.size()) {
+        Slot = FNextBuiltPen;
+        FNextBuiltPen = (FNextBuiltPen + 1) % FBuiltPens.size();
+        FBuiltPens[Slot] = TBuiltPen{Style, Width, Color, gdi::CreatePen(Style, Width, Color)};
+    } else if (FBuiltPenSelected == Slot) {
+        return;
+    }
+    FDC.SelectObject(FBuiltPens[Slot]->Handle);
+    FBuiltPenSelected = Slot;
+}
+
 void TCanvas::RequiredState() {
     if (FPenSelected != FPen->GetVersion()) {
-        FDC.SelectObject(FPen->GetHandle());
+        SelectPen();
         FDC.SetROP2(PenModeToRop2(FPen->GetMode()));
         FPenSelected = FPen->GetVersion();
     }
@@ -382,8 +407,8 @@ void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
     FDC.Pie(X1, Y1, X2, Y2, X3, Y3, X4, Y4);
 }
 
+// The fill takes its brush directly: nothing needs selecting.
 void TCanvas::FillRect(const TRect& R) {
-    RequiredState();
     FDC.FillRect(gdi::RECT{R.Left, R.Top, R.Right, R.Bottom}, FBrush->GetHandle());
 }
 

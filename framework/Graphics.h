@@ -8,6 +8,7 @@
 #include "framework/Types.h"
 #include "platform/gdi/DC.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -91,6 +92,7 @@ public:
     // Adopts a device pen made elsewhere (CreateGeometricPen, CreateDottedPen)
     // until the next property change; Color and Width follow it.
     void SetHandle(const gdi::Pen& Value);
+    bool HasCustomHandle() const { return FCustomHandle; }
 
 private:
     void PropertyChanged();
@@ -304,12 +306,27 @@ public:
     std::optional<gdi::Region>& SavedClip() { return FSavedClip; }
 
 private:
+    // A device pen built from a pen's style, width and colour.
+    struct TBuiltPen {
+        unsigned Style = 0;
+        int Width = 0;
+        gdi::COLORREF Color = 0;
+        gdi::Pen Handle;
+    };
+    void SelectPen();
+
     gdi::DC FDC;
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
     std::unique_ptr<TFont> FFont;
     // Versions of the objects last selected; a fresh canvas selects on first use.
     std::optional<std::uint32_t> FPenSelected, FBrushSelected, FFontSelected;
+    // The pens built last, so that pens taken in turn (a mark's callout, then
+    // its frame) are neither rebuilt nor selected again at every change.
+    std::array<std::optional<TBuiltPen>, 4> FBuiltPens;
+    std::size_t FNextBuiltPen = 0;
+    // The built pen in the device; none after a pen given by handle.
+    std::optional<std::size_t> FBuiltPenSelected;
     std::vector<gdi::POINT> FPoints;
     std::optional<gdi::Region> FSavedClip;
 };
