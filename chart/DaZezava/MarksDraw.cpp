@@ -153,11 +153,12 @@ void TSeriesMarks::DrawText(TVurCustomShape& Shape, const TRect& Box, const std:
             // Broken markup shows as it was typed.
         }
     }
-    const int FontHeight = Canvas->GetFontHeight();
     const TChartPen* Frame = Shape.GetFrame();
     const int FrameWidth = Frame->GetVisible() ? Frame->GetWidth() : 0;
     const int Angle = FAngle % 360;
     const double Radians = Angle * std::numbers::pi / 180.0;
+    // Only lines below the first need it, and most marks have one line.
+    const int FontHeight = Text.find(VurLineSeparator) != std::string::npos ? Canvas->GetFontHeight() : 0;
     std::string_view Rest = Text;
     for (int Line = 0;; ++Line) {
         const std::size_t End = Rest.find(VurLineSeparator);
