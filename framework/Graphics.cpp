@@ -42,19 +42,23 @@ int PenModeToRop2(TPenMode Mode) {
 
 void TPen::Assign(const TPersistent* Source) {
     if (const auto* Pen = dynamic_cast<const TPen*>(Source)) {
-        if (Pen == this) return;
-        const bool Differs = FColor != Pen->FColor || FWidth != Pen->FWidth || FStyle != Pen->FStyle ||
-                             FMode != Pen->FMode || FCustomHandle || Pen->FCustomHandle;
-        FColor = Pen->FColor;
-        FWidth = Pen->FWidth;
-        FStyle = Pen->FStyle;
-        FMode = Pen->FMode;
-        FHandle = Pen->FHandle;
-        FCustomHandle = Pen->FCustomHandle;
-        if (Differs) Changed();
+        AssignPen(*Pen);
         return;
     }
     TPersistent::Assign(Source);
+}
+
+void TPen::AssignPen(const TPen& Pen) {
+    if (&Pen == this) return;
+    const bool Differs = FColor != Pen.FColor || FWidth != Pen.FWidth || FStyle != Pen.FStyle ||
+                         FMode != Pen.FMode || FCustomHandle || Pen.FCustomHandle;
+    FColor = Pen.FColor;
+    FWidth = Pen.FWidth;
+    FStyle = Pen.FStyle;
+    FMode = Pen.FMode;
+    FHandle = Pen.FHandle;
+    FCustomHandle = Pen.FCustomHandle;
+    if (Differs) Changed();
 }
 
 void TPen::PropertyChanged() {

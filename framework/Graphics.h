@@ -76,6 +76,8 @@ public:
     TPen() = default;
     std::string ClassName() const override { return "TPen"; }
     void Assign(const TPersistent* Source) override;
+    // Assign from a pen known to be one, without the type test.
+    void AssignPen(const TPen& Pen);
 
     TColor GetColor() const { return FColor; }
     void SetColor(TColor Value);

@@ -55,21 +55,34 @@ void TVurCanvas::ResetState() {
 }
 
 void TVurCanvas::AssignVisiblePenColor(const TPen* Pen, TColor Color) {
+    if (const auto* ChartPen = dynamic_cast<const TChartPen*>(Pen)) {
+        AssignVisiblePenColor(ChartPen, Color);
+        return;
+    }
     if (!Pen || !FPen) return;
     if (GetMonochrome()) Color = clBlack;
-    const auto* ChartPen = dynamic_cast<const TChartPen*>(Pen);
-    if (ChartPen && !ChartPen->GetVisible()) {
-        FPen->SetStyle(psClear);
-        return;
-    }
-    if (ChartPen && VurDrawSettings().IsWindowsNT && !GetSupportsFullRotation()) {
-        VurSetVurPen(*FPen, *ChartPen, Color);
-        return;
-    }
-    FPen->Assign(Pen);
+    FPen->AssignPen(*Pen);
     FPen->SetColor(Color);
     ApplyPenWidthRule(*FPen);
 }
+
+void TVurCanvas::AssignVisiblePenColor(const TChartPen* Pen, TColor Color) {
+    if (!Pen || !FPen) return;
+    if (GetMonochrome()) Color = clBlack;
+    if (!Pen->GetVisible()) {
+        FPen->SetStyle(psClear);
+        return;
+    }
+    if (VurDrawSettings().IsWindowsNT && !GetSupportsFullRotation()) {
+        VurSetVurPen(*FPen, *Pen, Color);
+        return;
+    }
+    FPen->AssignPen(*Pen);
+    FPen->SetColor(Color);
+    ApplyPenWidthRule(*FPen);
+}
+
+void TVurCanvas::AssignVisiblePen(const TChartPen* Pen) { AssignVisiblePenColor(Pen, Pen->GetColor()); }
 
 std::unique_ptr<TVurBlend> TVurCanvas::BeginBlending(const TRect& R, TVurTransparency Transparency) {
     FBlendTransparency = Transparency & 0x7F;

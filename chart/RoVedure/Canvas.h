@@ -18,6 +18,7 @@
 namespace vur {
 
 class TChartBrush;
+class TChartPen;
 class TVurBlend;
 class TVurFont;
 
@@ -67,6 +68,8 @@ public:
     virtual void SetUseBuffer(bool Value) = 0;
     // Pen is a TChartPen or a plain framework pen.
     virtual void AssignVisiblePenColor(const TPen* Pen, TColor Color);
+    // The same for a pen known to be a TChartPen, without the type test.
+    void AssignVisiblePenColor(const TChartPen* Pen, TColor Color);
     // The caller hands the blend back to EndBlending, which frees it.
     virtual std::unique_ptr<TVurBlend> BeginBlending(const TRect& R, TVurTransparency Transparency);
     virtual void EndBlending(std::unique_ptr<TVurBlend> Blend);
@@ -117,6 +120,7 @@ public:
     void AssignBrush(const TChartBrush* Brush, TColor Color);
     void AssignBrushColor(const TChartBrush* Brush, TColor Color, TColor BackColor);
     void AssignVisiblePen(const TPen* Pen) { AssignVisiblePenColor(Pen, Pen->GetColor()); }
+    void AssignVisiblePen(const TChartPen* Pen);
     void AssignFont(TVurFont* Font);
 
     void Rectangle(const TRect& R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }

@@ -98,7 +98,7 @@ void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color) {
         TargetPen.SetHandle(VurCreatePenSmallDots(Color, Pen.GetSmallSpace()));
         return;
     }
-    TargetPen.Assign(&Pen);
+    TargetPen.AssignPen(Pen);
     if (TargetPen.GetColor() != Color) TargetPen.SetColor(Color);
     if (Pen.GetWidth() < 2) {
         ApplyPenWidthRule(TargetPen);

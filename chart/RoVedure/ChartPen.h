@@ -94,8 +94,9 @@ HPEN VurCreatePenSmallDots(TColor Color, int SmallSpace);
 // The width rule of VurCheckPenWidth: a non-solid pen of width 1 becomes
 // width 0, the thinnest cosmetic pen, so that its dashes draw.
 void ApplyPenWidthRule(TPen& Pen);
-// The extended pen path: makes TargetPen draw like Pen in Color, with the
-// small dots, or a geometric pen with Pen's end style from width 2 on.
+// The extended pen path: makes TargetPen, a canvas's framework pen, draw
+// like Pen in Color, with the small dots, or a geometric pen with Pen's end
+// style from width 2 on.
 void VurSetVurPen(TPen& TargetPen, const TChartPen& Pen, TColor Color);
 
 } // namespace vur
