@@ -9,6 +9,7 @@
 #include "framework/Graphics.h"
 #include "framework/Types.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -146,6 +147,10 @@ public:
     // canvas takes it over).
     void ReleaseFont(const TVurFont* Font);
 
+    // The bitmap gradient bands are painted through, one for bands of rows
+    // and one for bands of columns: kept, so a repaint allocates none.
+    TBitmap& BandPattern(bool Rows) { return FBandPatterns[Rows ? 1 : 0]; }
+
 protected:
     // The box a text at (X, Y) covers, after the horizontal alignment.
     TRect TextBox(int X, int Y, const std::string& Text);
@@ -158,6 +163,7 @@ protected:
     TRect FBounds;
     TVurFont* FFontCurrent = nullptr;
     double FFontZoom = 100;
+    std::array<TBitmap, 2> FBandPatterns;
 };
 
 } // namespace vur

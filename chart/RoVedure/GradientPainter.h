@@ -93,10 +93,14 @@ void TGradientPainter::FillBands(const TRect& Area, bool Rows, long long Count, 
     const TRect V = Visible(Area);
     if (V.Right <= V.Left || V.Bottom <= V.Top) return;
     // The pattern starts at the surface's corner, where the brush origin is.
-    TBitmap Pattern(Rows ? 1 : V.Right, Rows ? V.Bottom : 1);
-    // One row or one column: either way a run of pixels.
-    std::uint32_t* Cells = WritablePixels(*Pattern.GetCanvas()).Row(0);
+    // It only grows: the fill reads none of its cells past the visible part.
+    TBitmap& Pattern = FCanvas.BandPattern(Rows);
     const int First = Rows ? V.Top : V.Left, Last = Rows ? V.Bottom : V.Right;
+    if ((Rows ? Pattern.GetHeight() : Pattern.GetWidth()) < Last) Pattern.SetSize(Rows ? 1 : Last, Rows ? Last : 1);
+    // One row or one column: either way a run of pixels, white where no
+    // band lands, as in a new bitmap.
+    std::uint32_t* Cells = WritablePixels(*Pattern.GetCanvas()).Row(0);
+    std::fill(Cells + First, Cells + Last, 0xFFFFFFu);
     for (long long I = 0; I < Count; ++I) {
         const auto [Start, End, Color] = Band(I);
         const int From = std::max(Start, First), To = std::min(End, Last);

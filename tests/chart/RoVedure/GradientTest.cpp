@@ -122,6 +122,20 @@ TEST_F(GradientFillTest, StraightFillsPaintAtMost256BandsAtTheStatedRows) {
         EXPECT_EQ(Pixel(310 - (I + 1) * 300 / 256, 2), Linear(Black, Red, I, 255)) << I;
 }
 
+TEST_F(GradientFillTest, AStraightFillPaintsAlikeAfterLargerOnes) {
+    // The canvas keeps the bitmaps straight fills paint through.
+    for (const TGradientDirection Direction : {gdTopBottom, gdLeftRight}) {
+        Clear();
+        Canvas.GradientFill(TRect{20, 30, 90, 120}, Black, Red, Direction, 50);
+        const gdi::Bitmap First = Bitmap.GetImage();
+        Clear();
+        Canvas.GradientFill(TRect{0, 0, Size, Size}, Red, 0x00FF00, Direction, 50);
+        Clear();
+        Canvas.GradientFill(TRect{20, 30, 90, 120}, Black, Red, Direction, 50);
+        EXPECT_TRUE(Bitmap.GetImage() == First) << int(Direction);
+    }
+}
+
 // The colour the band rule gives the pixel Offset rows (columns) in from the
 // bottom (right) edge of a straight fill E pixels long.
 TColor BandColor(TColor S, TColor E, int Length, int Offset) {
