@@ -96,7 +96,8 @@ void TGradientPainter::FillBands(const TRect& Area, bool Rows, long long Count, 
     // It only grows: the fill reads none of its cells past the visible part.
     TBitmap& Pattern = FCanvas.BandPattern(Rows);
     const int First = Rows ? V.Top : V.Left, Last = Rows ? V.Bottom : V.Right;
-    if ((Rows ? Pattern.GetHeight() : Pattern.GetWidth()) < Last) Pattern.SetSize(Rows ? 1 : Last, Rows ? Last : 1);
+    if ((Rows ? Pattern.GetHeight() : Pattern.GetWidth()) < Last)
+        Pattern.SetSize(Rows ? 1 : Last, Rows ? Last : 1);
     // One row or one column: either way a run of pixels, white where no
     // band lands, as in a new bitmap.
     std::uint32_t* Cells = WritablePixels(*Pattern.GetCanvas()).Row(0);

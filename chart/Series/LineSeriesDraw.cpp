@@ -223,7 +223,8 @@ void TCustomSeries::DrawLastMarkers(TLinePass& Pass) {
     FPointer->PrepareCanvas(Pass.Canvas, Pass.Colour);
     const int H = FPointer->GetHorizSize(), V = FPointer->GetVertSize();
     for (auto Marker = Kept.rbegin(); Marker != Kept.rend(); ++Marker)
-        FPointer->DrawPointer(Pass.Canvas, false, Marker->X, Marker->Y, H, V, Pass.Colour, FPointer->GetStyle());
+        FPointer->DrawPointer(Pass.Canvas, false, Marker->X, Marker->Y, H, V, Pass.Colour,
+                              FPointer->GetStyle());
 }
 
 int TCustomSeries::MergeColumn(TLinePass& Pass, std::span<const int> PixelX, std::span<const int> PixelY,

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace vur::gdi {

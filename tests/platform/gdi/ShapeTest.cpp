@@ -120,10 +120,11 @@ TEST(ShapeTest, RectangleFrameIsItsClosedOutline) {
         bool Clipped;
         bool Filled; // copied, a solid fill inside
     };
-    const Case Cases[] = {{{4, 6, 6, 8}, R2_COPYPEN, false, false},     {{4, 6, 7, 30}, R2_XORPEN, false, false},
-                          {{3, 3, 40, 35}, R2_NOTXORPEN, true, false},  {{-5, 10, 20, 60}, R2_NOT, false, false},
-                          {{10, -9, 55, 20}, R2_MERGEPEN, true, false}, {{30, 30, 20, 22}, R2_XORPEN, true, false},
-                          {{4, 6, 6, 8}, R2_COPYPEN, false, true},      {{-3, 5, 30, 44}, R2_COPYPEN, true, true}};
+    const Case Cases[] = {
+        {{4, 6, 6, 8}, R2_COPYPEN, false, false},     {{4, 6, 7, 30}, R2_XORPEN, false, false},
+        {{3, 3, 40, 35}, R2_NOTXORPEN, true, false},  {{-5, 10, 20, 60}, R2_NOT, false, false},
+        {{10, -9, 55, 20}, R2_MERGEPEN, true, false}, {{30, 30, 20, 22}, R2_XORPEN, true, false},
+        {{4, 6, 6, 8}, R2_COPYPEN, false, true},      {{-3, 5, 30, 44}, R2_COPYPEN, true, true}};
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Rop);
         const Region Shape = CreateEllipticRgn(0, 0, 45, 40);
