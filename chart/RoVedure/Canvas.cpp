@@ -54,16 +54,25 @@ void TVurCanvas::ResetState() {
     SetTextAlign(TA_LEFT | TA_TOP);
 }
 
+namespace {
+
+// The plain pen path of both kinds of pen: Pen as it is, in Color, with the
+// width rule.
+void CopyPenInColor(TPen& Target, const TPen& Pen, TColor Color) {
+    Target.AssignPen(Pen);
+    Target.SetColor(Color);
+    ApplyPenWidthRule(Target);
+}
+
+} // namespace
+
 void TVurCanvas::AssignVisiblePenColor(const TPen* Pen, TColor Color) {
     if (const auto* ChartPen = dynamic_cast<const TChartPen*>(Pen)) {
         AssignVisiblePenColor(ChartPen, Color);
         return;
     }
     if (!Pen || !FPen) return;
-    if (GetMonochrome()) Color = clBlack;
-    FPen->AssignPen(*Pen);
-    FPen->SetColor(Color);
-    ApplyPenWidthRule(*FPen);
+    CopyPenInColor(*FPen, *Pen, GetMonochrome() ? clBlack : Color);
 }
 
 void TVurCanvas::AssignVisiblePenColor(const TChartPen* Pen, TColor Color) {
@@ -77,9 +86,7 @@ void TVurCanvas::AssignVisiblePenColor(const TChartPen* Pen, TColor Color) {
         VurSetVurPen(*FPen, *Pen, Color);
         return;
     }
-    FPen->AssignPen(*Pen);
-    FPen->SetColor(Color);
-    ApplyPenWidthRule(*FPen);
+    CopyPenInColor(*FPen, *Pen, Color);
 }
 
 void TVurCanvas::AssignVisiblePen(const TChartPen* Pen) { AssignVisiblePenColor(Pen, Pen->GetColor()); }
