@@ -26,17 +26,20 @@ std::string Slurp(const std::string& Path) {
 // Runs the program with no display or platform in its environment but Settings,
 // stopped after Limit seconds.
 Outcome RunLivePlot(const std::string& Settings, const char* Limit) {
+    // Files of the test's own: the tests run side by side in one folder.
+    const std::string Name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string OutPath = Name + ".out", ErrPath = Name + ".err";
     const std::string Command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
-                                Settings + " timeout " + Limit +
-                                " " LIVEPLOT_PATH " >startup.out 2>startup.err";
+                                Settings + " timeout " + Limit + " " LIVEPLOT_PATH " >" + OutPath + " 2>" +
+                                ErrPath;
     const auto Start = std::chrono::steady_clock::now();
     const int Status = std::system(Command.c_str());
     Outcome Result;
     Result.Took =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - Start);
     Result.Status = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-    Result.Out = Slurp("startup.out");
-    Result.Err = Slurp("startup.err");
+    Result.Out = Slurp(OutPath);
+    Result.Err = Slurp(ErrPath);
     return Result;
 }
 
